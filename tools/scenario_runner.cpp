@@ -1,0 +1,379 @@
+#include "tools/scenario_runner.h"
+
+#include <istream>
+#include <map>
+#include <ostream>
+#include <sstream>
+#include <vector>
+
+#include "tools/scenario_host.h"
+#include "window/calculator_window.h"
+
+namespace brg::scenario {
+namespace {
+
+// A failed check or a malformed line; carries the message without the FILE:LINE prefix.
+struct CheckFailed {
+  std::string message;
+};
+
+std::string Trim(const std::string& text) {
+  std::size_t first = text.find_first_not_of(" \t\r");
+  if (first == std::string::npos) {
+    return "";
+  }
+  std::size_t last = text.find_last_not_of(" \t\r");
+  return text.substr(first, last - first + 1);
+}
+
+std::string Visible(const std::string& text) {
+  std::string shown;
+  for (char c : text) {
+    switch (c) {
+      case '\r':
+        shown += "\\r";
+        break;
+      case '\n':
+        shown += "\\n";
+        break;
+      case '\t':
+        shown += "\\t";
+        break;
+      default:
+        shown.push_back(c);
+    }
+  }
+  return "\"" + shown + "\"";
+}
+
+std::string BoolText(bool value) {
+  return value ? "true" : "false";
+}
+
+std::string FlagText(Flag flag) {
+  switch (flag) {
+    case Flag::Unset:
+      return "unset";
+    case Flag::False:
+      return "false";
+    case Flag::True:
+      return "true";
+  }
+  return "?";
+}
+
+ControlId RequireControl(const std::string& name) {
+  std::optional<ControlId> id = ControlByName(name);
+  if (!id) {
+    throw CheckFailed{"unknown control \"" + name + "\""};
+  }
+  return *id;
+}
+
+void ExpectEqual(const std::string& what, const std::string& expected, const std::string& actual) {
+  if (expected != actual) {
+    throw CheckFailed{"expected " + what + " = " + Visible(expected) + ", got " + Visible(actual)};
+  }
+}
+
+class Runner {
+ public:
+  explicit Runner(std::ostream& output)
+      : output_(output), window_(WindowHosts{host_, host_, host_}) {
+    window_.SetHandlerObserver([this](std::string_view handler) { trace_.emplace_back(handler); });
+    window_.Form_Load();
+    window_.ShowWindow();
+    trace_.clear();
+  }
+
+  int checks() const { return checks_; }
+
+  void Execute(const std::string& line) {
+    std::string verb = line.substr(0, line.find(' '));
+    std::string argument = verb.size() < line.size() ? line.substr(verb.size() + 1) : "";
+    if (verb == "expect") {
+      ++checks_;
+      Expect(argument);
+    } else if (!ExecuteAction(verb, argument) && !ExecuteSetting(verb, argument)) {
+      throw CheckFailed{"unknown command \"" + verb + "\""};
+    }
+  }
+
+  void Finish() {
+    if (!host_.answers.empty()) {
+      throw CheckFailed{std::to_string(host_.answers.size()) +
+                        " queued answer(s) left: no message box took them"};
+    }
+  }
+
+ private:
+  bool ExecuteAction(const std::string& verb, const std::string& argument) {
+    if (verb == "tab") {
+      window_.PressTab();
+    } else if (verb == "backtab") {
+      window_.PressShiftTab();
+    } else if (verb == "click") {
+      window_.ClickControl(RequireControl(Trim(argument)));
+    } else if (verb == "type") {
+      for (char c : Unescape(argument)) {
+        window_.TypeCharacter(static_cast<unsigned char>(c));
+      }
+    } else if (verb == "backspace") {
+      window_.PressBackspace();
+    } else if (verb == "paste") {
+      window_.EditFocusedText(Unescape(argument));
+    } else if (verb == "enter") {
+      window_.PressEnter();
+    } else if (verb == "space") {
+      window_.PressSpace();
+    } else if (verb == "switch-away" || verb == "switch-back") {
+      // Another application takes and gives back the focus: no focus move inside the window.
+    } else {
+      return false;
+    }
+    return true;
+  }
+
+  bool ExecuteSetting(const std::string& verb, const std::string& argument) {
+    if (verb == "answer") {
+      QueueAnswers(argument);
+    } else if (verb == "locale") {
+      std::istringstream words(argument);
+      std::string group;
+      std::string decimal;
+      if (!(words >> group >> decimal)) {
+        throw CheckFailed{"locale needs GROUP and DECIMAL"};
+      }
+      host_.separators = Separators{Unescape(group), Unescape(decimal)};
+    } else if (verb == "clipboard") {
+      std::string mode = Trim(argument);
+      if (mode != "fail" && mode != "ok") {
+        throw CheckFailed{"clipboard takes fail or ok"};
+      }
+      host_.clipboardFails = mode == "fail";
+    } else if (verb == "dump") {
+      Dump();
+    } else {
+      return false;
+    }
+    return true;
+  }
+
+  void QueueAnswers(const std::string& argument) {
+    static const std::map<std::string, int> kAnswers{
+        {"yes", msgbox::kYes}, {"no", msgbox::kNo}, {"ok", 0}};
+    std::istringstream words(argument);
+    std::string word;
+    while (words >> word) {
+      auto found = kAnswers.find(word);
+      if (found == kAnswers.end()) {
+        throw CheckFailed{"unknown answer \"" + word + "\""};
+      }
+      host_.answers.push_back(found->second);
+    }
+  }
+
+  void Expect(const std::string& argument) {
+    if (argument == "no box") {
+      ExpectNoBox();
+      return;
+    }
+    if (argument.rfind("box ", 0) == 0) {
+      ExpectBox(argument.substr(4));
+      return;
+    }
+    std::size_t equals = argument.find(" =");
+    if (equals == std::string::npos) {
+      throw CheckFailed{"expect needs \"NAME = VALUE\""};
+    }
+    std::string subject = Trim(argument.substr(0, equals));
+    std::string value = argument.substr(equals + 2);
+    if (!value.empty() && value[0] == ' ') {
+      value.erase(0, 1);
+    }
+    ExpectValue(subject, value);
+  }
+
+  void ExpectValue(const std::string& subject, const std::string& value) {
+    if (subject == "trace") {
+      ExpectEqual("trace", Trim(value), JoinTrace());
+      trace_.clear();
+    } else if (subject == "focus") {
+      std::optional<ControlId> focus = window_.focus();
+      ExpectEqual("focus", Trim(value), focus ? std::string(ControlName(*focus)) : "none");
+    } else if (subject == "clipboard") {
+      ExpectEqual("clipboard", Unescape(value), host_.clipboard);
+    } else if (subject.find('.') != std::string::npos) {
+      ExpectProperty(subject, Unescape(value));
+    } else {
+      ExpectEqual(subject, Trim(value), StateVariable(subject));
+    }
+  }
+
+  void ExpectProperty(const std::string& subject, const std::string& value) {
+    std::size_t dot = subject.find('.');
+    const Control& control = window_.control(RequireControl(subject.substr(0, dot)));
+    std::string property = subject.substr(dot + 1);
+    std::string actual;
+    if (property == "Text" || property == "Caption") {
+      actual = control.text;
+    } else if (property == "Enabled") {
+      actual = BoolText(control.enabled);
+    } else if (property == "Visible") {
+      actual = BoolText(control.visible);
+    } else if (property == "Value") {
+      actual = std::to_string(control.value);
+    } else {
+      throw CheckFailed{"unknown property \"" + property + "\""};
+    }
+    std::string expected = property == "Text" || property == "Caption" ? value : Trim(value);
+    ExpectEqual(subject, expected, actual);
+  }
+
+  std::string StateVariable(const std::string& name) const {
+    const WindowState& state = window_.state();
+    if (name == "SpbrgValue") {
+      return std::to_string(state.SpbrgValue);
+    }
+    if (name == "SpbrgOverflow") {
+      return FlagText(state.SpbrgOverflow);
+    }
+    if (name == "InputRejected") {
+      return FlagText(state.InputRejected);
+    }
+    if (name == "ManualSpbrg") {
+      return BoolText(state.ManualSpbrg);
+    }
+    if (name == "DefineText") {
+      return Visible(state.DefineText);
+    }
+    throw CheckFailed{"unknown state variable \"" + name + "\""};
+  }
+
+  void ExpectBox(const std::string& argument) {
+    std::istringstream words(argument);
+    int style = 0;
+    if (!(words >> style)) {
+      throw CheckFailed{"expect box needs STYLE TITLE | TEXT"};
+    }
+    std::string rest;
+    std::getline(words, rest);
+    std::size_t bar = rest.find(" | ");
+    if (bar == std::string::npos) {
+      throw CheckFailed{"expect box needs STYLE TITLE | TEXT"};
+    }
+    std::string title = Unescape(Trim(rest.substr(0, bar)));
+    std::string text = Unescape(rest.substr(bar + 3));
+    if (host_.boxesChecked >= host_.boxes.size()) {
+      throw CheckFailed{"expected box " + Visible(title) + ", got no box"};
+    }
+    const ShownBox& box = host_.boxes[host_.boxesChecked++];
+    ExpectEqual("box style", std::to_string(style), std::to_string(box.style));
+    ExpectEqual("box title", title, box.title);
+    ExpectEqual("box text", text, box.text);
+  }
+
+  void ExpectNoBox() {
+    if (host_.boxesChecked < host_.boxes.size()) {
+      throw CheckFailed{"expected no box, got box " +
+                        Visible(host_.boxes[host_.boxesChecked].title)};
+    }
+  }
+
+  std::string JoinTrace() const {
+    std::string joined;
+    for (const std::string& handler : trace_) {
+      joined += joined.empty() ? handler : ", " + handler;
+    }
+    return joined;
+  }
+
+  void Dump() const {
+    for (const Control& control : window_.controls()) {
+      output_ << control.name << ": text=" << Visible(control.text)
+              << " enabled=" << BoolText(control.enabled)
+              << " visible=" << BoolText(control.visible);
+      if (control.kind == ControlKind::CheckBox) {
+        output_ << " value=" << control.value;
+      }
+      output_ << "\n";
+    }
+    std::optional<ControlId> focus = window_.focus();
+    output_ << "focus: " << (focus ? ControlName(*focus) : "none") << "\n";
+    for (const char* name :
+         {"SpbrgValue", "SpbrgOverflow", "InputRejected", "ManualSpbrg", "DefineText"}) {
+      output_ << name << ": " << StateVariable(name) << "\n";
+    }
+    output_ << "clipboard: " << Visible(host_.clipboard) << "\n";
+  }
+
+  std::ostream& output_;
+  ScriptHost host_;
+  CalculatorWindow window_;
+  std::vector<std::string> trace_;
+  int checks_ = 0;
+};
+
+}  // namespace
+
+std::string Unescape(const std::string& text) {
+  std::string plain;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\\' || i + 1 == text.size()) {
+      plain.push_back(text[i]);
+      continue;
+    }
+    char code = text[++i];
+    switch (code) {
+      case 'r':
+        plain.push_back('\r');
+        break;
+      case 'n':
+        plain.push_back('\n');
+        break;
+      case 't':
+        plain.push_back('\t');
+        break;
+      case 's':
+        plain.push_back(' ');
+        break;
+      case '\\':
+        plain.push_back('\\');
+        break;
+      default:
+        plain.push_back('\\');
+        plain.push_back(code);
+    }
+  }
+  return plain;
+}
+
+ScriptResult RunScript(const std::string& name, std::istream& script, std::ostream& output) {
+  ScriptResult result;
+  int lineNumber = 0;
+  try {
+    Runner runner(output);
+    std::string line;
+    while (std::getline(script, line)) {
+      ++lineNumber;
+      if (!line.empty() && line.back() == '\r') {
+        line.pop_back();
+      }
+      std::string trimmed = Trim(line);
+      if (trimmed.empty() || trimmed[0] == '#') {
+        continue;
+      }
+      runner.Execute(line.substr(line.find_first_not_of(" \t")));
+    }
+    runner.Finish();
+    result.passed = true;
+    result.checks = runner.checks();
+  } catch (const CheckFailed& failed) {
+    result.failure = name + ":" + std::to_string(lineNumber) + ": " + failed.message;
+  } catch (const ScriptError& error) {
+    result.failure = name + ":" + std::to_string(lineNumber) + ": " + error.what();
+  }
+  return result;
+}
+
+}  // namespace brg::scenario

@@ -1,0 +1,157 @@
+// The calculation run: the Calculate button and the evaluation of the SPBRG value on show.
+#include <cmath>
+
+#include "window/calculator_window.h"
+#include "window/display_formats.h"
+
+namespace brg {
+namespace {
+
+constexpr std::string_view kInvalidSettingTitle = "Invalid setting";
+constexpr std::string_view kInvalidSettingPrompt = "Current setting cause an error %=";
+constexpr std::string_view kInvalidSettingQuestion =
+    "Do you want to keep it and try another BRGH setting?";
+constexpr std::string_view kOverflowTitle = "Current setting cause an SPBRG overflow.";
+constexpr std::string_view kOverflowPrompt =
+    "By using the max SPBRG value, it generate a error % of ";
+constexpr std::string_view kOverflowQuestion =
+    "Do you want to keep it and try with another BRGH setting?";
+
+std::string TwoLinePrompt(std::string_view first, const std::string& value,
+                          std::string_view second) {
+  std::string prompt(first);
+  prompt += value;
+  prompt += '\r';
+  prompt += second;
+  return prompt;
+}
+
+}  // namespace
+
+void CalculatorWindow::Command1_Click() {
+  Trace("Command1_Click");
+  try {
+    if (EqualsTrue(state_.InputRejected)) {
+      state_.InputRejected = Flag::False;
+      SetText(ControlId::BaudRate, "");
+      SetFocus(ControlId::BaudRate);
+    }
+    state_.ManualSpbrg = false;
+    bool brgh = BrghSet();
+    double wantedBaud = ReadNumber(ControlId::BaudRate);
+    double oscMHz = ReadNumber(ControlId::Fosc);
+    state_.SpbrgValue = EstimateSpbrg(oscMHz, wantedBaud, brgh);
+    EvaluateSpbrg();
+  } catch (const ArithmeticFault&) {
+    // A calculation that cannot be made ends quietly; the window keeps what it shows.
+  } catch (const WindowFailure&) {
+  }
+}
+
+void CalculatorWindow::EvaluateSpbrg() {
+  try {
+    CandidateResult taken = TakeCandidate();
+    ShowCandidate(taken);
+    bool automatic = !state_.ManualSpbrg;
+    if (automatic && std::fabs(taken.errorRatio) > ErrorLimit && !ConfirmInvalidSetting()) {
+      return;
+    }
+    if (state_.SpbrgValue > SpbrgMax) {
+      ClampToRegister();
+    }
+    state_.SpbrgOverflow = Flag::False;
+  } catch (const ArithmeticFault&) {
+    // As in Command1_Click: nothing is undone and nothing is reported.
+  } catch (const WindowFailure&) {
+  }
+}
+
+// The value on show and its neighbours; in manual mode the value itself is kept.
+CandidateResult CalculatorWindow::TakeCandidate() const {
+  CandidateResults window = EvaluateWindow(state_.SpbrgValue, ReadNumber(ControlId::Fosc),
+                                           ReadNumber(ControlId::BaudRate), BrghSet());
+  int number = state_.ManualSpbrg ? 2
+                                  : ChooseCandidate(window[0].errorRatio, window[1].errorRatio,
+                                                    window[2].errorRatio);
+  return window[static_cast<std::size_t>(number - 1)];
+}
+
+void CalculatorWindow::ShowCandidate(const CandidateResult& taken) {
+  Separators separators = CurrentSeparators();
+  SetCaption(ControlId::lSPBRG, FormatSpbrg(taken.spbrg));
+  state_.SpbrgValue = taken.spbrg;
+  SetCaption(ControlId::CBaud, FormatBaudRate(taken.actualBaud, separators));
+  SetCaption(ControlId::ErrPercentage, FormatErrorPercent(taken.errorRatio, separators));
+}
+
+void CalculatorWindow::SetResultsVisible(bool visible) {
+  SetVisible(ControlId::lSPBRG, visible);
+  SetVisible(ControlId::CBaud, visible);
+  SetVisible(ControlId::ErrPercentage, visible);
+}
+
+// True when the user keeps the setting; on No the window is emptied for a new entry.
+bool CalculatorWindow::ConfirmInvalidSetting() {
+  SetResultsVisible(false);
+  std::string prompt =
+      TwoLinePrompt(kInvalidSettingPrompt, Text(ControlId::ErrPercentage), kInvalidSettingQuestion);
+  if (ShowMessage(prompt, msgbox::kInformationYesNo, kInvalidSettingTitle) == msgbox::kYes) {
+    SetResultsVisible(true);
+    SetEnabled(ControlId::CopyClip, true);
+    return true;
+  }
+  ResetAfterInvalidSetting();
+  return false;
+}
+
+void CalculatorWindow::ClampToRegister() {
+  state_.SpbrgValue = SpbrgMax;
+  state_.SpbrgOverflow = Flag::True;
+  double actual = CandidateBaud(ReadNumber(ControlId::Fosc), SpbrgMax, BrghSet());
+  double error = BaudErrorRatio(actual, ReadNumber(ControlId::BaudRate));
+  Separators separators = CurrentSeparators();
+  SetCaption(ControlId::lSPBRG, FormatSpbrg(SpbrgMax));
+  SetCaption(ControlId::CBaud, FormatBaudRate(actual, separators));
+  SetCaption(ControlId::ErrPercentage, FormatErrorPercent(error, separators));
+  if (!(error > ErrorLimit)) {
+    return;
+  }
+  SetResultsVisible(false);
+  SetEnabled(ControlId::CopyClip, false);
+  std::string prompt =
+      TwoLinePrompt(kOverflowPrompt, Text(ControlId::ErrPercentage), kOverflowQuestion);
+  if (ShowMessage(prompt, msgbox::kInformationYesNo, kOverflowTitle) == msgbox::kYes) {
+    SetResultsVisible(true);
+    SetEnabled(ControlId::CopyClip, true);
+    return;
+  }
+  ResetAfterOverflow();
+}
+
+void CalculatorWindow::ResetAfterInvalidSetting() {
+  SetCaption(ControlId::lSPBRG, "");
+  SetCaption(ControlId::CBaud, "");
+  SetCaption(ControlId::ErrPercentage, "");
+  SetVisible(ControlId::CBaud, true);
+  SetVisible(ControlId::ErrPercentage, true);
+  SetVisible(ControlId::lSPBRG, true);
+  SetText(ControlId::BaudRate, "");
+  SetText(ControlId::Fosc, "");
+  SetCheckValue(1);
+  SetFocus(ControlId::Fosc);
+}
+
+void CalculatorWindow::ResetAfterOverflow() {
+  SetCaption(ControlId::lSPBRG, "");
+  SetVisible(ControlId::lSPBRG, true);
+  SetCaption(ControlId::CBaud, "");
+  SetVisible(ControlId::CBaud, true);
+  SetCaption(ControlId::ErrPercentage, "");
+  SetVisible(ControlId::ErrPercentage, true);
+  SetCheckValue(1);
+  SetText(ControlId::BaudRate, "");
+  SetText(ControlId::Fosc, "");
+  SetFocus(ControlId::Fosc);
+}
+
+}  // namespace brg

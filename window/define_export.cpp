@@ -1,0 +1,56 @@
+// Export of the setting on show as DEFINE lines on the clipboard.
+#include "window/calculator_window.h"
+
+namespace brg {
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::string_view kOverrunLine = "DEFINE HSER_CLOERR 1";
+
+}  // namespace
+
+// Built from what the window shows at the moment: the check box, the SPBRG label and the baud
+// rate as typed.
+std::string CalculatorWindow::BuildDefineBlock() const {
+  std::string block = "DEFINE HSER_RCSTA 90h";
+  block += kLineEnd;
+  block += "DEFINE HSER_TXSTA ";
+  block += BrghSet() ? "24h" : "20h";
+  block += kLineEnd;
+  block += "DEFINE HSER_SPBRG ";
+  block += Text(ControlId::lSPBRG);
+  block += " ' ";
+  block += Text(ControlId::BaudRate);
+  block += " Bauds";
+  block += kLineEnd;
+  return block;
+}
+
+void CalculatorWindow::CopyClip_Click() {
+  Trace("CopyClip_Click");
+  state_.ManualSpbrg = true;
+  state_.DefineText = BuildDefineBlock();
+  SetEnabled(ControlId::CopyClip, false);
+  SetVisible(ControlId::CopyClip, false);
+  SetVisible(ControlId::Cloerr, true);
+  SetEnabled(ControlId::Cloerr, true);
+  ClearClipboard();
+  SetClipboardText(state_.DefineText);
+  SetFocus(ControlId::Command1);
+  state_.InputRejected = Flag::False;
+}
+
+// The block is built afresh, so that the clipboard never names another setting than the one
+// on show after a step, a BRGH switch or a new calculation.
+void CalculatorWindow::Cloerr_Click() {
+  Trace("Cloerr_Click");
+  state_.DefineText = BuildDefineBlock();
+  ClearClipboard();
+  SetClipboardText(state_.DefineText + std::string(kOverrunLine));
+  SetEnabled(ControlId::Cloerr, false);
+  SetVisible(ControlId::Cloerr, false);
+  SetVisible(ControlId::CopyClip, true);
+  SetFocus(ControlId::Command1);
+}
+
+}  // namespace brg

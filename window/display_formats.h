@@ -1,0 +1,23 @@
+// The two display formats of the results: "#,###,###" for the real baud rate and "0.0##%" for
+// the error ratio, with the separators of the user's locale.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "window/window_host.h"
+
+namespace brg {
+
+// Rounded to a whole number (halfway away from zero), grouped by threes; a value that rounds to
+// 0 gives the empty text.
+std::string FormatBaudRate(double baud, const Separators& separators);
+
+// The ratio in percent, rounded to three decimals (halfway away from zero), one to three
+// decimals shown, then "%". A negative ratio that rounds to zero shows no minus sign.
+std::string FormatErrorPercent(double ratio, const Separators& separators);
+
+// Plain decimal digits with a leading "-" when negative, no grouping.
+std::string FormatSpbrg(std::int32_t spbrg);
+
+}  // namespace brg
