@@ -83,7 +83,6 @@ class Runner {
     window_.SetHandlerObserver([this](std::string_view handler) { trace_.emplace_back(handler); });
     window_.Form_Load();
     window_.ShowWindow();
-    trace_.clear();
   }
 
   int checks() const { return checks_; }
