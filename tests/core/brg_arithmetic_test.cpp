@@ -26,7 +26,9 @@ struct CalculationCase {
   bool beyondLimit;  // |error of the chosen| > ErrorLimit
 };
 
-void PrintTo(const CalculationCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const CalculationCase& c, std::ostream* out) {
+  *out << c.name;
+}
 
 class CalculationTest : public testing::TestWithParam<CalculationCase> {};
 
@@ -46,29 +48,90 @@ TEST_P(CalculationTest, EstimatesEvaluatesAndChoosesAsWorkedOut) {
   EXPECT_EQ(std::fabs(error) > ErrorLimit, c.beyondLimit);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    WorkedExamples, CalculationTest,
-    testing::Values(
-        CalculationCase{"Osc4M_9600_High", 4, 9600, true, 25, {24, 25, 26},
-                        {10000, 9615.3846, 9259.2593}, {0.0416667, 0.0016026, -0.0354938}, 2,
-                        false},
-        CalculationCase{"Osc4M_9600_Low", 4, 9600, false, 6, {5, 6, 7},
-                        {10416.667, 8928.5714, 7812.5}, {0.0850694, -0.0699405, -0.1861979}, 2,
-                        false},
-        CalculationCase{"Osc7M_125000_HalfwayToEven", 7, 125000, true, 2, {1, 2, 3},
-                        {218750, 145833.3333, 109375}, {0.75, 0.1666667, -0.125}, 3, true},
-        CalculationCase{"Osc1M_125000_MinusHalfToZero", 1, 125000, true, 0, {0, 0, 1},
-                        {62500, 62500, 31250}, {-0.5, -0.5, -0.75}, 2, true},
-        CalculationCase{"Osc4M_115200_Low", 4, 115200, false, 0, {0, 0, 1},
-                        {62500, 62500, 31250}, {-0.4574653, -0.4574653, -0.7287326}, 2, true},
-        CalculationCase{"Osc4M_250000_ExactZero", 4, 250000, true, 0, {0, 0, 1},
-                        {250000, 250000, 125000}, {0, 0, -0.5}, 2, false},
-        CalculationCase{"Osc3_6864M_64000_ExactlyMinusTenPercent", 3.6864, 64000, true, 3,
-                        {2, 3, 4}, {76800, 57600, 46080}, {0.2, -0.1, -0.28}, 2, false},
-        CalculationCase{"Osc20M_1200_High", 20, 1200, true, 1041, {1040, 1041, 1042},
-                        {1200.7685, 1199.6161, 1198.4660}, {0.00064041, -0.00031990, -0.00127836},
-                        2, false}),
-    [](const testing::TestParamInfo<CalculationCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(WorkedExamples, CalculationTest,
+                         testing::Values(CalculationCase{"Osc4M_9600_High",
+                                                         4,
+                                                         9600,
+                                                         true,
+                                                         25,
+                                                         {24, 25, 26},
+                                                         {10000, 9615.3846, 9259.2593},
+                                                         {0.0416667, 0.0016026, -0.0354938},
+                                                         2,
+                                                         false},
+                                         CalculationCase{"Osc4M_9600_Low",
+                                                         4,
+                                                         9600,
+                                                         false,
+                                                         6,
+                                                         {5, 6, 7},
+                                                         {10416.667, 8928.5714, 7812.5},
+                                                         {0.0850694, -0.0699405, -0.1861979},
+                                                         2,
+                                                         false},
+                                         CalculationCase{"Osc7M_125000_HalfwayToEven",
+                                                         7,
+                                                         125000,
+                                                         true,
+                                                         2,
+                                                         {1, 2, 3},
+                                                         {218750, 145833.3333, 109375},
+                                                         {0.75, 0.1666667, -0.125},
+                                                         3,
+                                                         true},
+                                         CalculationCase{"Osc1M_125000_MinusHalfToZero",
+                                                         1,
+                                                         125000,
+                                                         true,
+                                                         0,
+                                                         {0, 0, 1},
+                                                         {62500, 62500, 31250},
+                                                         {-0.5, -0.5, -0.75},
+                                                         2,
+                                                         true},
+                                         CalculationCase{"Osc4M_115200_Low",
+                                                         4,
+                                                         115200,
+                                                         false,
+                                                         0,
+                                                         {0, 0, 1},
+                                                         {62500, 62500, 31250},
+                                                         {-0.4574653, -0.4574653, -0.7287326},
+                                                         2,
+                                                         true},
+                                         CalculationCase{"Osc4M_250000_ExactZero",
+                                                         4,
+                                                         250000,
+                                                         true,
+                                                         0,
+                                                         {0, 0, 1},
+                                                         {250000, 250000, 125000},
+                                                         {0, 0, -0.5},
+                                                         2,
+                                                         false},
+                                         CalculationCase{"Osc3_6864M_64000_ExactlyMinusTenPercent",
+                                                         3.6864,
+                                                         64000,
+                                                         true,
+                                                         3,
+                                                         {2, 3, 4},
+                                                         {76800, 57600, 46080},
+                                                         {0.2, -0.1, -0.28},
+                                                         2,
+                                                         false},
+                                         CalculationCase{"Osc20M_1200_High",
+                                                         20,
+                                                         1200,
+                                                         true,
+                                                         1041,
+                                                         {1040, 1041, 1042},
+                                                         {1200.7685, 1199.6161, 1198.4660},
+                                                         {0.00064041, -0.00031990, -0.00127836},
+                                                         2,
+                                                         false}),
+                         [](const testing::TestParamInfo<CalculationCase>& info) {
+                           return info.param.name;
+                         });
 
 TEST(EstimateSpbrg, RoundsAfterSubtractingOne) {
   // q = 3.5 exactly: rounding x = 2.5 gives 2, rounding q first would give 3 after the minus.
@@ -97,8 +160,14 @@ struct RoundingCase {
 };
 
 TEST(RoundHalfEvenToInt32, HalfwayGoesToEven) {
-  for (RoundingCase c : {RoundingCase{2.5, 2}, {3.5, 4}, {1.5, 2}, {-0.5, 0}, {-1.5, -2},
-                         {-2.5, -2}, {0.49999999999999994, 0}, {2.5000000000000004, 3},
+  for (RoundingCase c : {RoundingCase{2.5, 2},
+                         {3.5, 4},
+                         {1.5, 2},
+                         {-0.5, 0},
+                         {-1.5, -2},
+                         {-2.5, -2},
+                         {0.49999999999999994, 0},
+                         {2.5000000000000004, 3},
                          {-2147483648.4, std::numeric_limits<std::int32_t>::min()},
                          {2147483647.4, kInt32Max}}) {
     EXPECT_EQ(RoundHalfEvenToInt32(c.x), c.rounded) << c.x;
@@ -113,8 +182,8 @@ TEST(CandidateWindow, KeepsTheLowerAtTheBottomAndFaultsAtTheTop) {
   EXPECT_EQ(CandidateWindow(-1), (CandidateValues{-1, -1, 0}));
   EXPECT_EQ(CandidateWindow(-2), (CandidateValues{-2, -2, -1}));
   EXPECT_EQ(CandidateWindow(1), (CandidateValues{0, 1, 2}));
-  EXPECT_EQ(CandidateWindow(kInt32Max - 1), (CandidateValues{kInt32Max - 2, kInt32Max - 1,
-                                                              kInt32Max}));
+  EXPECT_EQ(CandidateWindow(kInt32Max - 1),
+            (CandidateValues{kInt32Max - 2, kInt32Max - 1, kInt32Max}));
   EXPECT_THROW(CandidateWindow(kInt32Max), ArithmeticFault);
 }
 
@@ -132,7 +201,7 @@ TEST(CandidateBaud, DivisorMultipliesTheIntegerAndOverflowIsDetected) {
   EXPECT_THROW(CandidateBaud(4, 33554431, false), ArithmeticFault);
   EXPECT_NO_THROW(CandidateBaud(4, 134217726, true));
   EXPECT_NO_THROW(CandidateBaud(4, 33554430, false));
-  EXPECT_LT(CandidateBaud(4, -3, true), 0);  // negative candidates are accepted
+  EXPECT_LT(CandidateBaud(4, -3, true), 0);                      // negative candidates are accepted
   EXPECT_THROW(CandidateBaud(1e303, 0, true), ArithmeticFault);  // Hz overflow
 }
 
@@ -173,10 +242,16 @@ struct ChoiceCase {
 };
 
 TEST(ChooseCandidate, SmallestAbsoluteErrorWithMiddleThenLowerOnTies) {
-  for (ChoiceCase c : {ChoiceCase{{0.05, 0.05, 0.2}, 2}, {{0.05, 0.2, 0.05}, 1},
-                       {{0.2, 0.05, 0.05}, 2}, {{0.1, 0.1, 0.1}, 2}, {{-0.05, 0.05, -0.05}, 2},
-                       {{0.3, 0.2, -0.1}, 3}, {{-0.01, 0.2, 0.3}, 1}, {{0.2, 0.1, -0.05}, 3},
-                       {{0.1, -0.2, 0.05}, 3}, {{-0.1, 0.2, 0.1}, 1}}) {
+  for (ChoiceCase c : {ChoiceCase{{0.05, 0.05, 0.2}, 2},
+                       {{0.05, 0.2, 0.05}, 1},
+                       {{0.2, 0.05, 0.05}, 2},
+                       {{0.1, 0.1, 0.1}, 2},
+                       {{-0.05, 0.05, -0.05}, 2},
+                       {{0.3, 0.2, -0.1}, 3},
+                       {{-0.01, 0.2, 0.3}, 1},
+                       {{0.2, 0.1, -0.05}, 3},
+                       {{0.1, -0.2, 0.05}, 3},
+                       {{-0.1, 0.2, 0.1}, 1}}) {
     EXPECT_EQ(ChooseCandidate(c.errors[0], c.errors[1], c.errors[2]), c.chosen)
         << c.errors[0] << ", " << c.errors[1] << ", " << c.errors[2];
   }
@@ -193,7 +268,9 @@ struct ClampCase {
   bool overflowQuestion;  // e255 > ErrorLimit, with its sign
 };
 
-void PrintTo(const ClampCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const ClampCase& c, std::ostream* out) {
+  *out << c.name;
+}
 
 class ClampTest : public testing::TestWithParam<ClampCase> {};
 
@@ -213,12 +290,11 @@ TEST_P(ClampTest, ValueAboveTheRegisterIsReEvaluatedAt255) {
 
 INSTANTIATE_TEST_SUITE_P(
     RegisterLimit, ClampTest,
-    testing::Values(ClampCase{"Osc20M_1200_High", 20, 1200, true, 1041, 4882.8125, 3.0690104, true},
-                    ClampCase{"Osc20M_1200_Low", 20, 1200, false, 259, 1220.703125, 0.0172526,
-                              false},
-                    ClampCase{"Osc4_5056M_1000_ExactlyTenPercent", 4.5056, 1000, true, 281, 1100,
-                              0.1, false},
-                    ClampCase{"Osc48M_300_Low", 48, 300, false, 2499, 2929.6875, 8.765625, true}),
+    testing::Values(
+        ClampCase{"Osc20M_1200_High", 20, 1200, true, 1041, 4882.8125, 3.0690104, true},
+        ClampCase{"Osc20M_1200_Low", 20, 1200, false, 259, 1220.703125, 0.0172526, false},
+        ClampCase{"Osc4_5056M_1000_ExactlyTenPercent", 4.5056, 1000, true, 281, 1100, 0.1, false},
+        ClampCase{"Osc48M_300_Low", 48, 300, false, 2499, 2929.6875, 8.765625, true}),
     [](const testing::TestParamInfo<ClampCase>& info) { return info.param.name; });
 
 TEST(ClampTest, ExactlyTenPercentAt255IsNotAboveTheLimit) {

@@ -18,7 +18,9 @@ struct FormatCase {
   std::string text;
 };
 
-void PrintTo(const FormatCase& c, std::ostream* out) { *out << c.value << " -> " << c.text; }
+void PrintTo(const FormatCase& c, std::ostream* out) {
+  *out << c.value << " -> " << c.text;
+}
 
 class BaudRateFormatTest : public testing::TestWithParam<FormatCase> {};
 
@@ -32,11 +34,13 @@ INSTANTIATE_TEST_SUITE_P(
                     FormatCase{62500, "62,500"}, FormatCase{300.12, "300"},
                     FormatCase{1234567.5, "1,234,568"}, FormatCase{0.4, ""}, FormatCase{0, ""},
                     FormatCase{-0.4, ""}, FormatCase{0.5, "1"}, FormatCase{-0.5, "-1"},
-                    FormatCase{2.5, "3"}, FormatCase{999.5, "1,000"},
-                    FormatCase{-1234.4, "-1,234"}, FormatCase{1220.703125, "1,221"},
-                    FormatCase{250000, "250,000"}, FormatCase{1e12, "1,000,000,000,000"},
+                    FormatCase{2.5, "3"}, FormatCase{999.5, "1,000"}, FormatCase{-1234.4, "-1,234"},
+                    FormatCase{1220.703125, "1,221"}, FormatCase{250000, "250,000"},
+                    FormatCase{1e12, "1,000,000,000,000"},
                     FormatCase{1e21, "1,000,000,000,000,000,000,000"}),
-    [](const testing::TestParamInfo<FormatCase>& info) { return "row" + std::to_string(info.index); });
+    [](const testing::TestParamInfo<FormatCase>& info) {
+      return "row" + std::to_string(info.index);
+    });
 
 class ErrorFormatTest : public testing::TestWithParam<FormatCase> {};
 
@@ -56,10 +60,12 @@ INSTANTIATE_TEST_SUITE_P(
                     FormatCase{0.0172526, "1.725%"}, FormatCase{-0.000003, "0.0%"},
                     FormatCase{0.000003, "0.0%"}, FormatCase{0.000005, "0.001%"},
                     FormatCase{-0.000005, "-0.001%"}, FormatCase{0.0000049, "0.0%"},
-                    FormatCase{0.99999, "99.999%"}, FormatCase{-0.00999951, "-1.0%"}, FormatCase{9.9999951, "1000.0%"},
-                    FormatCase{-0.5, "-50.0%"}, FormatCase{0.0172526, "1.725%"},
-                    FormatCase{1e10, "1000000000000.0%"}),
-    [](const testing::TestParamInfo<FormatCase>& info) { return "row" + std::to_string(info.index); });
+                    FormatCase{0.99999, "99.999%"}, FormatCase{-0.00999951, "-1.0%"},
+                    FormatCase{9.9999951, "1000.0%"}, FormatCase{-0.5, "-50.0%"},
+                    FormatCase{0.0172526, "1.725%"}, FormatCase{1e10, "1000000000000.0%"}),
+    [](const testing::TestParamInfo<FormatCase>& info) {
+      return "row" + std::to_string(info.index);
+    });
 
 TEST(DisplayFormats, FollowTheSeparatorsOfTheLocale) {
   EXPECT_EQ(FormatBaudRate(1234567.5, kGerman), "1.234.568");

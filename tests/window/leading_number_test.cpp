@@ -17,7 +17,9 @@ struct ReadCase {
   double value;
 };
 
-void PrintTo(const ReadCase& c, std::ostream* out) { *out << '"' << c.text << '"'; }
+void PrintTo(const ReadCase& c, std::ostream* out) {
+  *out << '"' << c.text << '"';
+}
 
 class LeadingNumberTest : public testing::TestWithParam<ReadCase> {};
 
@@ -27,30 +29,28 @@ TEST_P(LeadingNumberTest, ReadsTheLeadingNumber) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, LeadingNumberTest,
-    testing::Values(ReadCase{"", 0}, ReadCase{"abc", 0}, ReadCase{".", 0}, ReadCase{"-", 0},
-                    ReadCase{"+", 0}, ReadCase{"e5", 0}, ReadCase{"E", 0}, ReadCase{"-5", -5},
-                    ReadCase{"+5", 5}, ReadCase{".5", 0.5}, ReadCase{"5.", 5},
-                    ReadCase{"  20", 20}, ReadCase{"2 0", 20}, ReadCase{"1 843 200", 1843200},
-                    ReadCase{"4.9152", 4.9152}, ReadCase{"4,9152", 4}, ReadCase{"1,8432", 1},
-                    ReadCase{"1e3", 1000}, ReadCase{"1D3", 1000}, ReadCase{"1d-3", 0.001},
-                    ReadCase{"1E+3x", 1000}, ReadCase{"12E", 12}, ReadCase{"12E+", 12},
-                    ReadCase{"12e-", 12}, ReadCase{"&H20", 32}, ReadCase{"&hffff", -1},
-                    ReadCase{"&H8000", -32768}, ReadCase{"&H7FFF", 32767},
-                    ReadCase{"&H10000", 65536}, ReadCase{"&HFFFFFFFF", -1},
-                    ReadCase{"&H80000000", -2147483648.0}, ReadCase{"&H", 0},
-                    ReadCase{"&Hxyz", 0}, ReadCase{"&O17", 15}, ReadCase{"&o8", 0},
-                    ReadCase{"&o177777", -1}, ReadCase{"& H 1 0", 16}, ReadCase{"&5", 0},
-                    ReadCase{"9600baud", 9600}, ReadCase{"115200 bauds", 115200},
-                    ReadCase{"20MHz", 20}, ReadCase{"\t4\n8", 48}, ReadCase{"4\r8", 4},
-                    ReadCase{"1.2.3", 1.2}, ReadCase{"--5", 0}, ReadCase{"$5", 0},
-                    ReadCase{"0.1", 0.1}, ReadCase{"-0", 0},
-                    ReadCase{"0.30000000000000001665", 0.3},
-                    ReadCase{"0.30000000000000001666", 0.30000000000000004},
-                    ReadCase{"9007199254740993", 9007199254740992.0},
-                    ReadCase{"9007199254740993.0000000000000000001", 9007199254740994.0},
-                    ReadCase{"1e-400", 0}, ReadCase{"-1e-400", 0},
-                    ReadCase{"1.7976931348623157e308", 1.7976931348623157e308}),
-    [](const testing::TestParamInfo<ReadCase>& info) { return "row" + std::to_string(info.index); });
+    testing::Values(
+        ReadCase{"", 0}, ReadCase{"abc", 0}, ReadCase{".", 0}, ReadCase{"-", 0}, ReadCase{"+", 0},
+        ReadCase{"e5", 0}, ReadCase{"E", 0}, ReadCase{"-5", -5}, ReadCase{"+5", 5},
+        ReadCase{".5", 0.5}, ReadCase{"5.", 5}, ReadCase{"  20", 20}, ReadCase{"2 0", 20},
+        ReadCase{"1 843 200", 1843200}, ReadCase{"4.9152", 4.9152}, ReadCase{"4,9152", 4},
+        ReadCase{"1,8432", 1}, ReadCase{"1e3", 1000}, ReadCase{"1D3", 1000},
+        ReadCase{"1d-3", 0.001}, ReadCase{"1E+3x", 1000}, ReadCase{"12E", 12}, ReadCase{"12E+", 12},
+        ReadCase{"12e-", 12}, ReadCase{"&H20", 32}, ReadCase{"&hffff", -1},
+        ReadCase{"&H8000", -32768}, ReadCase{"&H7FFF", 32767}, ReadCase{"&H10000", 65536},
+        ReadCase{"&HFFFFFFFF", -1}, ReadCase{"&H80000000", -2147483648.0}, ReadCase{"&H", 0},
+        ReadCase{"&Hxyz", 0}, ReadCase{"&O17", 15}, ReadCase{"&o8", 0}, ReadCase{"&o177777", -1},
+        ReadCase{"& H 1 0", 16}, ReadCase{"&5", 0}, ReadCase{"9600baud", 9600},
+        ReadCase{"115200 bauds", 115200}, ReadCase{"20MHz", 20}, ReadCase{"\t4\n8", 48},
+        ReadCase{"4\r8", 4}, ReadCase{"1.2.3", 1.2}, ReadCase{"--5", 0}, ReadCase{"$5", 0},
+        ReadCase{"0.1", 0.1}, ReadCase{"-0", 0}, ReadCase{"0.30000000000000001665", 0.3},
+        ReadCase{"0.30000000000000001666", 0.30000000000000004},
+        ReadCase{"9007199254740993", 9007199254740992.0},
+        ReadCase{"9007199254740993.0000000000000000001", 9007199254740994.0}, ReadCase{"1e-400", 0},
+        ReadCase{"-1e-400", 0}, ReadCase{"1.7976931348623157e308", 1.7976931348623157e308}),
+    [](const testing::TestParamInfo<ReadCase>& info) {
+      return "row" + std::to_string(info.index);
+    });
 
 TEST(LeadingNumber, SubnormalIsNoFailure) {
   EXPECT_EQ(LeadingNumber("1e-310"), 1e-310);
@@ -73,10 +73,15 @@ struct OverflowCase {
 };
 
 TEST(LeadingNumber, OverflowFailsWithTheSignOfTheNumber) {
-  for (const OverflowCase& c :
-       {OverflowCase{"1e999", false}, {"-1e999", true}, {"1.8e308", false}, {"-2e308", true},
-        {"1e99999999999999999999", false}, {"&H100000000", false}, {"&O40000000000", false},
-        {"0.0000001e316", false}, {std::string(400, '9'), false}}) {
+  for (const OverflowCase& c : {OverflowCase{"1e999", false},
+                                {"-1e999", true},
+                                {"1.8e308", false},
+                                {"-2e308", true},
+                                {"1e99999999999999999999", false},
+                                {"&H100000000", false},
+                                {"&O40000000000", false},
+                                {"0.0000001e316", false},
+                                {std::string(400, '9'), false}}) {
     try {
       LeadingNumber(c.text);
       ADD_FAILURE() << c.text << " did not overflow";
