@@ -72,6 +72,8 @@ class CalculatorWindow {
   void SetHandlerObserver(std::function<void(std::string_view)> observer);
 
  private:
+  friend class CalculatorWindowProbe;  // tests reach states no user action can
+
   // --- event rules and operations on controls (window_events.cpp) ---
   const std::string& Text(ControlId id) const { return control(id).text; }
   Control& Mutable(ControlId id) { return controls_[IndexOf(id)]; }

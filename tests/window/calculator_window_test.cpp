@@ -1,0 +1,245 @@
+// Event rules and handler paths of the window that no sequence of user actions reaches, or that
+// need a look at the window while a message box is open.
+#include "window/calculator_window.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/window/fake_hosts.h"
+
+namespace brg {
+
+// Reaches into the window for states that user actions cannot produce.
+class CalculatorWindowProbe {
+ public:
+  static WindowState& State(CalculatorWindow& window) { return window.state_; }
+  static void SetText(CalculatorWindow& window, ControlId id, std::string text) {
+    window.SetText(id, std::move(text));
+  }
+  static void Command1_Click(CalculatorWindow& window) {
+    window.RunUserAction([&] { window.Command1_Click(); });
+  }
+  static void CopyClip_Click(CalculatorWindow& window) {
+    window.RunUserAction([&] { window.CopyClip_Click(); });
+  }
+  static void EvaluateSpbrg(CalculatorWindow& window) {
+    window.RunUserAction([&] { window.EvaluateSpbrg(); });
+  }
+};
+
+namespace {
+
+using testing_support::FakeHosts;
+
+class CalculatorWindowTest : public testing::Test {
+ protected:
+  void Start(std::int16_t checkBoxAtCreation = 0) {
+    window = std::make_unique<CalculatorWindow>(hosts.hosts(), checkBoxAtCreation);
+    window->SetHandlerObserver([this](std::string_view handler) { trace.emplace_back(handler); });
+    window->Form_Load();
+    window->ShowWindow();
+  }
+
+  void Type(std::string_view text) {
+    for (char c : text) {
+      window->TypeCharacter(static_cast<unsigned char>(c));
+    }
+  }
+
+  void Enter(std::string_view osc, std::string_view baud) {
+    Type(osc);
+    window->PressEnter();
+    Type(baud);
+    window->PressEnter();
+  }
+
+  const std::string& Caption(ControlId id) const { return window->control(id).text; }
+
+  FakeHosts hosts;
+  std::unique_ptr<CalculatorWindow> window;
+  std::vector<std::string> trace;
+};
+
+TEST_F(CalculatorWindowTest, FormLoadOnACheckedBoxRunsNoClick) {
+  Start(1);
+  EXPECT_EQ(trace, (std::vector<std::string>{"Form_Load", "Fosc_GotFocus"}));
+  EXPECT_EQ(window->control(ControlId::BRG1).value, 1);
+}
+
+TEST_F(CalculatorWindowTest, FormLoadOnAnUncheckedBoxRunsTheClickOnceWithFlagsUnset) {
+  Start(0);
+  EXPECT_EQ(trace, (std::vector<std::string>{"Form_Load", "BRG1_Click", "Fosc_GotFocus"}));
+  EXPECT_EQ(window->state().SpbrgOverflow, Flag::False);
+  EXPECT_EQ(window->state().InputRejected, Flag::False);
+}
+
+TEST(CalculatorWindowCreation, FlagsAreUnsetBeforeFormLoad) {
+  FakeHosts hosts;
+  CalculatorWindow window(hosts.hosts());
+  EXPECT_EQ(window.state().SpbrgOverflow, Flag::Unset);
+  EXPECT_EQ(window.state().InputRejected, Flag::Unset);
+  EXPECT_FALSE(window.focus().has_value());
+  EXPECT_TRUE(window.control(ControlId::Cloerr).visible);
+}
+
+TEST_F(CalculatorWindowTest, ResultsAreHiddenWhileTheInvalidSettingQuestionIsOpen) {
+  Start();
+  Enter("4", "115200");
+  window->ClickControl(ControlId::BRG1);  // nothing on show yet: only the box changes
+  bool checked = false;
+  hosts.whileOpen = [&] {
+    checked = true;
+    EXPECT_FALSE(window->control(ControlId::lSPBRG).visible);
+    EXPECT_FALSE(window->control(ControlId::CBaud).visible);
+    EXPECT_FALSE(window->control(ControlId::ErrPercentage).visible);
+    EXPECT_EQ(Caption(ControlId::ErrPercentage), "-45.747%");
+    EXPECT_TRUE(window->messageBoxOpen());
+  };
+  window->ClickControl(ControlId::Command1);
+  EXPECT_TRUE(checked);
+  EXPECT_FALSE(window->messageBoxOpen());
+  EXPECT_TRUE(window->control(ControlId::lSPBRG).visible);
+}
+
+TEST_F(CalculatorWindowTest, ExportIsDisabledWhileTheOverflowQuestionIsOpen) {
+  Start();
+  Enter("20", "1200");
+  hosts.whileOpen = [&] {
+    EXPECT_FALSE(window->control(ControlId::CopyClip).enabled);
+    EXPECT_EQ(window->state().SpbrgOverflow, Flag::True);
+    EXPECT_EQ(window->state().SpbrgValue, 255);
+    EXPECT_EQ(Caption(ControlId::lSPBRG), "255");
+  };
+  window->PressEnter();
+  ASSERT_EQ(hosts.boxes.size(), 1u);
+  EXPECT_TRUE(window->control(ControlId::CopyClip).enabled);
+  EXPECT_EQ(window->state().SpbrgOverflow, Flag::False);
+}
+
+TEST_F(CalculatorWindowTest, UserActionsWaitWhileABoxIsOpen) {
+  Start();
+  Enter("20", "1200");
+  hosts.whileOpen = [&] {
+    window->ClickControl(ControlId::cInc);
+    window->PressTab();
+    window->TypeCharacter(U'9');
+    window->EditFocusedText("oops");
+  };
+  window->PressEnter();
+  EXPECT_EQ(window->state().SpbrgValue, 255);
+  EXPECT_EQ(window->focus(), ControlId::Command1);
+  EXPECT_EQ(window->control(ControlId::BaudRate).text, "1200");
+}
+
+TEST_F(CalculatorWindowTest, CalculateWithAPendingRejectionEmptiesTheBaudRateAndEndsSilently) {
+  Start();
+  Enter("4", "9600");
+  window->PressEnter();
+  ASSERT_EQ(Caption(ControlId::lSPBRG), "25");
+  CalculatorWindowProbe::State(*window).InputRejected = Flag::True;
+  trace.clear();
+  CalculatorWindowProbe::Command1_Click(*window);
+  EXPECT_EQ(window->state().InputRejected, Flag::False);
+  EXPECT_EQ(window->control(ControlId::BaudRate).text, "");
+  EXPECT_EQ(window->focus(), ControlId::BaudRate);
+  EXPECT_EQ(Caption(ControlId::lSPBRG), "25");
+  EXPECT_EQ(window->state().SpbrgValue, 25);
+  EXPECT_EQ(trace, (std::vector<std::string>{"Command1_Click", "BaudRate_GotFocus"}));
+  EXPECT_TRUE(hosts.boxes.empty());
+}
+
+TEST_F(CalculatorWindowTest, OverflowingEntriesEndACalculationSilently) {
+  Start();
+  Enter("4", "9600");
+  window->PressEnter();
+  for (const char* text : {"1e999", "-1e999", "&H100000000"}) {
+    CalculatorWindowProbe::SetText(*window, ControlId::BaudRate, text);
+    CalculatorWindowProbe::Command1_Click(*window);
+    EXPECT_EQ(Caption(ControlId::lSPBRG), "25") << text;
+    EXPECT_EQ(window->state().SpbrgValue, 25) << text;
+    EXPECT_FALSE(window->state().ManualSpbrg);
+  }
+  CalculatorWindowProbe::SetText(*window, ControlId::BaudRate, "9600");
+  CalculatorWindowProbe::SetText(*window, ControlId::Fosc, "1e999");
+  window->ClickControl(ControlId::cInc);
+  EXPECT_EQ(window->state().SpbrgValue, 26);  // the step stays, the evaluation failed
+  EXPECT_EQ(Caption(ControlId::lSPBRG), "25");
+  EXPECT_TRUE(hosts.boxes.empty());
+}
+
+TEST_F(CalculatorWindowTest, ManualValueAboveTheRegisterIsClampedAndQuestioned) {
+  Start();
+  Enter("4", "9600");
+  window->PressEnter();
+  // A value far above the register, as a failed run may leave behind.
+  CalculatorWindowProbe::State(*window).SpbrgValue = 134217725;
+  CalculatorWindowProbe::SetText(*window, ControlId::Fosc, "644.245088");
+  CalculatorWindowProbe::SetText(*window, ControlId::BaudRate, "300");
+  hosts.answer = msgbox::kNo;
+  window->ClickControl(ControlId::cDec);
+  ASSERT_EQ(hosts.boxes.size(), 1u);
+  EXPECT_EQ(hosts.boxes[0].title, "Current setting cause an SPBRG overflow.");
+  EXPECT_EQ(window->state().SpbrgValue, 255);
+  EXPECT_EQ(Caption(ControlId::lSPBRG), "");
+  EXPECT_EQ(window->focus(), ControlId::Fosc);
+  EXPECT_FALSE(window->control(ControlId::cDec).enabled);
+  EXPECT_EQ(window->state().SpbrgOverflow, Flag::False);
+}
+
+TEST_F(CalculatorWindowTest, ExportWithAnEmptyBaudRateEndsTheCommentWithBauds) {
+  Start();
+  Enter("4", "9600");
+  window->PressEnter();
+  CalculatorWindowProbe::SetText(*window, ControlId::BaudRate, "");
+  CalculatorWindowProbe::CopyClip_Click(*window);
+  EXPECT_EQ(hosts.clipboard,
+            "DEFINE HSER_RCSTA 90h\r\nDEFINE HSER_TXSTA 24h\r\nDEFINE HSER_SPBRG 25 '  Bauds\r\n");
+}
+
+TEST_F(CalculatorWindowTest, FocusEntryAfterExportSeesTheClearedRejection) {
+  Start();
+  Enter("4", "9600");
+  window->PressEnter();
+  CalculatorWindowProbe::State(*window).InputRejected = Flag::True;
+  CalculatorWindowProbe::CopyClip_Click(*window);
+  // The export moved the focus first and cleared the flag after: Command1_GotFocus, which runs
+  // once the handler has returned, finds the flag false and keeps the focus.
+  EXPECT_EQ(window->focus(), ControlId::Command1);
+  EXPECT_EQ(window->control(ControlId::BaudRate).text, "9600");
+  EXPECT_EQ(window->state().InputRejected, Flag::False);
+}
+
+TEST_F(CalculatorWindowTest, MouseReleaseWithoutPressOrElsewhereDoesNotClick) {
+  Start();
+  Enter("4", "9600");
+  window->MouseUp(ControlId::Command1);
+  EXPECT_EQ(Caption(ControlId::lSPBRG), "");
+  window->MouseDown(ControlId::Command1);
+  window->MouseUp(ControlId::BRG1);
+  EXPECT_EQ(Caption(ControlId::lSPBRG), "");
+  EXPECT_EQ(window->control(ControlId::BRG1).value, 1);
+  window->MouseDown(ControlId::Command1);
+  window->MouseUp(ControlId::Command1);
+  EXPECT_EQ(Caption(ControlId::lSPBRG), "25");
+}
+
+TEST_F(CalculatorWindowTest, KeyPressAndNativeEditTogetherActLikeTyping) {
+  Start();
+  window->DeliverKeyPress('4');
+  window->EditFocusedText("4");
+  window->DeliverKeyPress(13);
+  EXPECT_EQ(window->focus(), ControlId::BaudRate);
+  EXPECT_EQ(window->control(ControlId::Fosc).text, "4");
+  window->TypeCharacter(U'\u00e9');
+  window->TypeCharacter(U'9');
+  window->PressBackspace();
+  EXPECT_EQ(window->control(ControlId::BaudRate).text, "\u00e9");
+  window->PressBackspace();
+  window->PressBackspace();
+  EXPECT_EQ(window->control(ControlId::BaudRate).text, "");
+}
+
+}  // namespace
+}  // namespace brg
