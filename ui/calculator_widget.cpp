@@ -1,0 +1,314 @@
+#include "ui/calculator_widget.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <exception>
+
+#include "ui/window_layout.h"
+
+namespace brg::ui {
+namespace {
+
+constexpr const char* kControlProperty = "spbrgControl";
+
+QString FromUtf8(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+Qt::Alignment ToQt(TextAlignment alignment) {
+  switch (alignment) {
+    case TextAlignment::Left:
+      return Qt::AlignLeft | Qt::AlignVCenter;
+    case TextAlignment::Right:
+      return Qt::AlignRight | Qt::AlignTop;
+    case TextAlignment::Centre:
+      return Qt::AlignHCenter | Qt::AlignTop;
+  }
+  return Qt::AlignLeft;
+}
+
+// The window's default font: small enough that every caption fits the classic control sizes.
+QFont WindowFont() {
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(10);
+  return font;
+}
+
+QFont ResultFont(double scale) {
+  QFont font(QStringLiteral("MS Sans Serif"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setBold(true);
+  // Points at 96 dots per inch, so that the label sizes hold on any screen.
+  font.setPixelSize(static_cast<int>(kResultFontPoints * 96.0 / 72.0 * scale + 0.5));
+  return font;
+}
+
+// A push button whose caption wraps inside it, as the two export captions need.
+QPushButton* WrappingButton(QWidget* parent) {
+  auto* button = new QPushButton(parent);
+  auto* layout = new QHBoxLayout(button);
+  layout->setContentsMargins(3, 2, 3, 2);
+  auto* caption = new QLabel(button);
+  caption->setObjectName(QStringLiteral("caption"));
+  caption->setWordWrap(true);
+  caption->setAlignment(Qt::AlignCenter);
+  caption->setAttribute(Qt::WA_TransparentForMouseEvents);
+  layout->addWidget(caption);
+  return button;
+}
+
+void SetButtonCaption(QPushButton* button, const QString& caption) {
+  if (auto* label = button->findChild<QLabel*>(QStringLiteral("caption"))) {
+    if (label->text() != caption) {
+      label->setText(caption);
+    }
+  } else if (button->text() != caption) {
+    button->setText(caption);
+  }
+}
+
+bool IsLeftButton(QEvent* event) {
+  return static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+}
+
+}  // namespace
+
+CalculatorWidget::CalculatorWidget(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      hosts_(this, [this] { SyncFromModel(); }),
+      model_(std::make_unique<CalculatorWindow>(hosts_.hosts())) {
+  QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen != nullptr) {
+    scale_ = std::max(1.0, screen->logicalDotsPerInch() / 96.0);
+  }
+  setWindowTitle(QString::fromUtf8(kWindowTitle.data(), kWindowTitle.size()));
+  setFont(WindowFont());
+  setFixedSize(static_cast<int>(kClientWidth * scale_), static_cast<int>(kClientHeight * scale_));
+  BuildWidgets();
+}
+
+CalculatorWidget::~CalculatorWidget() = default;
+
+void CalculatorWidget::BuildWidgets() {
+  for (const ControlPlacement& place : kPlacements) {
+    const Control& control = model_->control(place.id);
+    QWidget* widget = CreateWidget(control);
+    widget->setGeometry(static_cast<int>(place.left * scale_), static_cast<int>(place.top * scale_),
+                        static_cast<int>(place.width * scale_),
+                        static_cast<int>(place.height * scale_));
+    widget->setObjectName(QString::fromUtf8(control.name.data(), control.name.size()));
+    widget->setProperty(kControlProperty, static_cast<int>(place.id));
+    // The model alone moves the focus: Qt gives it to no control on its own.
+    widget->setFocusPolicy(Qt::NoFocus);
+    if (place.resultFont) {
+      widget->setFont(ResultFont(scale_));
+    }
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+      label->setAlignment(ToQt(place.alignment));
+      if (place.singleLineBorder) {
+        label->setFrameStyle(QFrame::Box | QFrame::Plain);
+        label->setLineWidth(1);
+        label->setAlignment(Qt::AlignCenter);
+      }
+    }
+    widget->installEventFilter(this);
+    widgets_[IndexOf(place.id)] = widget;
+  }
+}
+
+QWidget* CalculatorWidget::CreateWidget(const Control& control) {
+  switch (control.kind) {
+    case ControlKind::TextBox: {
+      auto* edit = new QLineEdit(this);
+      edit->setAcceptDrops(false);
+      ControlId id = control.id;
+      connect(edit, &QLineEdit::textEdited, this,
+              [this, id](const QString& text) { OnTextEdited(id, text); });
+      return edit;
+    }
+    case ControlKind::Label:
+      return new QLabel(this);
+    case ControlKind::CommandButton:
+      if (control.id == ControlId::CopyClip || control.id == ControlId::Cloerr) {
+        return WrappingButton(this);
+      }
+      return new QPushButton(this);
+    case ControlKind::CheckBox:
+      return new QCheckBox(this);
+  }
+  return new QWidget(this);
+}
+
+void CalculatorWidget::Start() {
+  Act([&] { model_->Form_Load(); });
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    QRect available = screen->availableGeometry();
+    move(available.center() - QPoint(width() / 2, height() / 2));
+  }
+  show();
+  activateWindow();
+  Act([&] { model_->ShowWindow(); });
+}
+
+std::optional<ControlId> CalculatorWidget::ControlOf(const QObject* object) const {
+  QVariant value = object->property(kControlProperty);
+  if (!value.isValid()) {
+    return std::nullopt;
+  }
+  return static_cast<ControlId>(value.toInt());
+}
+
+// Every user action goes through here: the model acts, then the screen follows it. A failure
+// the model did not handle is reported instead of ending the program.
+template <typename Action>
+void CalculatorWidget::Act(Action&& action) {
+  try {
+    action();
+  } catch (const std::exception& failure) {
+    QMessageBox::warning(this, QStringLiteral("Unexpected failure"),
+                         QStringLiteral("The last action could not be completed: %1")
+                             .arg(QString::fromUtf8(failure.what())));
+  }
+  SyncFromModel();
+}
+
+bool CalculatorWidget::eventFilter(QObject* watched, QEvent* event) {
+  std::optional<ControlId> id = ControlOf(watched);
+  if (!id) {
+    return QWidget::eventFilter(watched, event);
+  }
+  switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+      return HandleKey(*id, static_cast<QKeyEvent*>(event));
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+      return HandleMouse(*id, event);
+    default:
+      return QWidget::eventFilter(watched, event);
+  }
+}
+
+bool CalculatorWidget::HandleKey(ControlId id, QKeyEvent* event) {
+  const Control& control = model_->control(id);
+  int key = event->key();
+  bool textBox = control.kind == ControlKind::TextBox;
+  bool released = event->type() == QEvent::KeyRelease;
+  if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+    if (!released) {
+      bool backward = key == Qt::Key_Backtab || (event->modifiers() & Qt::ShiftModifier);
+      Act([&] { backward ? model_->PressShiftTab() : model_->PressTab(); });
+    }
+    return true;
+  }
+  if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+    if (!released) {
+      Act([&] { model_->PressEnter(); });
+    }
+    return true;
+  }
+  if (!textBox) {
+    // Buttons and the check box answer Space through the model, never on their own.
+    if (key == Qt::Key_Space && !event->isAutoRepeat() && !released) {
+      Act([&] { model_->PressSpace(); });
+    }
+    return key == Qt::Key_Space;
+  }
+  if (released) {
+    return false;
+  }
+  // A character reaches the KeyPress handler first; the box then edits its text as usual and
+  // reports the result through textEdited.
+  if (key == Qt::Key_Backspace) {
+    Act([&] { model_->DeliverKeyPress(8); });
+  } else if (!event->text().isEmpty()) {
+    Act([&] { model_->DeliverKeyPress(event->text().at(0).unicode()); });
+  }
+  return model_->focus() != id;
+}
+
+bool CalculatorWidget::HandleMouse(ControlId id, QEvent* event) {
+  const Control& control = model_->control(id);
+  bool textBox = control.kind == ControlKind::TextBox;
+  if (!IsLeftButton(event)) {
+    // Other buttons only serve the box that has the focus (its context menu).
+    return !(textBox && model_->focus() == id);
+  }
+  if (event->type() == QEvent::MouseButtonRelease) {
+    auto* button = qobject_cast<QAbstractButton*>(widgetFor(id));
+    bool inside =
+        widgetFor(id)->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint());
+    if (button != nullptr) {
+      button->setDown(false);
+    }
+    if (inside) {
+      Act([&] { model_->MouseUp(id); });
+    }
+    return !textBox;
+  }
+  Act([&] { model_->MouseDown(id); });
+  if (auto* button = qobject_cast<QAbstractButton*>(widgetFor(id))) {
+    button->setDown(model_->focus() == id);
+  }
+  // The box may place its cursor only when the model left the focus in it.
+  return !(textBox && model_->focus() == id);
+}
+
+void CalculatorWidget::OnTextEdited(ControlId id, const QString& text) {
+  if (model_->focus() != id) {
+    SyncFromModel();  // an edit of a box the model does not focus is not taken
+    return;
+  }
+  Act([&] { model_->EditFocusedText(text.toStdString()); });
+}
+
+void CalculatorWidget::SyncFromModel() {
+  for (const Control& control : model_->controls()) {
+    SyncControl(control);
+  }
+  SyncFocus();
+}
+
+void CalculatorWidget::SyncControl(const Control& control) {
+  QWidget* widget = widgetFor(control.id);
+  QString text = FromUtf8(control.text);
+  if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+    if (edit->text() != text) {
+      edit->setText(text);
+    }
+  } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+    if (label->text() != text) {
+      label->setText(text);
+    }
+  } else if (auto* check = qobject_cast<QCheckBox*>(widget)) {
+    check->setText(text);
+    check->setChecked(control.value == 1);
+  } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+    SetButtonCaption(button, text);
+  }
+  widget->setEnabled(control.enabled);
+  widget->setVisible(control.visible);
+}
+
+void CalculatorWidget::SyncFocus() {
+  std::optional<ControlId> focus = model_->focus();
+  if (!focus) {
+    return;
+  }
+  QWidget* target = widgetFor(*focus);
+  if (QApplication::focusWidget() != target || focusWidget() != target) {
+    target->setFocus(Qt::OtherFocusReason);
+  }
+}
+
+}  // namespace brg::ui

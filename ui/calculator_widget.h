@@ -1,0 +1,55 @@
+// The Qt face of the calculator window. It builds one widget per control from the layout table,
+// mirrors the model's controls and focus onto them, and turns real keys and clicks into the
+// model's user actions. It decides nothing itself: where the focus goes, what a key does and
+// what a click does are the model's business.
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <memory>
+
+#include "ui/qt_hosts.h"
+#include "window/calculator_window.h"
+
+class QKeyEvent;
+class QLineEdit;
+class QMouseEvent;
+
+namespace brg::ui {
+
+class CalculatorWidget : public QWidget {
+ public:
+  explicit CalculatorWidget(QWidget* parent = nullptr);
+  ~CalculatorWidget() override;
+
+  // Runs Form_Load, shows the window centred on the screen and gives the focus to Fosc.
+  void Start();
+
+  CalculatorWindow& model() { return *model_; }
+  QWidget* widgetFor(ControlId id) const { return widgets_[IndexOf(id)]; }
+
+  // Copies every control property and the focus from the model onto the widgets.
+  void SyncFromModel();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void BuildWidgets();
+  QWidget* CreateWidget(const Control& control);
+  std::optional<ControlId> ControlOf(const QObject* object) const;
+  bool HandleKey(ControlId id, QKeyEvent* event);
+  bool HandleMouse(ControlId id, QEvent* event);
+  void OnTextEdited(ControlId id, const QString& text);
+  void SyncControl(const Control& control);
+  void SyncFocus();
+  template <typename Action>
+  void Act(Action&& action);
+
+  QtHosts hosts_;
+  std::unique_ptr<CalculatorWindow> model_;
+  std::array<QWidget*, kControlCount> widgets_{};
+  double scale_ = 1.0;
+};
+
+}  // namespace brg::ui

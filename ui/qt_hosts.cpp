@@ -1,0 +1,69 @@
+#include "ui/qt_hosts.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+
+namespace brg::ui {
+namespace {
+
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+QtHosts::QtHosts(QWidget* parent, std::function<void()> beforeBox)
+    : parent_(parent), beforeBox_(std::move(beforeBox)) {}
+
+int QtHosts::ShowMessage(std::string_view text, int style, std::string_view title) {
+  if (beforeBox_) {
+    beforeBox_();
+  }
+  QMessageBox box(parent_);
+  box.setWindowTitle(FromUtf8(title));
+  box.setTextFormat(Qt::PlainText);
+  // A carriage return starts a new line.
+  box.setText(FromUtf8(text).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+  if (style == msgbox::kInformationYesNo) {
+    box.setIcon(QMessageBox::Information);
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes ? msgbox::kYes : msgbox::kNo;
+  }
+  box.setIcon(QMessageBox::Warning);
+  box.setStandardButtons(QMessageBox::Ok);
+  box.exec();
+  return msgbox::kYes;  // an OK box's answer is never looked at
+}
+
+bool QtHosts::Clear() {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  if (clipboard == nullptr) {
+    return false;
+  }
+  clipboard->clear();
+  return true;
+}
+
+bool QtHosts::SetText(std::string_view text) {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  if (clipboard == nullptr) {
+    return false;
+  }
+  QString wanted = FromUtf8(text);
+  clipboard->setText(wanted);
+  // Another program may hold the clipboard; only what can be read back counts as written.
+  return clipboard->text() == wanted;
+}
+
+Separators QtHosts::CurrentSeparators() const {
+  QLocale locale = QLocale::system();
+  return Separators{locale.groupSeparator().toStdString(), locale.decimalPoint().toStdString()};
+}
+
+}  // namespace brg::ui
