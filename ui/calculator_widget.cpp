@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -81,6 +82,10 @@ bool IsLeftButton(QEvent* event) {
 
 }  // namespace
 
+QIcon ProgramIcon() {
+  return QIcon(QStringLiteral(":/spbrg-calculator.png"));
+}
+
 CalculatorWidget::CalculatorWidget(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
@@ -91,6 +96,7 @@ CalculatorWidget::CalculatorWidget(QWidget* parent)
     scale_ = std::max(1.0, screen->logicalDotsPerInch() / 96.0);
   }
   setWindowTitle(QString::fromUtf8(kWindowTitle.data(), kWindowTitle.size()));
+  setWindowIcon(ProgramIcon());
   setFont(WindowFont());
   setFixedSize(static_cast<int>(kClientWidth * scale_), static_cast<int>(kClientHeight * scale_));
   BuildWidgets();

@@ -11,11 +11,15 @@
 #include "ui/qt_hosts.h"
 #include "window/calculator_window.h"
 
+class QIcon;
 class QKeyEvent;
 class QLineEdit;
 class QMouseEvent;
 
 namespace brg::ui {
+
+// The program's 32 x 32 icon, also the window's.
+QIcon ProgramIcon();
 
 class CalculatorWidget : public QWidget {
  public:

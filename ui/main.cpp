@@ -16,13 +16,11 @@ int main(int argc, char** argv) {
     return 1;
   }
   QApplication application(argc, argv);
-  QIcon icon(QStringLiteral(":/spbrg-calculator.png"));
-  QApplication::setWindowIcon(icon);
+  QApplication::setWindowIcon(brg::ui::ProgramIcon());
   QApplication::setApplicationName(QStringLiteral("spbrg-calculator"));
   QApplication::setDesktopFileName(QStringLiteral("spbrg-calculator"));
 
   brg::ui::CalculatorWidget window;
-  window.setWindowIcon(icon);
   window.Start();
   return QApplication::exec();
 }

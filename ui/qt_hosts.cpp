@@ -33,12 +33,22 @@ int QtHosts::ShowMessage(std::string_view text, int style, std::string_view titl
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes ? msgbox::kYes : msgbox::kNo;
+    int answer = box.exec() == QMessageBox::Yes ? msgbox::kYes : msgbox::kNo;
+    ReturnToWindow();
+    return answer;
   }
   box.setIcon(QMessageBox::Warning);
   box.setStandardButtons(QMessageBox::Ok);
   box.exec();
+  ReturnToWindow();
   return msgbox::kYes;  // an OK box's answer is never looked at
+}
+
+// Without a window manager nobody gives the keyboard back to the window once its box is gone.
+void QtHosts::ReturnToWindow() {
+  if (parent_ != nullptr) {
+    parent_->activateWindow();
+  }
 }
 
 bool QtHosts::Clear() {

@@ -22,6 +22,8 @@ class QtHosts : public MessageBoxHost, public ClipboardHost, public LocaleHost {
   WindowHosts hosts() { return WindowHosts{*this, *this, *this}; }
 
  private:
+  void ReturnToWindow();
+
   QWidget* parent_;
   std::function<void()> beforeBox_;
 };

@@ -1,0 +1,385 @@
+// The real Qt window driven with real key and mouse events (offscreen).
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+#include <deque>
+#include <memory>
+
+#include "ui/calculator_widget.h"
+
+using brg::ControlId;
+using brg::ui::CalculatorWidget;
+
+namespace {
+
+// Answers the message boxes that open while a test acts, in order; an unexpected box fails the
+// test and is closed so that nothing hangs.
+class BoxAnswerer : public QObject {
+ public:
+  BoxAnswerer() {
+    timer_.setInterval(5);
+    connect(&timer_, &QTimer::timeout, this, [this] { AnswerOpenBox(); });
+    timer_.start();
+  }
+
+  void Expect(const QString& title, QMessageBox::StandardButton answer) {
+    expected_.push_back({title, answer});
+  }
+  bool AllAnswered() const { return expected_.empty(); }
+  QStringList seen;
+  QStringList unexpected;
+
+ private:
+  void AnswerOpenBox() {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr || !box->isVisible()) {
+      return;
+    }
+    seen << box->windowTitle() + " | " + box->text();
+    if (expected_.empty() || expected_.front().first != box->windowTitle()) {
+      unexpected << box->windowTitle();
+      box->done(QMessageBox::No);
+      return;
+    }
+    QMessageBox::StandardButton answer = expected_.front().second;
+    expected_.pop_front();
+    QTest::mouseClick(box->button(answer), Qt::LeftButton);
+  }
+
+  QTimer timer_;
+  std::deque<std::pair<QString, QMessageBox::StandardButton>> expected_;
+};
+
+}  // namespace
+
+class CalculatorWidgetTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<CalculatorWidget> window;
+  std::unique_ptr<BoxAnswerer> boxes;
+
+  QWidget* W(ControlId id) const { return window->widgetFor(id); }
+  QLineEdit* Edit(ControlId id) const { return qobject_cast<QLineEdit*>(W(id)); }
+  QLabel* Label(ControlId id) const { return qobject_cast<QLabel*>(W(id)); }
+
+  // After a message box the window gets the keyboard back once the box's window is gone.
+  void Settle() {
+    if (!window->isActiveWindow()) {
+      QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+  }
+
+  // Keys go where the keyboard focus is, as on a real screen.
+  void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    Settle();
+    QWidget* target = QApplication::focusWidget();
+    QVERIFY(target != nullptr);
+    QTest::keyClick(target, key, modifiers);
+  }
+  void Type(const QString& text) {
+    Settle();
+    for (QChar c : text) {
+      QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+    }
+  }
+  void Click(ControlId id) { QTest::mouseClick(W(id), Qt::LeftButton); }
+  void EnterValues(const QString& osc, const QString& baud) {
+    Type(osc);
+    Key(Qt::Key_Return);
+    Type(baud);
+    Key(Qt::Key_Return);
+  }
+  bool Focused(ControlId id) {
+    Settle();
+    return QApplication::focusWidget() == W(id);
+  }
+
+ private slots:
+  void init() {
+    QGuiApplication::clipboard()->clear();
+    boxes = std::make_unique<BoxAnswerer>();
+    window = std::make_unique<CalculatorWidget>();
+    window->Start();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+  }
+
+  void cleanup() {
+    QVERIFY2(boxes->unexpected.isEmpty(), qPrintable(boxes->unexpected.join(", ")));
+    QVERIFY(boxes->AllAnswered());
+    window.reset();
+    boxes.reset();
+  }
+
+  void startsWithTheFocusInTheOscillatorBoxAndOnlyFourUsableControls() {
+    QCOMPARE(window->windowTitle(), QStringLiteral("Quorvel Kelvo SPBRG Calculator"));
+    QVERIFY(Focused(ControlId::Fosc));
+    QVERIFY(W(ControlId::Fosc)->isEnabled());
+    QVERIFY(W(ControlId::BaudRate)->isEnabled());
+    QVERIFY(W(ControlId::Command1)->isEnabled());
+    QVERIFY(W(ControlId::BRG1)->isEnabled());
+    QVERIFY(qobject_cast<QCheckBox*>(W(ControlId::BRG1))->isChecked());
+    QCOMPARE(qobject_cast<QCheckBox*>(W(ControlId::BRG1))->text(), QStringLiteral("BRGH=1"));
+    QVERIFY(!W(ControlId::cInc)->isEnabled());
+    QVERIFY(!W(ControlId::cDec)->isEnabled());
+    QVERIFY(!W(ControlId::CopyClip)->isEnabled());
+    QVERIFY(W(ControlId::CopyClip)->isVisible());
+    QVERIFY(!W(ControlId::Cloerr)->isVisible());
+    QCOMPARE(Label(ControlId::lSPBRG)->text(), QString());
+  }
+
+  void windowHasAFixedClientAreaAndNoMinimiseOrMaximise() {
+    QCOMPARE(window->size(), QSize(412, 177));
+    QCOMPARE(window->minimumSize(), window->maximumSize());
+    Qt::WindowFlags flags = window->windowFlags();
+    QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QVERIFY(!window->windowIcon().isNull());
+  }
+
+  void everyControlStandsAtItsPlace_data() {
+    QTest::addColumn<int>("control");
+    QTest::addColumn<QRect>("rect");
+    // Twips of the classic layout divided by 15.
+    QTest::newRow("Label5") << int(ControlId::Label5) << QRect(152, 8, 137, 17);
+    QTest::newRow("CBaud") << int(ControlId::CBaud) << QRect(154, 24, 133, 33);
+    QTest::newRow("Label2") << int(ControlId::Label2) << QRect(8, 24, 57, 17);
+    QTest::newRow("Fosc") << int(ControlId::Fosc) << QRect(80, 24, 49, 19);
+    QTest::newRow("Label3") << int(ControlId::Label3) << QRect(16, 56, 49, 17);
+    QTest::newRow("BaudRate") << int(ControlId::BaudRate) << QRect(80, 56, 49, 19);
+    QTest::newRow("Label1") << int(ControlId::Label1) << QRect(152, 64, 105, 17);
+    QTest::newRow("lSPBRG") << int(ControlId::lSPBRG) << QRect(154, 80, 101, 33);
+    QTest::newRow("cInc") << int(ControlId::cInc) << QRect(264, 72, 25, 25);
+    QTest::newRow("cDec") << int(ControlId::cDec) << QRect(264, 96, 25, 25);
+    QTest::newRow("CopyClip") << int(ControlId::CopyClip) << QRect(312, 72, 81, 49);
+    QTest::newRow("Cloerr") << int(ControlId::Cloerr) << QRect(312, 72, 81, 49);
+    QTest::newRow("BRG1") << int(ControlId::BRG1) << QRect(48, 96, 81, 17);
+    QTest::newRow("Label4") << int(ControlId::Label4) << QRect(152, 120, 137, 17);
+    QTest::newRow("Command1") << int(ControlId::Command1) << QRect(48, 136, 81, 33);
+    QTest::newRow("ErrPercentage") << int(ControlId::ErrPercentage) << QRect(154, 136, 133, 33);
+  }
+
+  void everyControlStandsAtItsPlace() {
+    QFETCH(int, control);
+    QFETCH(QRect, rect);
+    QCOMPARE(W(static_cast<ControlId>(control))->geometry(), rect);
+  }
+
+  void resultLabelsAreLargeBoldAndFramedEvenWhenEmpty() {
+    for (ControlId id : {ControlId::CBaud, ControlId::lSPBRG, ControlId::ErrPercentage}) {
+      QLabel* label = Label(id);
+      QVERIFY(label->font().bold());
+      QCOMPARE(label->font().pixelSize(), 24);
+      QCOMPARE(label->frameShape(), QFrame::Box);
+      QVERIFY(label->text().isEmpty());
+      QVERIFY(label->isVisible());
+    }
+    QVERIFY(!Label(ControlId::Label1)->font().bold());
+  }
+
+  void everyCaptionFitsItsControl() {
+    for (ControlId id : {ControlId::Label1, ControlId::Label2, ControlId::Label3, ControlId::Label4,
+                         ControlId::Label5}) {
+      QLabel* label = Label(id);
+      QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
+               qPrintable(label->objectName()));
+      QVERIFY2(label->fontMetrics().height() <= label->height(), qPrintable(label->objectName()));
+    }
+    auto* check = qobject_cast<QCheckBox*>(W(ControlId::BRG1));
+    QVERIFY(check->sizeHint().width() <= check->width());
+    auto* calculate = qobject_cast<QPushButton*>(W(ControlId::Command1));
+    QVERIFY(calculate->fontMetrics().horizontalAdvance(calculate->text()) + 8 <=
+            calculate->width());
+    for (ControlId id : {ControlId::CopyClip, ControlId::Cloerr}) {
+      auto* caption = W(id)->findChild<QLabel*>(QStringLiteral("caption"));
+      QVERIFY(caption != nullptr);
+      QRect needed = caption->fontMetrics().boundingRect(QRect(0, 0, W(id)->width() - 6, 1000),
+                                                         Qt::TextWordWrap, caption->text());
+      QVERIFY2(needed.height() <= W(id)->height() - 4, qPrintable(caption->text()));
+      QVERIFY(needed.width() <= W(id)->width() - 6);
+    }
+  }
+
+  void aWholeCalculationByKeyboard() {
+    EnterValues("4", "9600");
+    QVERIFY(Focused(ControlId::Command1));
+    Key(Qt::Key_Return);
+    QCOMPARE(Label(ControlId::lSPBRG)->text(), QStringLiteral("25"));
+    QCOMPARE(Label(ControlId::ErrPercentage)->text().right(1), QStringLiteral("%"));
+    QVERIFY(W(ControlId::cInc)->isEnabled());
+    QVERIFY(W(ControlId::CopyClip)->isEnabled());
+  }
+
+  void tabCyclesThroughTheUsableControlsOnly() {
+    EnterValues("4", "9600");
+    QVERIFY(Focused(ControlId::Command1));
+    Key(Qt::Key_Tab);
+    QVERIFY(Focused(ControlId::BRG1));
+    Key(Qt::Key_Tab);  // the disabled buttons are passed over
+    QVERIFY(Focused(ControlId::Fosc));
+    QCOMPARE(Edit(ControlId::Fosc)->text(), QString());  // emptied on entry
+    Key(Qt::Key_Tab);                                    // an empty Fosc keeps the focus
+    QVERIFY(Focused(ControlId::Fosc));
+  }
+
+  void shiftTabFromAnAcceptedBaudRateEndsOnCalculate() {
+    Type("4");
+    Key(Qt::Key_Return);
+    Type("9600");
+    Key(Qt::Key_Backtab, Qt::ShiftModifier);
+    QVERIFY(Focused(ControlId::Command1));
+    QCOMPARE(Edit(ControlId::BaudRate)->text(), QStringLiteral("9600"));
+  }
+
+  void aClickOnCalculateFromTheOscillatorBoxIsSwallowed() {
+    Type("4");
+    Click(ControlId::Command1);
+    QVERIFY(Focused(ControlId::BaudRate));
+    QCOMPARE(Label(ControlId::lSPBRG)->text(), QString());
+    Type("9600");
+    Click(ControlId::Command1);  // from an accepted baud rate the click goes through
+    QCOMPARE(Label(ControlId::lSPBRG)->text(), QStringLiteral("25"));
+  }
+
+  void rejectedEntriesShowTheirWarning() {
+    boxes->Expect("Oscillator speed to high", QMessageBox::Ok);
+    Type("100");
+    Key(Qt::Key_Return);
+    QVERIFY(Focused(ControlId::Fosc));
+    QCOMPARE(Edit(ControlId::Fosc)->text(), QString());
+    boxes->Expect("Selected baudrate is too low", QMessageBox::Ok);
+    EnterValues("4", "100");
+    QVERIFY(Focused(ControlId::BaudRate));
+    QCOMPARE(Edit(ControlId::BaudRate)->text(), QString());
+    QCOMPARE(Edit(ControlId::Fosc)->text(), QStringLiteral("4"));
+    QCOMPARE(boxes->seen.size(), 2);
+  }
+
+  void theInvalidSettingQuestionAnsweredYesKeepsTheResult() {
+    EnterValues("4", "115200");
+    Key(Qt::Key_Space);  // the focus is on Calculate
+    QCOMPARE(Label(ControlId::lSPBRG)->text(), QStringLiteral("1"));
+    boxes->Expect("Invalid setting", QMessageBox::Yes);
+    Click(ControlId::BRG1);  // BRGH clear recalculates: -45.747 %
+    QCOMPARE(boxes->seen.value(0),
+             QStringLiteral("Invalid setting | Current setting cause an error %=-45.747%\nDo you "
+                            "want to keep it and try another BRGH setting?"));
+    QCOMPARE(Label(ControlId::lSPBRG)->text(), QStringLiteral("0"));
+    QCOMPARE(Label(ControlId::CBaud)->text(), QStringLiteral("62,500"));
+    QVERIFY(Label(ControlId::CBaud)->isVisible());
+    QVERIFY(W(ControlId::CopyClip)->isEnabled());
+    QVERIFY(Focused(ControlId::BRG1));
+  }
+
+  void theOverflowQuestionAnsweredYesKeeps255() {
+    boxes->Expect("Current setting cause an SPBRG overflow.", QMessageBox::Yes);
+    EnterValues("20", "1200");
+    Key(Qt::Key_Return);
+    QCOMPARE(boxes->seen.value(0),
+             QStringLiteral("Current setting cause an SPBRG overflow. | By using the max SPBRG "
+                            "value, it generate a error % of 306.901%\nDo you want to keep it and "
+                            "try with another BRGH setting?"));
+    QCOMPARE(Label(ControlId::lSPBRG)->text(), QStringLiteral("255"));
+    QVERIFY(Label(ControlId::lSPBRG)->isVisible());
+    QVERIFY(W(ControlId::CopyClip)->isEnabled());
+  }
+
+  void theInvalidSettingQuestionAnsweredNoEmptiesTheWindow() {
+    EnterValues("4", "115200");
+    Click(ControlId::BRG1);
+    QVERIFY(!qobject_cast<QCheckBox*>(W(ControlId::BRG1))->isChecked());
+    boxes->Expect("Invalid setting", QMessageBox::No);
+    Click(ControlId::Command1);
+    QCOMPARE(boxes->seen.size(), 1);
+    QVERIFY(qobject_cast<QCheckBox*>(W(ControlId::BRG1))->isChecked());
+    QCOMPARE(Edit(ControlId::Fosc)->text(), QString());
+    QCOMPARE(Edit(ControlId::BaudRate)->text(), QString());
+    QCOMPARE(Label(ControlId::lSPBRG)->text(), QString());
+    QVERIFY(Label(ControlId::ErrPercentage)->isVisible());
+    QVERIFY(!W(ControlId::cInc)->isEnabled());
+    QVERIFY(Focused(ControlId::Fosc));
+  }
+
+  void steppingByMouseAndKeyboard() {
+    EnterValues("4", "9600");
+    Key(Qt::Key_Return);
+    Click(ControlId::cInc);
+    QCOMPARE(Label(ControlId::lSPBRG)->text(), QStringLiteral("26"));
+    QVERIFY(Focused(ControlId::cInc));
+    Key(Qt::Key_Space);
+    QCOMPARE(Label(ControlId::lSPBRG)->text(), QStringLiteral("27"));
+    Key(Qt::Key_Tab);
+    QVERIFY(Focused(ControlId::cDec));
+    Key(Qt::Key_Return);
+    QCOMPARE(Label(ControlId::lSPBRG)->text(), QStringLiteral("26"));
+    Click(ControlId::cDec);
+    QCOMPARE(Label(ControlId::lSPBRG)->text(), QStringLiteral("25"));
+  }
+
+  void brghByMouseAndSpaceRecalculates() {
+    EnterValues("4", "9600");
+    Key(Qt::Key_Return);
+    Click(ControlId::BRG1);
+    QVERIFY(!qobject_cast<QCheckBox*>(W(ControlId::BRG1))->isChecked());
+    QCOMPARE(Label(ControlId::lSPBRG)->text(), QStringLiteral("6"));
+    QVERIFY(Focused(ControlId::BRG1));
+    Key(Qt::Key_Space);
+    QVERIFY(qobject_cast<QCheckBox*>(W(ControlId::BRG1))->isChecked());
+    QCOMPARE(Label(ControlId::lSPBRG)->text(), QStringLiteral("25"));
+  }
+
+  void exportPutsTheDefinesOnTheClipboard() {
+    EnterValues("4", "9600");
+    Key(Qt::Key_Return);
+    Click(ControlId::CopyClip);
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             QStringLiteral("DEFINE HSER_RCSTA 90h\r\nDEFINE HSER_TXSTA 24h\r\n"
+                            "DEFINE HSER_SPBRG 25 ' 9600 Bauds\r\n"));
+    QVERIFY(!W(ControlId::CopyClip)->isVisible());
+    QVERIFY(W(ControlId::Cloerr)->isVisible());
+    QVERIFY(W(ControlId::Cloerr)->isEnabled());
+    QVERIFY(Focused(ControlId::Command1));
+    Click(ControlId::Cloerr);
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             QStringLiteral("DEFINE HSER_RCSTA 90h\r\nDEFINE HSER_TXSTA 24h\r\n"
+                            "DEFINE HSER_SPBRG 25 ' 9600 Bauds\r\nDEFINE HSER_CLOERR 1"));
+    QVERIFY(W(ControlId::CopyClip)->isVisible());
+    QVERIFY(!W(ControlId::Cloerr)->isVisible());
+  }
+
+  void switchingToAnotherWindowAndBackKeepsTheTexts() {
+    Type("4");
+    Key(Qt::Key_Return);
+    Type("9600");
+    QWidget other;
+    other.setFocusPolicy(Qt::StrongFocus);
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QCOMPARE(Edit(ControlId::BaudRate)->text(), QStringLiteral("9600"));
+    QCOMPARE(Edit(ControlId::Fosc)->text(), QStringLiteral("4"));
+    QVERIFY(Focused(ControlId::BaudRate));
+    QCOMPARE(window->model().focus(), ControlId::BaudRate);
+  }
+
+  void editingKeysWorkInsideTheBox() {
+    Type("48");
+    Key(Qt::Key_Left);
+    Key(Qt::Key_Backspace);  // removes the 4 before the cursor
+    Type("2");
+    QCOMPARE(Edit(ControlId::Fosc)->text(), QStringLiteral("28"));
+    QCOMPARE(window->model().control(ControlId::Fosc).text, std::string("28"));
+  }
+};
+
+QTEST_MAIN(CalculatorWidgetTest)
+#include "calculator_widget_test.moc"
