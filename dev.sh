@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(build-essential cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libgl-dev xvfb xauth xdotool xclip fonts-dejavu-core)
+  qt6-base-dev libgl-dev libx11-dev xvfb xauth xdotool xclip fonts-dejavu-core)
 
 install_missing_packages() {
   local missing=()

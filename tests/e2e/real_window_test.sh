@@ -1,0 +1,100 @@
+#!/usr/bin/env bash
+# The calculator in a real X server: typed with xdotool, clipboard read with xclip.
+# usage: real_window_test.sh PATH/TO/spbrg-calculator PATH/TO/close-window
+set -euo pipefail
+app=$1
+close_window=$2
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# Without a display the program says so in one line and exits non-zero.
+set +e
+message=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= "$app" 2>&1)
+status=$?
+set -e
+[ "$status" -ne 0 ] || fail "started without a display and exited 0"
+[ "$(printf '%s\n' "$message" | wc -l)" -eq 1 ] || fail "more than one line without a display: $message"
+case "$message" in *"needs a graphical display"*xvfb-run*) ;; *) fail "unclear message: $message" ;; esac
+
+# A private X server on a free display number.
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(head -n1 "$work/display")"
+export LC_ALL=C LANG=C
+
+"$app" >"$work/app.log" 2>&1 &
+app_pid=$!
+pids+=($app_pid)
+window=$(timeout 20 xdotool search --sync --name "Quorvel Kelvo SPBRG Calculator" | head -n1)
+[ -n "$window" ] || fail "the window did not appear"
+xdotool mousemove --window "$window" 200 10
+xdotool windowfocus --sync "$window"
+
+clipboard() { xclip -o -selection clipboard 2>/dev/null || true; }
+
+# Waits until the clipboard holds exactly the expected bytes (the program works asynchronously
+# to this script); fails after a bounded number of looks.
+expect_clipboard() {
+  local expected=$1
+  for _ in $(seq 100); do
+    [ "$(clipboard | od -An -c)" = "$(printf '%s' "$expected" | od -An -c)" ] && return 0
+    sleep 0.1
+  done
+  echo "clipboard holds:" >&2
+  clipboard | od -c >&2
+  fail "clipboard is not as expected"
+}
+
+export_button() { xdotool mousemove --window "$window" 352 96 click 1; }
+
+# The whole calculation by keyboard, then both export buttons by mouse.
+xdotool type --delay 20 "4"
+xdotool key Return
+xdotool type --delay 20 "9600"
+xdotool key Return
+xdotool key Return
+export_button
+block=$'DEFINE HSER_RCSTA 90h\r\nDEFINE HSER_TXSTA 24h\r\nDEFINE HSER_SPBRG 25 \' 9600 Bauds\r\n'
+expect_clipboard "$block"
+export_button
+expect_clipboard "${block}DEFINE HSER_CLOERR 1"
+
+# The overflow question answered Yes by keyboard, then the keyboard works on in the window.
+# After an export Fosc keeps its text on entry: select it and type over it.
+xdotool mousemove --window "$window" 104 33 click 1
+xdotool key ctrl+a
+xdotool type --delay 20 "20"
+xdotool key Return
+xdotool type --delay 20 "1200"
+xdotool key Return
+xdotool key Return
+for _ in $(seq 100); do
+  box=$(xdotool search --name "Current setting cause an SPBRG overflow." 2>/dev/null | head -n1 || true)
+  [ -n "$box" ] && break
+  sleep 0.1
+done
+[ -n "$box" ] || fail "the overflow question did not open"
+xdotool windowfocus --sync "$box"
+xdotool key Return
+xdotool mousemove --window "$window" 200 10
+xdotool windowfocus --sync "$window"
+export_button
+expect_clipboard $'DEFINE HSER_RCSTA 90h\r\nDEFINE HSER_TXSTA 24h\r\nDEFINE HSER_SPBRG 255 \' 1200 Bauds\r\n'
+
+# Closing the window ends the program.
+"$close_window" "$window"
+for _ in $(seq 100); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$app_pid" 2>/dev/null && fail "the program did not end when its window closed"
+echo "1 passed, 0 failed"
