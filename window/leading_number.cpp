@@ -10,21 +10,19 @@
 namespace brg {
 namespace {
 
-bool IsDroppedBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\n';
-}
 bool IsDecimalDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
 std::string WithoutBlanks(std::string_view text) {
-  std::string compact;
-  compact.reserve(text.size());
+  std::string compact(text.size(), '\0');
+  std::size_t length = 0;
+  // Branch-free: every character is written, blanks are then written over.
   for (char c : text) {
-    if (!IsDroppedBlank(c)) {
-      compact.push_back(c);
-    }
+    compact[length] = c;
+    length += static_cast<std::size_t>(!(c == ' ' || c == '\t' || c == '\n'));
   }
+  compact.resize(length);
   return compact;
 }
 
@@ -138,7 +136,8 @@ long long LeadingDecimalExponent(const DecimalPrefix& prefix) {
   return exponent + integerDigits - 1 - digitIndex;
 }
 
-double ConvertDecimal(const DecimalPrefix& prefix) {
+// The beginning in the form std::from_chars reads: no "+" sign and no D exponent.
+std::string Normalized(const DecimalPrefix& prefix) {
   std::string normalized;
   normalized.reserve(prefix.mantissa.size() + prefix.exponent.size() + 2);
   if (prefix.negative) {
@@ -149,9 +148,22 @@ double ConvertDecimal(const DecimalPrefix& prefix) {
     normalized.push_back('e');
     normalized.append(prefix.exponent);
   }
+  return normalized;
+}
+
+double ConvertDecimal(std::string_view text, const DecimalPrefix& prefix) {
+  std::string normalized;
+  std::string_view readable = text;
+  bool plusSign = !text.empty() && text[0] == '+';
+  std::size_t exponentLetter = prefix.mantissa.data() + prefix.mantissa.size() - text.data();
+  bool dExponent =
+      !prefix.exponent.empty() && (text[exponentLetter] == 'd' || text[exponentLetter] == 'D');
+  if (plusSign || dExponent) {
+    normalized = Normalized(prefix);
+    readable = normalized;
+  }
   double value = 0.0;
-  auto [end, error] =
-      std::from_chars(normalized.data(), normalized.data() + normalized.size(), value);
+  auto [end, error] = std::from_chars(readable.data(), readable.data() + readable.size(), value);
   (void)end;
   if (error == std::errc::result_out_of_range) {
     if (LeadingDecimalExponent(prefix) > 0) {
@@ -180,7 +192,7 @@ double LeadingNumber(std::string_view text) {
   if (!ScanDecimalPrefix(view, prefix)) {
     return 0.0;
   }
-  return ConvertDecimal(prefix);
+  return ConvertDecimal(view, prefix);
 }
 
 }  // namespace brg

@@ -32,7 +32,7 @@ Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp >"$work/xvfb.log" 
 pids+=($!)
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -n1 "$work/display")"
-export LC_ALL=C LANG=C
+export LC_ALL=C LANG=C QT_QPA_PLATFORM=xcb
 
 "$app" >"$work/app.log" 2>&1 &
 app_pid=$!

@@ -1,0 +1,77 @@
+// Speed of the window model: a whole Calculate run, one "+" press, and reading a number from a
+// 1 MiB text.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "window/calculator_window.h"
+#include "window/leading_number.h"
+
+namespace {
+
+class SilentHosts : public brg::MessageBoxHost, public brg::ClipboardHost, public brg::LocaleHost {
+ public:
+  int ShowMessage(std::string_view, int, std::string_view) override { return brg::msgbox::kYes; }
+  bool Clear() override { return true; }
+  bool SetText(std::string_view) override { return true; }
+  brg::Separators CurrentSeparators() const override { return {}; }
+  brg::WindowHosts hosts() { return {*this, *this, *this}; }
+};
+
+// A started window with 4 MHz and 9600 baud entered and calculated, the focus on Calculate.
+void Prepare(brg::CalculatorWindow& window) {
+  window.Form_Load();
+  window.ShowWindow();
+  window.TypeCharacter(U'4');
+  window.PressEnter();
+  for (char32_t c : std::u32string(U"9600")) {
+    window.TypeCharacter(c);
+  }
+  window.PressEnter();
+  window.PressEnter();
+}
+
+void BM_CalculateRun(benchmark::State& state) {
+  SilentHosts hosts;
+  brg::CalculatorWindow window(hosts.hosts());
+  Prepare(window);
+  for (auto _ : state) {
+    window.ClickControl(brg::ControlId::Command1);
+    benchmark::DoNotOptimize(window.state().SpbrgValue);
+  }
+  if (window.control(brg::ControlId::lSPBRG).text != "25") {
+    state.SkipWithError("the calculation did not run");
+  }
+}
+BENCHMARK(BM_CalculateRun);
+
+void BM_StepPlus(benchmark::State& state) {
+  SilentHosts hosts;
+  brg::CalculatorWindow window(hosts.hosts());
+  Prepare(window);
+  window.ClickControl(brg::ControlId::cInc);  // the focus is now on "+"
+  for (auto _ : state) {
+    window.ClickControl(brg::ControlId::cInc);  // steps up to 255, then evaluates 255 again
+    benchmark::DoNotOptimize(window.state().SpbrgValue);
+  }
+}
+BENCHMARK(BM_StepPlus);
+
+void BM_LeadingNumberOneMebibyte(benchmark::State& state) {
+  std::string digits = "4." + std::string((1 << 20) - 2, '9');
+  std::string spaced = "4.";
+  while (spaced.size() < (1 << 20)) {
+    spaced += spaced.size() % 4 == 0 ? "9 " : "9\t";
+  }
+  const std::string& text = state.range(0) == 0 ? digits : spaced;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(brg::LeadingNumber(text));
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
+                          static_cast<int64_t>(text.size()));
+}
+BENCHMARK(BM_LeadingNumberOneMebibyte)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
