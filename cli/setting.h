@@ -1,0 +1,35 @@
+// What a Calculate in the window arrives at for one oscillator, baud rate and BRGH mode: the
+// SPBRG value left on show, its real rate and error, and the window's verdict. Pure arithmetic
+// on top of core/; no window is involved.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "core/brg_arithmetic.h"
+
+namespace brg::cli {
+
+enum class Verdict {
+  Fine,            // within 10 %
+  InvalidSetting,  // the window asks "Invalid setting": error above 10 %
+  Clamped,         // above 255, kept at 255 within 10 %
+  ClampOverflow,   // above 255, and 255 is more than 10 % off: the window asks about it
+  Fault,           // no value can be calculated
+};
+
+struct Setting {
+  bool brgh = true;
+  Verdict verdict = Verdict::Fault;
+  CandidateResult shown;  // the value left on show; meaningless for Fault
+};
+
+Setting CalculateSetting(double oscMHz, double wantedBaud, bool brgh);
+
+// The better of two settings: a setting that exists, then the smaller absolute error, then BRGH
+// set.
+const Setting& BetterSetting(const Setting& high, const Setting& low);
+
+const char* VerdictText(Verdict verdict);
+
+}  // namespace brg::cli

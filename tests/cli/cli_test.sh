@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# spbrg against golden outputs, bad arguments and the --max-error bound.
+# usage: cli_test.sh PATH/TO/spbrg GOLDEN_DIR
+set -uo pipefail
+spbrg=$1
+golden=$2
+passed=0
+failed=0
+
+pass() { passed=$((passed + 1)); }
+fail() {
+  failed=$((failed + 1))
+  echo "FAIL: $*" >&2
+}
+
+# golden FILE ARGS...: stdout equals the file byte for byte, exit status 0.
+golden() {
+  local file=$1
+  shift
+  if "$spbrg" "$@" | cmp -s - "$golden/$file"; then pass; else fail "spbrg $* differs from $file"; fi
+}
+
+# rejects STATUS MESSAGE ARGS...: the exit status and one line on stderr containing MESSAGE.
+rejects() {
+  local status=$1 message=$2
+  shift 2
+  local err
+  err=$("$spbrg" "$@" 2>&1 >/dev/null)
+  local got=$?
+  if [ "$got" -ne "$status" ]; then
+    fail "spbrg $* exited $got, expected $status"
+  elif [ "$(printf '%s\n' "$err" | wc -l)" -ne 1 ] || [[ "$err" != *"$message"* ]]; then
+    fail "spbrg $* said: $err"
+  else
+    pass
+  fi
+}
+
+golden plain_4_9600.txt 4 9600
+golden plain_20_1200.txt 20 1200
+golden plain_1_250000.txt 1 250000
+golden plain_4_115200_brgh0.txt 4 115200 --brgh 0
+golden table_20.txt 20 9600 --table
+golden json_4_9600.txt 4 9600 --json
+golden json_table_3.6864.txt 3.6864 --table --json
+golden defines_4_9600.txt 4 9600 --defines
+golden defines_cloerr_4_9600_brgh0.txt 4 9600 --defines --cloerr --brgh 0
+golden defines_20_1200.txt 20 1200 --defines
+golden c_4_9600.txt 4 9600 --c
+golden c_20_1200_brgh1.txt 20 1200 --c --brgh 1
+
+rejects 2 'OSC_MHZ "" is not accepted: give a plain number of MHz from 1 to 48' "" 9600
+rejects 2 'OSC_MHZ "abc" is not accepted' abc 9600
+rejects 2 'OSC_MHZ "1e999" is not accepted' 1e999 9600
+rejects 2 'OSC_MHZ "-4" is not accepted' -4 9600
+rejects 2 'OSC_MHZ "48.01" is not accepted' 48.01 9600
+rejects 2 'OSC_MHZ "0.99" is not accepted' 0.99 9600
+rejects 2 'OSC_MHZ "4 " is not accepted' "4 " 9600
+rejects 2 'BAUD "299.9" is not accepted: give a plain number of baud from 300 to 250000' 4 299.9
+rejects 2 'BAUD "250001" is not accepted' 4 250001
+rejects 2 'BAUD "9600baud" is not accepted' 4 9600baud
+rejects 2 'BAUD "&H2580" is not accepted' 4 '&H2580'
+rejects 2 'missing OSC_MHZ' --table
+rejects 2 'missing BAUD' 4
+rejects 2 'too many arguments' 4 9600 1
+rejects 2 '--brgh "2" is not accepted: give 1 or 0' 4 9600 --brgh 2
+rejects 2 'option --brgh needs a value' 4 9600 --brgh
+rejects 2 '--max-error "-1" is not accepted' 4 9600 --max-error -1
+rejects 2 'unknown option "--frobnicate"' 4 9600 --frobnicate
+rejects 2 '--cloerr goes with --defines' 4 9600 --cloerr
+rejects 2 'go with neither --table nor --json' 4 9600 --defines --json
+rejects 2 'cannot go with another output form' 4 9600 --defines --c
+
+# --max-error on both sides of its bound: the better mode of 20 MHz, 1200 baud is 1.725 %.
+rejects 1 'the error is above 1.72%' 20 1200 --max-error 1.72
+if "$spbrg" 20 1200 --max-error 1.73 >/dev/null; then pass; else fail "--max-error 1.73 failed"; fi
+if "$spbrg" 1.8432 9600 --brgh 1 --max-error 0 >/dev/null; then pass; else fail "exact rate over 0 %"; fi
+rejects 1 'the error is above 5%' 4 9600 --brgh 0 --max-error 5
+rejects 1 'no setting can be calculated' 1 250000 --defines
+
+"$spbrg" --help | grep -q '^usage: spbrg OSC_MHZ BAUD' && pass || fail "--help"
+[ "$("$spbrg" --version)" = "spbrg 1.0.0" ] && pass || fail "--version"
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
