@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
 # One entry point for setting up, building, testing and starting the calculator on Debian 12.
 #   ./dev.sh run    install what is missing, build, start the calculator
-#   ./dev.sh test   install what is missing, build, run every test (plain and sanitized)
+#   ./dev.sh test   install what is missing, build, run every test (plain and sanitized) and a
+#                   short run of each fuzzer
+#   ./dev.sh fuzz [SECONDS]  run each fuzzer for SECONDS (default 20) against the kept corpus
+#   ./dev.sh coverage        branch coverage of core/ and window/ (gcovr)
 set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(build-essential cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libgl-dev libx11-dev xvfb xauth xdotool xclip fonts-dejavu-core)
+  qt6-base-dev libgl-dev libx11-dev xvfb xauth xdotool xclip fonts-dejavu-core
+  clang-14 libclang-rt-14-dev gcovr)
 
 install_missing_packages() {
   local missing=()
@@ -32,6 +36,34 @@ run_tests() {  # run_tests DIR
   QT_QPA_PLATFORM=offscreen ctest --test-dir "$1" --output-on-failure -j "$(nproc)"
 }
 
+run_fuzzers() {  # run_fuzzers SECONDS_EACH
+  CXX=clang++-14 build build-fuzz -DSPBRG_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
+  local scratch
+  scratch=$(mktemp -d)
+  for fuzzer in window_model leading_number display_format; do
+    mkdir -p "$scratch/$fuzzer"
+    # New inputs go to the scratch folder; the kept corpus is only read.
+    "./build-fuzz/tests/fuzz/${fuzzer}_fuzzer" -max_total_time="$1" -max_len=256 \
+      -artifact_prefix="$scratch/" -print_final_stats=1 "$scratch/$fuzzer" "tests/fuzz/corpus/$fuzzer" \
+      2>&1 | grep -E "Done|model actions|ERROR|broken|FAILED|expected|LeadingNumber|stat::number_of_executed_units" || true
+    if ls "$scratch"/crash-* "$scratch"/timeout-* "$scratch"/leak-* >/dev/null 2>&1; then
+      echo "fuzzer $fuzzer failed; reproducers in $scratch" >&2
+      return 1
+    fi
+  done
+  rm -rf "$scratch"
+  echo "fuzzers: 3 passed, 0 failed"
+}
+
+run_coverage() {
+  build build-coverage -DSPBRG_BUILD_UI=OFF -DSPBRG_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug \
+    -DCMAKE_CXX_FLAGS="--coverage -fno-inline" -DCMAKE_EXE_LINKER_FLAGS=--coverage
+  find build-coverage -name '*.gcda' -delete
+  ctest --test-dir build-coverage -j "$(nproc)" >/dev/null
+  gcovr --root . --filter 'core/' --filter 'window/' --object-directory build-coverage \
+    --exclude-throw-branches --exclude-unreachable-branches --branches --txt
+}
+
 case "${1:-}" in
   run)
     install_missing_packages
@@ -44,9 +76,18 @@ case "${1:-}" in
     run_tests build
     build build-sanitize -DSPBRG_SANITIZE=ON -DSPBRG_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_tests build-sanitize
+    run_fuzzers 20
+    ;;
+  fuzz)
+    install_missing_packages
+    run_fuzzers "${2:-20}"
+    ;;
+  coverage)
+    install_missing_packages
+    run_coverage
     ;;
   *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|fuzz [SECONDS]|coverage" >&2
     exit 2
     ;;
 esac

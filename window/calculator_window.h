@@ -97,6 +97,7 @@ class CalculatorWindow {
   void RunHandlerChain(Chain&& chain);
   void RunQueuedFocusEntries();
   void ReportUnexpectedFailure(const WindowFailure& failure);
+  void MoveFocusOffUnusableControl();
   void UserFocusMove(ControlId target);
   void MoveFocusByTab(bool forward);
   void CompleteClick(ControlId id);
@@ -165,6 +166,7 @@ inline void CalculatorWindow::RunHandlerChain(Chain&& chain) {
     chain();
   } catch (const WindowFailure& failure) {
     ReportUnexpectedFailure(failure);
+    MoveFocusOffUnusableControl();
   }
 }
 

@@ -8,7 +8,6 @@
 namespace brg {
 namespace {
 
-constexpr std::int16_t kEnterCode = 13;
 constexpr std::int16_t kBackspaceCode = 8;
 
 bool IsTextBox(ControlId id) {
@@ -141,13 +140,22 @@ double CalculatorWindow::ReadNumber(ControlId box) const {
 // --- dispatch ---
 
 void CalculatorWindow::ReportUnexpectedFailure(const WindowFailure& failure) {
-  if (dynamic_cast<const ClipboardFailure*>(&failure) != nullptr) {
-    ShowMessage("The clipboard could not be written, so nothing was copied.\rPlease try again.",
-                msgbox::kWarningOk, "Clipboard not available");
+  ShowMessage(failure.Explanation(), msgbox::kWarningOk, failure.Title());
+}
+
+// A handler stopped by a failure may have hidden or disabled the control with the focus before
+// it could move the focus on; the focus then goes to the next control that can take it.
+void CalculatorWindow::MoveFocusOffUnusableControl() {
+  if (!focus_ || CanTakeFocus(control(*focus_))) {
     return;
   }
-  ShowMessage(std::string("The last action could not be completed: ") + failure.what() + ".",
-              msgbox::kWarningOk, "Unexpected failure");
+  for (std::size_t step = 1; step < kControlCount; ++step) {
+    const Control& candidate = controls_[(IndexOf(*focus_) + step) % kControlCount];
+    if (candidate.tabStop && CanTakeFocus(candidate)) {
+      SetFocus(candidate.id);
+      return;
+    }
+  }
 }
 
 void CalculatorWindow::RunQueuedFocusEntries() {
@@ -335,7 +343,7 @@ void CalculatorWindow::TypeCharacter(char32_t character) {
     }
     bool activates =
         character == U' ' || (character == U'\r' && focused.kind == ControlKind::CommandButton);
-    if (activates) {
+    if (activates && CanTakeFocus(focused)) {
       CompleteClick(target);
     }
   });

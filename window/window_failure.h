@@ -11,6 +11,12 @@ namespace brg {
 class WindowFailure : public std::runtime_error {
  public:
   explicit WindowFailure(const std::string& what) : std::runtime_error(what) {}
+
+  // How the user is told, when no handler has dealt with the failure.
+  virtual std::string Title() const { return "Unexpected failure"; }
+  virtual std::string Explanation() const {
+    return std::string("The last action could not be completed: ") + what() + ".";
+  }
 };
 
 // A number read from text lies beyond the double range.
@@ -28,6 +34,11 @@ class NumberOverflow : public WindowFailure {
 class ClipboardFailure : public WindowFailure {
  public:
   ClipboardFailure() : WindowFailure("clipboard could not be written") {}
+
+  std::string Title() const override { return "Clipboard not available"; }
+  std::string Explanation() const override {
+    return "The clipboard could not be written, so nothing was copied.\rPlease try again.";
+  }
 };
 
 }  // namespace brg

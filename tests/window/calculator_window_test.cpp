@@ -241,5 +241,78 @@ TEST_F(CalculatorWindowTest, KeyPressAndNativeEditTogetherActLikeTyping) {
   EXPECT_EQ(window->control(ControlId::BaudRate).text, "");
 }
 
+TEST_F(CalculatorWindowTest, TypedCharactersOfEveryLengthAreAppendedAndRemovedWhole) {
+  Start();
+  for (char32_t c : {U'4', U'\u00e9', U'\u20ac', U'\U0001F600'}) {
+    window->TypeCharacter(c);
+  }
+  EXPECT_EQ(window->control(ControlId::Fosc).text, "4\u00e9\u20ac\U0001F600");
+  window->TypeCharacter(U'\x7f');  // control keys leave the text alone
+  window->TypeCharacter(U'\x01');
+  EXPECT_EQ(window->control(ControlId::Fosc).text, "4\u00e9\u20ac\U0001F600");
+  window->PressBackspace();
+  window->PressBackspace();
+  EXPECT_EQ(window->control(ControlId::Fosc).text, "4\u00e9");
+}
+
+TEST_F(CalculatorWindowTest, KeysMeantForTextBoxesDoNothingOnButtons) {
+  Start();
+  Enter("4", "9600");
+  ASSERT_EQ(window->focus(), ControlId::Command1);
+  window->DeliverKeyPress('5');
+  window->EditFocusedText("oops");
+  window->TypeCharacter(U'7');
+  EXPECT_EQ(Caption(ControlId::lSPBRG), "");
+  EXPECT_EQ(window->control(ControlId::BaudRate).text, "9600");
+  window->ClickControl(ControlId::BRG1);
+  window->PressEnter();  // Enter on the check box does nothing
+  EXPECT_EQ(window->control(ControlId::BRG1).value, 0);
+  window->ClickControl(ControlId::Label1);  // labels take neither focus nor clicks
+  EXPECT_EQ(window->focus(), ControlId::BRG1);
+}
+
+TEST(CalculatorWindowBeforeShowing, ActionsWithoutAFocusDoNothingHarmful) {
+  FakeHosts hosts;
+  CalculatorWindow window(hosts.hosts());
+  window.Form_Load();
+  window.TypeCharacter(U'4');
+  window.DeliverKeyPress(13);
+  window.EditFocusedText("4");
+  EXPECT_FALSE(window.focus().has_value());
+  window.PressShiftTab();  // from nowhere, Shift+Tab goes to the last control that takes it
+  EXPECT_EQ(window.focus(), ControlId::BRG1);
+}
+
+TEST(CalculatorWindowClipboard, AFailureToSetTheTextIsReportedLikeAFailureToClear) {
+  struct ClearOnly : FakeHosts {
+    bool SetText(std::string_view) override { return false; }
+  } hosts;
+  CalculatorWindow window(hosts.hosts());
+  window.Form_Load();
+  window.ShowWindow();
+  for (char32_t c : std::u32string(U"4\r9600\r\r")) {
+    window.TypeCharacter(c);
+  }
+  window.ClickControl(ControlId::CopyClip);
+  ASSERT_EQ(hosts.boxes.size(), 1u);
+  EXPECT_EQ(hosts.boxes[0].title, "Clipboard not available");
+  EXPECT_EQ(hosts.boxes[0].style, msgbox::kWarningOk);
+  EXPECT_EQ(window.focus(), ControlId::Cloerr);
+}
+
+TEST(WindowFailure, SaysPlainlyWhatFailed) {
+  NumberOverflow overflow(false);
+  EXPECT_EQ(overflow.Title(), "Unexpected failure");
+  EXPECT_EQ(overflow.Explanation(), "The last action could not be completed: number out of range.");
+  EXPECT_EQ(ClipboardFailure().Title(), "Clipboard not available");
+}
+
+TEST(Controls, AreFoundByName) {
+  EXPECT_EQ(ControlByName("lSPBRG"), ControlId::lSPBRG);
+  EXPECT_EQ(ControlByName("Cloerr"), ControlId::Cloerr);
+  EXPECT_FALSE(ControlByName("Form1").has_value());
+  EXPECT_EQ(ControlName(ControlId::BRG1), "BRG1");
+}
+
 }  // namespace
 }  // namespace brg
