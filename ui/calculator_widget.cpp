@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <exception>
+#include <limits>
 
 #include "ui/window_layout.h"
 
@@ -36,10 +37,10 @@ Qt::Alignment ToQt(TextAlignment alignment) {
 }
 
 // The window's default font: small enough that every caption fits the classic control sizes.
-QFont WindowFont() {
+QFont WindowFont(double scale) {
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setStyleHint(QFont::SansSerif);
-  font.setPixelSize(10);
+  font.setPixelSize(static_cast<int>(10 * scale + 0.5));
   return font;
 }
 
@@ -97,7 +98,7 @@ CalculatorWidget::CalculatorWidget(QWidget* parent)
   }
   setWindowTitle(QString::fromUtf8(kWindowTitle.data(), kWindowTitle.size()));
   setWindowIcon(ProgramIcon());
-  setFont(WindowFont());
+  setFont(WindowFont(scale_));
   setFixedSize(static_cast<int>(kClientWidth * scale_), static_cast<int>(kClientHeight * scale_));
   BuildWidgets();
 }
@@ -136,6 +137,7 @@ QWidget* CalculatorWidget::CreateWidget(const Control& control) {
     case ControlKind::TextBox: {
       auto* edit = new QLineEdit(this);
       edit->setAcceptDrops(false);
+      edit->setMaxLength(std::numeric_limits<int>::max());  // no limit on the entry's length
       ControlId id = control.id;
       connect(edit, &QLineEdit::textEdited, this,
               [this, id](const QString& text) { OnTextEdited(id, text); });
@@ -147,7 +149,7 @@ QWidget* CalculatorWidget::CreateWidget(const Control& control) {
       if (control.id == ControlId::CopyClip || control.id == ControlId::Cloerr) {
         return WrappingButton(this);
       }
-      return new QPushButton(this);
+      return new QPushButton(this);  // never a default button: Enter goes to the model
     case ControlKind::CheckBox:
       return new QCheckBox(this);
   }

@@ -371,6 +371,63 @@ class CalculatorWidgetTest : public QObject {
     QCOMPARE(window->model().focus(), ControlId::BaudRate);
   }
 
+  void anEmptyOscillatorBoxKeepsTheFocusWithoutAMessage() {
+    Key(Qt::Key_Return);
+    QVERIFY(Focused(ControlId::Fosc));
+    Key(Qt::Key_Tab);
+    QVERIFY(Focused(ControlId::Fosc));
+    Click(ControlId::Command1);
+    QVERIFY(Focused(ControlId::Fosc));
+    QCOMPARE(boxes->seen.size(), 0);
+    Type("20");  // the next accepted value stays
+    Key(Qt::Key_Return);
+    QVERIFY(Focused(ControlId::BaudRate));
+    QCOMPARE(Edit(ControlId::Fosc)->text(), QStringLiteral("20"));
+  }
+
+  void aRejectedBaudRateLeftWithTabIsTypedAgain() {
+    Type("4");
+    Key(Qt::Key_Tab);
+    Type("100");
+    boxes->Expect("Selected baudrate is too low", QMessageBox::Ok);
+    Key(Qt::Key_Tab);
+    QVERIFY(Focused(ControlId::BaudRate));
+    QCOMPARE(Edit(ControlId::BaudRate)->text(), QString());
+    QCOMPARE(Edit(ControlId::Fosc)->text(), QStringLiteral("4"));
+  }
+
+  void aRejectedOscillatorLeftWithTheMouseEmptiesBothBoxes() {
+    Type("60");
+    boxes->Expect("Oscillator speed to high", QMessageBox::Ok);
+    Click(ControlId::Command1);
+    QVERIFY(Focused(ControlId::Fosc));
+    QCOMPARE(Edit(ControlId::Fosc)->text(), QString());
+    QCOMPARE(Edit(ControlId::BaudRate)->text(), QString());
+    QCOMPARE(Label(ControlId::lSPBRG)->text(), QString());
+  }
+
+  void aClickOnPlusFromAnEntryBoxIsSwallowedByItsCheck() {
+    EnterValues("4", "9600");
+    Key(Qt::Key_Return);
+    Click(ControlId::BaudRate);
+    Type("9600");
+    Click(ControlId::cInc);
+    QVERIFY(Focused(ControlId::Command1));
+    QCOMPARE(Label(ControlId::lSPBRG)->text(), QStringLiteral("25"));
+  }
+
+  void aLongPastedEntryIsKeptWhole() {
+    QString digits = QStringLiteral("4") + QString(100000, QLatin1Char('0'));
+    Edit(ControlId::Fosc)->setText(QString());
+    QApplication::clipboard()->setText(digits);
+    Key(Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(Edit(ControlId::Fosc)->text().size(), digits.size());
+    QCOMPARE(window->model().control(ControlId::Fosc).text.size(), std::size_t(100001));
+    boxes->Expect("Oscillator speed to high", QMessageBox::Ok);
+    Key(Qt::Key_Return);
+    QVERIFY(Focused(ControlId::Fosc));
+  }
+
   void editingKeysWorkInsideTheBox() {
     Type("48");
     Key(Qt::Key_Left);
