@@ -67,14 +67,16 @@ run_coverage() {
 case "${1:-}" in
   run)
     install_missing_packages
-    build build -DSPBRG_BUILD_TESTS=OFF -DSPBRG_BUILD_BENCH=OFF
+    cmake -S . -B build -DSPBRG_BUILD_UI=ON
+    cmake --build build -j "$(nproc)" --target spbrg-calculator
     exec ./build/ui/spbrg-calculator
     ;;
   test)
     install_missing_packages
-    build build
+    build build -DSPBRG_BUILD_UI=ON -DSPBRG_BUILD_TESTS=ON -DSPBRG_BUILD_BENCH=ON
     run_tests build
-    build build-sanitize -DSPBRG_SANITIZE=ON -DSPBRG_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
+    build build-sanitize -DSPBRG_SANITIZE=ON -DSPBRG_BUILD_TESTS=ON -DSPBRG_BUILD_BENCH=OFF \
+      -DCMAKE_BUILD_TYPE=Debug
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_tests build-sanitize
     run_fuzzers 20
     ;;
