@@ -62,6 +62,22 @@ std::string FlagText(Flag flag) {
   return "?";
 }
 
+// Typed text is UTF-8 in the script; each character is one key.
+std::u32string DecodeUtf8(const std::string& text) {
+  std::u32string characters;
+  for (std::size_t i = 0; i < text.size();) {
+    auto lead = static_cast<unsigned char>(text[i]);
+    int length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+    for (int k = 1; k < length && i + k < text.size(); ++k) {
+      c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+    }
+    characters.push_back(c);
+    i += static_cast<std::size_t>(length);
+  }
+  return characters;
+}
+
 ControlId RequireControl(const std::string& name) {
   std::optional<ControlId> id = ControlByName(name);
   if (!id) {
@@ -114,8 +130,8 @@ class Runner {
     } else if (verb == "click") {
       window_.ClickControl(RequireControl(Trim(argument)));
     } else if (verb == "type") {
-      for (char c : Unescape(argument)) {
-        window_.TypeCharacter(static_cast<unsigned char>(c));
+      for (char32_t c : DecodeUtf8(Unescape(argument))) {
+        window_.TypeCharacter(c);
       }
     } else if (verb == "backspace") {
       window_.PressBackspace();
