@@ -29,9 +29,8 @@ std::vector<bool> Modes(const brg::cli::Options& options) {
 }
 
 int RunTable(const brg::cli::Options& options, const brg::Separators& separators) {
-  std::vector<double> rates(brg::cli::kStandardRates.begin(), brg::cli::kStandardRates.end());
   std::vector<brg::cli::RateResult> results;
-  for (double rate : rates) {
+  for (double rate : brg::cli::kStandardRates) {
     std::string text = std::to_string(static_cast<long>(rate));
     results.push_back(brg::cli::CalculateRate(options.oscMHz, rate, text, Modes(options)));
   }

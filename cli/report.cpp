@@ -39,53 +39,21 @@ std::string JsonString(const std::string& text) {
   return quoted + "\"";
 }
 
-const char* VerdictKey(Verdict verdict) {
-  switch (verdict) {
-    case Verdict::Fine:
-      return "fine";
-    case Verdict::InvalidSetting:
-      return "invalid_setting";
-    case Verdict::Clamped:
-      return "clamped";
-    case Verdict::ClampOverflow:
-      return "clamp_overflow";
-    case Verdict::Fault:
-      return "fault";
-  }
-  return "";
-}
-
-const char* ShortVerdict(Verdict verdict) {
-  switch (verdict) {
-    case Verdict::Fine:
-      return "ok";
-    case Verdict::InvalidSetting:
-      return ">10%";
-    case Verdict::Clamped:
-      return "255";
-    case Verdict::ClampOverflow:
-      return "255>10%";
-    case Verdict::Fault:
-      return "none";
-  }
-  return "";
-}
-
 std::string TableCells(const Setting& setting, const Separators& separators) {
   if (setting.verdict == Verdict::Fault) {
     return Padded("-", 5, true) + " " + Padded("-", 11, true) + " " + Padded("-", 10, true) + " " +
-           Padded(ShortVerdict(setting.verdict), 7, false);
+           Padded(NamesOf(setting.verdict).column, 7, false);
   }
   return Padded(FormatSpbrg(setting.shown.spbrg), 5, true) + " " +
          Padded(FormatBaudRate(setting.shown.actualBaud, separators), 11, true) + " " +
          Padded(FormatErrorPercent(setting.shown.errorRatio, separators), 10, true) + " " +
-         Padded(ShortVerdict(setting.verdict), 7, false);
+         Padded(NamesOf(setting.verdict).column, 7, false);
 }
 
 void PrintJsonSetting(std::ostream& out, const Setting& setting, bool best,
                       const Separators& separators) {
   out << "{\"brgh\": " << (setting.brgh ? 1 : 0) << ", \"verdict\": \""
-      << VerdictKey(setting.verdict) << "\", \"best\": " << (best ? "true" : "false");
+      << NamesOf(setting.verdict).key << "\", \"best\": " << (best ? "true" : "false");
   if (setting.verdict != Verdict::Fault) {
     out << ", \"spbrg\": " << setting.shown.spbrg
         << ", \"actual_baud\": " << FullPrecision(setting.shown.actualBaud)
@@ -137,7 +105,7 @@ void PrintPlain(std::ostream& out, const std::string& oscText, const RateResult&
           << " baud  error "
           << Padded(FormatErrorPercent(setting.shown.errorRatio, separators), 9, true) << "  ";
     }
-    out << VerdictText(setting.verdict) << "\n";
+    out << NamesOf(setting.verdict).text << "\n";
   }
 }
 

@@ -36,20 +36,16 @@ const Setting& BetterSetting(const Setting& high, const Setting& low) {
   return std::fabs(low.shown.errorRatio) < std::fabs(high.shown.errorRatio) ? low : high;
 }
 
-const char* VerdictText(Verdict verdict) {
-  switch (verdict) {
-    case Verdict::Fine:
-      return "fine";
-    case Verdict::InvalidSetting:
-      return "invalid setting: error above 10%";
-    case Verdict::Clamped:
-      return "clamped at 255";
-    case Verdict::ClampOverflow:
-      return "clamped at 255, SPBRG overflow: error above 10%";
-    case Verdict::Fault:
-      return "no setting: cannot be calculated";
-  }
-  return "";
+const VerdictNames& NamesOf(Verdict verdict) {
+  // In the order of the enumerators.
+  static constexpr VerdictNames kNames[] = {
+      {"fine", "ok", "fine"},
+      {"invalid setting: error above 10%", ">10%", "invalid_setting"},
+      {"clamped at 255", "255", "clamped"},
+      {"clamped at 255, SPBRG overflow: error above 10%", "255>10%", "clamp_overflow"},
+      {"no setting: cannot be calculated", "none", "fault"},
+  };
+  return kNames[static_cast<int>(verdict)];
 }
 
 }  // namespace brg::cli

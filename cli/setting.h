@@ -30,6 +30,13 @@ Setting CalculateSetting(double oscMHz, double wantedBaud, bool brgh);
 // set.
 const Setting& BetterSetting(const Setting& high, const Setting& low);
 
-const char* VerdictText(Verdict verdict);
+// How a verdict is named: in the plain report, in the table column, and as a JSON key.
+struct VerdictNames {
+  const char* text;
+  const char* column;
+  const char* key;
+};
+
+const VerdictNames& NamesOf(Verdict verdict);
 
 }  // namespace brg::cli

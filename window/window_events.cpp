@@ -10,10 +10,6 @@ namespace {
 
 constexpr std::int16_t kBackspaceCode = 8;
 
-bool IsTextBox(ControlId id) {
-  return id == ControlId::Fosc || id == ControlId::BaudRate;
-}
-
 // A key's character code as the KeyPress handlers receive it: a 16-bit integer.
 std::int16_t KeyCode(char32_t character) {
   return static_cast<std::int16_t>(
@@ -203,7 +199,7 @@ void CalculatorWindow::UserFocusMove(ControlId target) {
   if (!CanTakeFocus(control(target)) || focus_ == target) {
     return;
   }
-  if (focus_ && IsTextBox(*focus_) && control(target).causesValidation) {
+  if (focus_ && control(*focus_).kind == ControlKind::TextBox && control(target).causesValidation) {
     bool cancel = false;
     std::uint64_t movesBefore = handlerFocusMoves_;
     ControlId box = *focus_;
