@@ -9,8 +9,11 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(build-essential cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libgl-dev libx11-dev xvfb xauth xdotool xclip fonts-dejavu-core
-  clang-14 libclang-rt-14-dev gcovr)
+  qt6-base-dev libgl-dev libx11-dev xvfb xauth xdotool xclip fonts-dejavu-core fonts-liberation
+  clang-14 libclang-rt-14-dev gcovr locales python3)
+
+# The comma-decimal locale that the tests run the program under.
+TEST_LOCALE=de_DE.UTF-8
 
 install_missing_packages() {
   local missing=()
@@ -18,11 +21,15 @@ install_missing_packages() {
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
       missing+=("$package")
   done
-  [ ${#missing[@]} -eq 0 ] && return 0
   local sudo=""
   [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  $sudo apt-get update
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+  if [ ${#missing[@]} -gt 0 ]; then
+    $sudo apt-get update
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+  fi
+  if [ "$(LC_ALL=$TEST_LOCALE locale decimal_point 2>/dev/null)" != "," ]; then
+    $sudo localedef -i "${TEST_LOCALE%%.*}" -f UTF-8 "$TEST_LOCALE"
+  fi
 }
 
 build() {  # build DIR [cmake options...]

@@ -16,9 +16,12 @@ brg::Separators ChosenSeparators(bool userLocale) {
   if (!userLocale) {
     return brg::Separators{",", "."};
   }
-  std::setlocale(LC_ALL, "");
+  // Only the separators are taken from the user's locale; every number text is made without it.
+  std::setlocale(LC_NUMERIC, "");
   const std::lconv* conventions = std::localeconv();
-  return brg::Separators{conventions->thousands_sep, conventions->decimal_point};
+  brg::Separators separators{conventions->thousands_sep, conventions->decimal_point};
+  std::setlocale(LC_NUMERIC, "C");
+  return separators;
 }
 
 std::vector<bool> Modes(const brg::cli::Options& options) {

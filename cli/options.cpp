@@ -102,7 +102,7 @@ const char* const kUsage =
     "  --table          every standard rate from 300 to 250000, both modes\n"
     "  --json           the results as JSON, numbers in full precision\n"
     "  --defines        the DEFINE lines the window puts on the clipboard\n"
-    "  --cloerr         with --defines: add DEFINE HSER_CLOERR 1\n"
+    "  --cloerr         with --defines: add DEFINE HSER_CLROERR 1\n"
     "  --c              the setting as C register assignments\n"
     "  --max-error PCT  exit 1 when the setting's error is above PCT percent\n"
     "  --locale         the user's thousands and decimal separators (default: C locale)\n"

@@ -1,7 +1,7 @@
 #include "cli/report.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 
 #include "window/display_formats.h"
 
@@ -22,10 +22,12 @@ std::string ModeName(bool brgh) {
   return brgh ? "BRGH=1" : "BRGH=0";
 }
 
+// A JSON number with 17 significant digits, whatever the locale.
 std::string FullPrecision(double value) {
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%.17g", value);
-  return buffer;
+  std::array<char, 32> buffer{};
+  auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                    std::chars_format::general, 17);
+  return std::string(buffer.data(), end);
 }
 
 std::string JsonString(const std::string& text) {
@@ -150,7 +152,7 @@ std::string DefineBlock(const Setting& setting, const std::string& wantedText, b
   block += "\r\nDEFINE HSER_SPBRG " + FormatSpbrg(setting.shown.spbrg) + " ' " + wantedText +
            " Bauds\r\n";
   if (cloerr) {
-    block += "DEFINE HSER_CLOERR 1";
+    block += "DEFINE HSER_CLROERR 1";
   }
   return block;
 }

@@ -10,6 +10,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <algorithm>
 #include <exception>
 #include <limits>
 
@@ -44,8 +47,9 @@ QFont WindowFont(double scale) {
   return font;
 }
 
+// A narrow bold face, so that the widest result the ranges allow fits its label at 18 points.
 QFont ResultFont(double scale) {
-  QFont font(QStringLiteral("MS Sans Serif"));
+  QFont font(QStringLiteral("Liberation Sans Narrow"));
   font.setStyleHint(QFont::SansSerif);
   font.setBold(true);
   // Points at 96 dots per inch, so that the label sizes hold on any screen.
@@ -75,6 +79,25 @@ void SetButtonCaption(QPushButton* button, const QString& caption) {
   } else if (button->text() != caption) {
     button->setText(caption);
   }
+}
+
+// Where a line edit draws its text, measured from its top: as QLineEdit centres one line of its
+// font inside the contents of its frame.
+int TextTopInBox(const QLineEdit* box) {
+  QStyleOptionFrame option;
+  option.initFrom(box);
+  option.rect = box->rect();
+  option.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
+  option.state |= QStyle::State_Sunken;
+  QRect contents = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box);
+  int lineHeight = QFontMetrics(box->font()).height();
+  return contents.y() + (contents.height() - lineHeight + 1) / 2;
+}
+
+// Moves a caption's text down onto the line of the text typed into the box beside it.
+void AlignWithBoxText(QLabel* caption, const QLineEdit* box) {
+  int top = box->y() + TextTopInBox(box) - caption->y();
+  caption->setContentsMargins(0, std::max(0, top), 0, 0);
 }
 
 bool IsLeftButton(QEvent* event) {
@@ -130,6 +153,11 @@ void CalculatorWidget::BuildWidgets() {
     widget->installEventFilter(this);
     widgets_[IndexOf(place.id)] = widget;
   }
+  for (const CaptionOf& pair : kCaptions) {
+    if (auto* box = qobject_cast<QLineEdit*>(widgetFor(pair.control))) {
+      AlignWithBoxText(qobject_cast<QLabel*>(widgetFor(pair.caption)), box);
+    }
+  }
 }
 
 QWidget* CalculatorWidget::CreateWidget(const Control& control) {
@@ -157,14 +185,14 @@ QWidget* CalculatorWidget::CreateWidget(const Control& control) {
 }
 
 void CalculatorWidget::Start() {
-  Act([&] { model_->Form_Load(); });
+  Act(Qt::OtherFocusReason, [&] { model_->Form_Load(); });
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
     QRect available = screen->availableGeometry();
     move(available.center() - QPoint(width() / 2, height() / 2));
   }
   show();
   activateWindow();
-  Act([&] { model_->ShowWindow(); });
+  Act(Qt::OtherFocusReason, [&] { model_->ShowWindow(); });
 }
 
 std::optional<ControlId> CalculatorWidget::ControlOf(const QObject* object) const {
@@ -176,9 +204,11 @@ std::optional<ControlId> CalculatorWidget::ControlOf(const QObject* object) cons
 }
 
 // Every user action goes through here: the model acts, then the screen follows it. A failure
-// the model did not handle is reported instead of ending the program.
+// the model did not handle is reported instead of ending the program. A focus move that a key
+// caused reaches Qt as a keyboard one, so that the style draws its focus mark.
 template <typename Action>
-void CalculatorWidget::Act(Action&& action) {
+void CalculatorWidget::Act(Qt::FocusReason reason, Action&& action) {
+  focusReason_ = reason;
   try {
     action();
   } catch (const std::exception& failure) {
@@ -215,20 +245,20 @@ bool CalculatorWidget::HandleKey(ControlId id, QKeyEvent* event) {
   if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
     if (!released) {
       bool backward = key == Qt::Key_Backtab || (event->modifiers() & Qt::ShiftModifier);
-      Act([&] { backward ? model_->PressShiftTab() : model_->PressTab(); });
+      Act(Qt::TabFocusReason, [&] { backward ? model_->PressShiftTab() : model_->PressTab(); });
     }
     return true;
   }
   if (key == Qt::Key_Return || key == Qt::Key_Enter) {
     if (!released) {
-      Act([&] { model_->PressEnter(); });
+      Act(Qt::TabFocusReason, [&] { model_->PressEnter(); });
     }
     return true;
   }
   if (!textBox) {
     // Buttons and the check box answer Space through the model, never on their own.
     if (key == Qt::Key_Space && !event->isAutoRepeat() && !released) {
-      Act([&] { model_->PressSpace(); });
+      Act(Qt::TabFocusReason, [&] { model_->PressSpace(); });
     }
     return key == Qt::Key_Space;
   }
@@ -238,9 +268,9 @@ bool CalculatorWidget::HandleKey(ControlId id, QKeyEvent* event) {
   // A character reaches the KeyPress handler first; the box then edits its text as usual and
   // reports the result through textEdited.
   if (key == Qt::Key_Backspace) {
-    Act([&] { model_->DeliverKeyPress(8); });
+    Act(Qt::TabFocusReason, [&] { model_->DeliverKeyPress(8); });
   } else if (!event->text().isEmpty()) {
-    Act([&] { model_->DeliverKeyPress(event->text().at(0).unicode()); });
+    Act(Qt::TabFocusReason, [&] { model_->DeliverKeyPress(event->text().at(0).unicode()); });
   }
   return model_->focus() != id;
 }
@@ -260,11 +290,11 @@ bool CalculatorWidget::HandleMouse(ControlId id, QEvent* event) {
       button->setDown(false);
     }
     if (inside) {
-      Act([&] { model_->MouseUp(id); });
+      Act(Qt::MouseFocusReason, [&] { model_->MouseUp(id); });
     }
     return !textBox;
   }
-  Act([&] { model_->MouseDown(id); });
+  Act(Qt::MouseFocusReason, [&] { model_->MouseDown(id); });
   if (auto* button = qobject_cast<QAbstractButton*>(widgetFor(id))) {
     button->setDown(model_->focus() == id);
   }
@@ -277,7 +307,7 @@ void CalculatorWidget::OnTextEdited(ControlId id, const QString& text) {
     SyncFromModel();  // an edit of a box the model does not focus is not taken
     return;
   }
-  Act([&] { model_->EditFocusedText(text.toStdString()); });
+  Act(Qt::OtherFocusReason, [&] { model_->EditFocusedText(text.toStdString()); });
 }
 
 void CalculatorWidget::SyncFromModel() {
@@ -315,7 +345,10 @@ void CalculatorWidget::SyncFocus() {
   }
   QWidget* target = widgetFor(*focus);
   if (QApplication::focusWidget() != target || focusWidget() != target) {
-    target->setFocus(Qt::OtherFocusReason);
+    // Qt marks a keyboard focus change only inside its own Tab handling; Enter and Space move
+    // the focus too, so the binding says which moves came from keys.
+    setAttribute(Qt::WA_KeyboardFocusChange, focusReason_ == Qt::TabFocusReason);
+    target->setFocus(focusReason_);
   }
 }
 

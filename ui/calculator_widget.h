@@ -48,12 +48,13 @@ class CalculatorWidget : public QWidget {
   void SyncControl(const Control& control);
   void SyncFocus();
   template <typename Action>
-  void Act(Action&& action);
+  void Act(Qt::FocusReason reason, Action&& action);
 
   QtHosts hosts_;
   std::unique_ptr<CalculatorWindow> model_;
   std::array<QWidget*, kControlCount> widgets_{};
   double scale_ = 1.0;
+  Qt::FocusReason focusReason_ = Qt::OtherFocusReason;  // what caused the action under way
 };
 
 }  // namespace brg::ui

@@ -40,4 +40,16 @@ std::string MissingDisplayReason() {
   return "";
 }
 
+std::string DisplayTried() {
+  std::string platform(Environment("QT_QPA_PLATFORM"));
+  std::string tried = platform.empty() ? std::string("the default platform") : "the platform \"" + platform + "\"";
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"}) {
+    std::string_view value = Environment(name);
+    if (!value.empty()) {
+      tried += std::string(" with ") + name + "=" + std::string(value);
+    }
+  }
+  return tried;
+}
+
 }  // namespace brg::ui

@@ -9,4 +9,8 @@ namespace brg::ui {
 // Empty when a display seems reachable; otherwise the reason, for one line on stderr.
 std::string MissingDisplayReason();
 
+// The platform and display that the toolkit tries, for a message when it cannot open them
+// (for example: the platform "xcb" with DISPLAY=localhost:99).
+std::string DisplayTried();
+
 }  // namespace brg::ui

@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLocale>
 #include <QMessageBox>
 #include <QMimeData>
@@ -13,6 +14,25 @@ namespace {
 QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+// A Yes/No question has no Cancel: Escape and the title bar's close button would answer No and
+// empty the window, so they leave the box open. Only a button answers it.
+class QuestionGuard : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Close) {
+      event->ignore();
+      return true;
+    }
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
+      return static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape;
+    }
+    return QObject::eventFilter(watched, event);
+  }
+};
 
 }  // namespace
 
@@ -32,7 +52,8 @@ int QtHosts::ShowMessage(std::string_view text, int style, std::string_view titl
     box.setIcon(QMessageBox::Information);
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(QMessageBox::Yes);
-    box.setEscapeButton(QMessageBox::No);
+    QuestionGuard guard;
+    box.installEventFilter(&guard);
     int answer = box.exec() == QMessageBox::Yes ? msgbox::kYes : msgbox::kNo;
     ReturnToWindow();
     return answer;

@@ -47,4 +47,18 @@ inline constexpr std::array<ControlPlacement, kControlCount> kPlacements{{
     {ControlId::ErrPercentage, 154, 136, 133, 33, true, TextAlignment::Centre, true},
 }};
 
+// Each caption and the control it names.
+struct CaptionOf {
+  ControlId caption;
+  ControlId control;
+};
+
+inline constexpr std::array<CaptionOf, 5> kCaptions{{
+    {ControlId::Label2, ControlId::Fosc},
+    {ControlId::Label3, ControlId::BaudRate},
+    {ControlId::Label5, ControlId::CBaud},
+    {ControlId::Label1, ControlId::lSPBRG},
+    {ControlId::Label4, ControlId::ErrPercentage},
+}};
+
 }  // namespace brg::ui

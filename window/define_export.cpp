@@ -5,7 +5,8 @@ namespace brg {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
-constexpr std::string_view kOverrunLine = "DEFINE HSER_CLOERR 1";
+// The name the compiler reads for the automatic clearing of receive-overrun errors.
+constexpr std::string_view kOverrunLine = "DEFINE HSER_CLROERR 1";
 
 }  // namespace
 

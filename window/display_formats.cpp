@@ -2,30 +2,42 @@
 
 #include <array>
 #include <cmath>
-#include <cstdio>
+#include <charconv>
 #include <string_view>
 
 namespace brg {
 namespace {
 
-// Exact decimal digits of |value| with `decimals` digits after the point, truncated. Enough
-// extra digits are printed that printf's own rounding cannot reach the digits kept: a double of
-// magnitude at least 1e-4 lies at least 1e-25 away from any multiple of 1e-4 it is not equal to.
-std::string TruncatedDigits(double magnitude, int decimals) {
-  constexpr int kGuardDigits = 30;
-  // The largest double has 309 integer digits.
-  std::array<char, 400> buffer{};
-  int length =
-      std::snprintf(buffer.data(), buffer.size(), "%.*f", decimals + kGuardDigits, magnitude);
-  return std::string(buffer.data(), static_cast<std::size_t>(length - kGuardDigits));
+// |value| written with 15 significant digits, as a spreadsheet reads a double before it rounds
+// it for display: the digits, and the power of ten of the first one. Made by std::to_chars, so
+// the C library's locale cannot reach it.
+struct SignificantDigits {
+  std::string digits;
+  int exponent = 0;
+};
+
+SignificantDigits FifteenDigits(double magnitude) {
+  constexpr int kPrecision = 14;  // digits after the first
+  std::array<char, 32> buffer{};
+  auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                    std::chars_format::scientific, kPrecision);
+  std::string_view text(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+  std::size_t e = text.find('e');
+  SignificantDigits result;
+  result.digits.push_back(text[0]);
+  result.digits.append(text.substr(2, e - 2));
+  std::string_view exponent = text.substr(e + 1);
+  bool negative = exponent[0] == '-';
+  std::from_chars(exponent.data() + 1, exponent.data() + exponent.size(), result.exponent);
+  if (negative) {
+    result.exponent = -result.exponent;
+  }
+  return result;
 }
 
-// Adds one unit in the last digit of a string of decimal digits (a period may stand among them).
+// Adds one unit in the last digit of a string of decimal digits.
 void IncrementLastDigit(std::string& digits) {
   for (std::size_t i = digits.size(); i-- > 0;) {
-    if (digits[i] == '.') {
-      continue;
-    }
     if (digits[i] != '9') {
       ++digits[i];
       return;
@@ -36,16 +48,28 @@ void IncrementLastDigit(std::string& digits) {
 }
 
 // |value| rounded to `decimals` places, halfway away from zero, as "<integer>.<decimals>" (or
-// just "<integer>" for no decimals).
+// just "<integer>" for no decimals), at least one integer digit.
 std::string RoundedMagnitude(double value, int decimals) {
-  std::string digits = TruncatedDigits(std::fabs(value), decimals + 1);
-  bool roundUp = digits.back() >= '5';
-  digits.pop_back();
-  if (decimals == 0) {
-    digits.pop_back();  // the period
+  SignificantDigits significant = FifteenDigits(std::fabs(value));
+  int kept = significant.exponent + 1 + decimals;  // digits up to the last place shown
+  int available = static_cast<int>(significant.digits.size());
+  std::string digits;
+  bool roundUp = false;
+  if (kept >= available) {
+    digits = significant.digits + std::string(static_cast<std::size_t>(kept - available), '0');
+  } else if (kept >= 0) {
+    digits = significant.digits.substr(0, static_cast<std::size_t>(kept));
+    roundUp = significant.digits[static_cast<std::size_t>(kept)] >= '5';
   }
   if (roundUp) {
     IncrementLastDigit(digits);
+  }
+  auto minimum = static_cast<std::size_t>(decimals + 1);
+  if (digits.size() < minimum) {
+    digits.insert(0, minimum - digits.size(), '0');
+  }
+  if (decimals > 0) {
+    digits.insert(digits.size() - static_cast<std::size_t>(decimals), 1, '.');
   }
   return digits;
 }

@@ -78,6 +78,29 @@ if "$spbrg" 1.8432 9600 --brgh 1 --max-error 0 >/dev/null; then pass; else fail 
 rejects 1 'the error is above 5%' 4 9600 --brgh 0 --max-error 5
 rejects 1 'no setting can be calculated' 1 250000 --defines
 
+# Under a comma-decimal locale: the user's separators only with --locale, JSON always plain.
+if [ "$(LC_ALL=de_DE.UTF-8 locale decimal_point 2>/dev/null)" != "," ]; then
+  fail "the locale de_DE.UTF-8 is not installed"
+else
+  contains() {  # contains TEXT ARGS...: stdout holds TEXT
+    local text=$1
+    shift
+    local out
+    out=$(LC_ALL=de_DE.UTF-8 "$spbrg" "$@")
+    if [[ "$out" == *"$text"* ]]; then pass; else fail "spbrg $* under de_DE: $out"; fi
+  }
+  contains "real     9.615 baud  error     0,16%" 4 9600 --locale
+  contains "real     8.832 baud  error     -8,0%" 2.261 9600 --brgh 0 --locale
+  contains "error     0.16%" 4 9600
+  contains '"error_text": "0,16%"' 4 9600 --locale --json
+  if LC_ALL=de_DE.UTF-8 "$spbrg" 4 9600 --locale --json | python3 -m json.tool >/dev/null &&
+    LC_ALL=de_DE.UTF-8 "$spbrg" 3.6864 --table --locale --json | python3 -m json.tool >/dev/null; then
+    pass
+  else
+    fail "--json under de_DE"
+  fi
+fi
+
 "$spbrg" --help | grep -q '^usage: spbrg OSC_MHZ BAUD' && pass || fail "--help"
 [ "$("$spbrg" --version)" = "spbrg 1.0.0" ] && pass || fail "--version"
 

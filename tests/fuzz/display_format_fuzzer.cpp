@@ -1,5 +1,7 @@
 // The two display formats against exact decimal rounding computed here with big integers: a
-// double is m * 2^e, whose decimal expansion is finite and is worked out digit by digit.
+// double is m * 2^e, whose decimal expansion is finite and is worked out digit by digit, then
+// read to 15 significant digits and rounded half away from zero at the last place shown.
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -76,23 +78,51 @@ void ExactDecimal(double value, std::string& integer, std::string& fraction) {
   fraction = digits.substr(digits.size() - fractionDigits);
 }
 
-// Rounded half away from zero to `places` decimals: the digits without a point.
+// Adds one to a string of decimal digits; false when it carries out of the first digit.
+bool Increment(std::string& digits, std::size_t length) {
+  std::size_t i = length;
+  while (i > 0 && digits[i - 1] == '9') {
+    digits[--i] = '0';
+  }
+  if (i == 0) {
+    return false;
+  }
+  ++digits[i - 1];
+  return true;
+}
+
+// The exact digits rounded to 15 significant digits, to nearest with ties to even as printf
+// rounds, the dropped digits turned to zeros. The integer digits gain a leading "0" for the carry.
+void RoundToFifteenSignificant(std::string& integer, std::string& fraction) {
+  std::string all = "0" + integer + fraction;
+  std::size_t first = all.find_first_not_of('0');
+  std::size_t cut = first == std::string::npos ? all.size() : first + 15;
+  if (cut < all.size()) {
+    char dropped = all[cut];
+    bool beyondHalf = all.find_first_not_of('0', cut + 1) != std::string::npos;
+    bool odd = (all[cut - 1] - '0') % 2 == 1;
+    bool up = dropped > '5' || (dropped == '5' && (beyondHalf || odd));
+    std::fill(all.begin() + static_cast<std::ptrdiff_t>(cut), all.end(), '0');
+    if (up) {
+      Increment(all, cut);
+    }
+  }
+  std::size_t integerDigits = integer.size() + 1;
+  integer = all.substr(0, integerDigits);
+  fraction = all.substr(integerDigits);
+}
+
+// The value read to 15 significant digits, then rounded half away from zero to `places`
+// decimals: the digits without a point.
 std::string RoundedDigits(double value, int places) {
   std::string integer;
   std::string fraction;
   ExactDecimal(value, integer, fraction);
+  RoundToFifteenSignificant(integer, fraction);
   fraction.resize(static_cast<std::size_t>(places) + 1, '0');
   std::string digits = integer + fraction.substr(0, places);
-  if (fraction[places] >= '5') {
-    std::size_t i = digits.size();
-    while (i > 0 && digits[i - 1] == '9') {
-      digits[--i] = '0';
-    }
-    if (i == 0) {
-      digits.insert(digits.begin(), '1');
-    } else {
-      ++digits[i - 1];
-    }
+  if (fraction[places] >= '5' && !Increment(digits, digits.size())) {
+    digits.insert(digits.begin(), '1');
   }
   return digits;
 }

@@ -11,7 +11,11 @@
 #include <deque>
 #include <memory>
 
+#include <clocale>
+
+#include "core/brg_arithmetic.h"
 #include "ui/calculator_widget.h"
+#include "window/display_formats.h"
 
 using brg::ControlId;
 using brg::ui::CalculatorWidget;
@@ -28,12 +32,14 @@ class BoxAnswerer : public QObject {
     timer_.start();
   }
 
-  void Expect(const QString& title, QMessageBox::StandardButton answer) {
-    expected_.push_back({title, answer});
+  // With `escapeFirst` the box is sent Escape and a close request before it is answered.
+  void Expect(const QString& title, QMessageBox::StandardButton answer, bool escapeFirst = false) {
+    expected_.push_back({title, answer, escapeFirst});
   }
   bool AllAnswered() const { return expected_.empty(); }
   QStringList seen;
   QStringList unexpected;
+  QStringList closedByEscape;
 
  private:
   void AnswerOpenBox() {
@@ -42,19 +48,46 @@ class BoxAnswerer : public QObject {
       return;
     }
     seen << box->windowTitle() + " | " + box->text();
-    if (expected_.empty() || expected_.front().first != box->windowTitle()) {
+    if (expected_.empty() || expected_.front().title != box->windowTitle()) {
       unexpected << box->windowTitle();
       box->done(QMessageBox::No);
       return;
     }
-    QMessageBox::StandardButton answer = expected_.front().second;
+    Answer answer = expected_.front();
     expected_.pop_front();
-    QTest::mouseClick(box->button(answer), Qt::LeftButton);
+    if (answer.escapeFirst) {
+      QTest::keyClick(box, Qt::Key_Escape);
+      box->close();
+      QApplication::processEvents();
+      if (!box->isVisible()) {
+        closedByEscape << box->windowTitle();
+        return;
+      }
+    }
+    QTest::mouseClick(box->button(answer.button), Qt::LeftButton);
   }
 
+  struct Answer {
+    QString title;
+    QMessageBox::StandardButton button;
+    bool escapeFirst;
+  };
   QTimer timer_;
-  std::deque<std::pair<QString, QMessageBox::StandardButton>> expected_;
+  std::deque<Answer> expected_;
 };
+
+// The row of the lowest dark pixel, at least `margin` pixels inside the edges: the baseline of a
+// rendered "H".
+int LowestInkRow(const QImage& image, int margin = 0) {
+  for (int y = image.height() - 1 - margin; y >= margin; --y) {
+    for (int x = margin; x < image.width() - margin; ++x) {
+      if (qGray(image.pixel(x, y)) < 128) {
+        return y;
+      }
+    }
+  }
+  return -1;
+}
 
 }  // namespace
 
@@ -112,6 +145,7 @@ class CalculatorWidgetTest : public QObject {
 
   void cleanup() {
     QVERIFY2(boxes->unexpected.isEmpty(), qPrintable(boxes->unexpected.join(", ")));
+    QVERIFY2(boxes->closedByEscape.isEmpty(), qPrintable(boxes->closedByEscape.join(", ")));
     QVERIFY(boxes->AllAnswered());
     window.reset();
     boxes.reset();
@@ -349,7 +383,7 @@ class CalculatorWidgetTest : public QObject {
     Click(ControlId::Cloerr);
     QCOMPARE(QGuiApplication::clipboard()->text(),
              QStringLiteral("DEFINE HSER_RCSTA 90h\r\nDEFINE HSER_TXSTA 24h\r\n"
-                            "DEFINE HSER_SPBRG 25 ' 9600 Bauds\r\nDEFINE HSER_CLOERR 1"));
+                            "DEFINE HSER_SPBRG 25 ' 9600 Bauds\r\nDEFINE HSER_CLROERR 1"));
     QVERIFY(W(ControlId::CopyClip)->isVisible());
     QVERIFY(!W(ControlId::Cloerr)->isVisible());
   }
@@ -435,6 +469,97 @@ class CalculatorWidgetTest : public QObject {
     Type("2");
     QCOMPARE(Edit(ControlId::Fosc)->text(), QStringLiteral("28"));
     QCOMPARE(window->model().control(ControlId::Fosc).text, std::string("28"));
+  }
+
+  // Run as it stands under LC_ALL=C, and with SPBRG_TEST_LOCALE=de_DE.UTF-8 under that locale.
+  void resultsUseTheSeparatorsOfTheUserLocale() {
+    bool german = !qEnvironmentVariableIsEmpty("SPBRG_TEST_LOCALE");
+    if (german) {
+      QVERIFY2(std::setlocale(LC_ALL, "") != nullptr, "the locale is not installed");
+      QCOMPARE(QLocale::system().decimalPoint(), QStringLiteral(","));
+    }
+    EnterValues("4", "9600");
+    Key(Qt::Key_Return);
+    QCOMPARE(Label(ControlId::CBaud)->text(), german ? QStringLiteral("9.615") : "9,615");
+    QCOMPARE(Label(ControlId::ErrPercentage)->text(), german ? QStringLiteral("0,16%") : "0.16%");
+    boxes->Expect("Current setting cause an SPBRG overflow.", QMessageBox::Yes);
+    Click(ControlId::Fosc);
+    EnterValues("48", "300");
+    Key(Qt::Key_Return);
+    QVERIFY(boxes->seen.value(0).contains(german ? "3806,25%\n" : "3806.25%\n"));
+  }
+
+  // Run at several screen scales: the widest texts the entry ranges allow, with the separators
+  // of three locales, fit inside the frames of the result labels.
+  void widestResultsFitTheirLabels() {
+    const brg::Separators locales[] = {{",", "."}, {".", ","}, {"\u202f", ","}};
+    double fastest = brg::CandidateBaud(48, 0, true);
+    double slowest = brg::CandidateBaud(1, brg::SpbrgMax, false);
+    double almostFastest = brg::CandidateBaud(47.999999, 0, true);
+    // The largest estimate shows until the clamp to 255 replaces it.
+    QString estimate = QString::fromStdString(brg::FormatSpbrg(brg::EstimateSpbrg(48, 300, true)));
+    for (const brg::Separators& separators : locales) {
+      QStringList bauds{QString::fromStdString(brg::FormatBaudRate(fastest, separators))};
+      QStringList errors;
+      for (double ratio : {brg::BaudErrorRatio(fastest, 300), brg::BaudErrorRatio(slowest, 250000),
+                           brg::BaudErrorRatio(almostFastest, 300)}) {
+        errors << QString::fromStdString(brg::FormatErrorPercent(ratio, separators));
+      }
+      for (auto [id, texts] : {std::pair{ControlId::CBaud, bauds},
+                               std::pair{ControlId::ErrPercentage, errors},
+                               std::pair{ControlId::lSPBRG, QStringList{estimate}}}) {
+        QLabel* label = Label(id);
+        for (const QString& text : texts) {
+          int width = label->fontMetrics().horizontalAdvance(text);
+          QVERIFY2(width <= label->contentsRect().width(),
+                   qPrintable(QStringLiteral("%1 is %2 px in %3").arg(text).arg(width).arg(
+                       label->contentsRect().width())));
+          QVERIFY(label->fontMetrics().height() <= label->contentsRect().height());
+        }
+      }
+    }
+  }
+
+  // The caption's text stands on the same line as the text typed into the box beside it.
+  void captionsStandOnTheBaselineOfTheirBoxes() {
+    for (auto [caption, box] : {std::pair{ControlId::Label2, ControlId::Fosc},
+                                std::pair{ControlId::Label3, ControlId::BaudRate}}) {
+      Label(caption)->setText(QStringLiteral("H"));
+      Edit(box)->setText(QStringLiteral("H"));
+      Edit(box)->clearFocus();  // no text cursor in the picture
+      int captionLine = W(caption)->y() + LowestInkRow(W(caption)->grab().toImage());
+      int boxLine = W(box)->y() + LowestInkRow(W(box)->grab().toImage(), 3);
+      QVERIFY2(std::abs(captionLine - boxLine) <= std::max(1.0, W(box)->height() / 19.0),
+               qPrintable(QStringLiteral("%1 at %2, %3 at %4")
+                              .arg(W(caption)->objectName())
+                              .arg(captionLine)
+                              .arg(W(box)->objectName())
+                              .arg(boxLine)));
+    }
+  }
+
+  void theKeyboardFocusIsMarkedOnAButton() {
+    EnterValues("4", "9600");
+    QVERIFY(Focused(ControlId::Command1));
+    QImage marked = W(ControlId::Command1)->grab().toImage();
+    Key(Qt::Key_Tab);
+    QVERIFY(Focused(ControlId::BRG1));
+    QImage unmarked = W(ControlId::Command1)->grab().toImage();
+    QVERIFY(marked != unmarked);
+  }
+
+  void escapeOrCloseLeavesEachQuestionOpen() {
+    boxes->Expect("Current setting cause an SPBRG overflow.", QMessageBox::Yes, true);
+    EnterValues("20", "1200");
+    Key(Qt::Key_Return);
+    QCOMPARE(Label(ControlId::lSPBRG)->text(), QStringLiteral("255"));
+    QCOMPARE(Edit(ControlId::Fosc)->text(), QStringLiteral("20"));
+    boxes->Expect("Invalid setting", QMessageBox::No, true);
+    Click(ControlId::Fosc);
+    EnterValues("4", "115200");
+    Click(ControlId::BRG1);
+    QCOMPARE(boxes->seen.size(), 2);  // only the No button emptied the window
+    QCOMPARE(Edit(ControlId::Fosc)->text(), QString());
   }
 };
 

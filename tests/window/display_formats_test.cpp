@@ -37,7 +37,8 @@ INSTANTIATE_TEST_SUITE_P(
                     FormatCase{2.5, "3"}, FormatCase{999.5, "1,000"}, FormatCase{-1234.4, "-1,234"},
                     FormatCase{1220.703125, "1,221"}, FormatCase{250000, "250,000"},
                     FormatCase{1e12, "1,000,000,000,000"},
-                    FormatCase{1e21, "1,000,000,000,000,000,000,000"}),
+                    FormatCase{1e21, "1,000,000,000,000,000,000,000"},
+                    FormatCase{1234567.4999999999, "1,234,568"}, FormatCase{0.49999999999999994, "1"}),
     [](const testing::TestParamInfo<FormatCase>& info) {
       return "row" + std::to_string(info.index);
     });
@@ -62,7 +63,10 @@ INSTANTIATE_TEST_SUITE_P(
                     FormatCase{-0.000005, "-0.001%"}, FormatCase{0.0000049, "0.0%"},
                     FormatCase{0.99999, "99.999%"}, FormatCase{-0.00999951, "-1.0%"},
                     FormatCase{9.9999951, "1000.0%"}, FormatCase{-0.5, "-50.0%"},
-                    FormatCase{0.0172526, "1.725%"}, FormatCase{1e10, "1000000000000.0%"}),
+                    FormatCase{0.0172526, "1.725%"}, FormatCase{1e10, "1000000000000.0%"},
+                    // Ties as read to 15 digits, although their doubles lie just below them.
+                    FormatCase{0.097275, "9.728%"}, FormatCase{-0.234625, "-23.463%"},
+                    FormatCase{0.0000005, "0.0%"}, FormatCase{0.00005, "0.005%"}),
     [](const testing::TestParamInfo<FormatCase>& info) {
       return "row" + std::to_string(info.index);
     });
