@@ -66,7 +66,7 @@ int RunOne(const brg::cli::Options& options, const brg::Separators& separators) 
         return kExitLimit;
       }
       std::cout << (options.form == brg::cli::OutputForm::Defines
-                        ? brg::cli::DefineBlock(chosen, options.baudText, options.cloerr)
+                        ? brg::cli::SettingDefines(chosen, options.baudText, options.cloerr)
                         : brg::cli::CAssignments(chosen));
       break;
   }

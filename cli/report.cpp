@@ -3,7 +3,8 @@
 #include <charconv>
 #include <cmath>
 
-#include "window/display_formats.h"
+#include "core/define_export.h"
+#include "core/display_formats.h"
 
 namespace brg::cli {
 namespace {
@@ -146,13 +147,10 @@ void PrintJson(std::ostream& out, double oscMHz, const std::vector<RateResult>& 
   out << "}\n";
 }
 
-std::string DefineBlock(const Setting& setting, const std::string& wantedText, bool cloerr) {
-  std::string block = "DEFINE HSER_RCSTA 90h\r\nDEFINE HSER_TXSTA ";
-  block += setting.brgh ? "24h" : "20h";
-  block += "\r\nDEFINE HSER_SPBRG " + FormatSpbrg(setting.shown.spbrg) + " ' " + wantedText +
-           " Bauds\r\n";
+std::string SettingDefines(const Setting& setting, const std::string& wantedText, bool cloerr) {
+  std::string block = DefineBlock(setting.brgh, FormatSpbrg(setting.shown.spbrg), wantedText);
   if (cloerr) {
-    block += "DEFINE HSER_CLROERR 1";
+    block += kOverrunClearLine;
   }
   return block;
 }

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "cli/setting.h"
-#include "window/window_host.h"
+#include "core/display_formats.h"
 
 namespace brg::cli {
 
@@ -37,7 +37,7 @@ void PrintTable(std::ostream& out, const std::string& oscText, const std::vector
 void PrintJson(std::ostream& out, double oscMHz, const std::vector<RateResult>& rates, bool table,
                const Separators& separators);
 // The DEFINE block exactly as the window's export puts it on the clipboard.
-std::string DefineBlock(const Setting& setting, const std::string& wantedText, bool cloerr);
+std::string SettingDefines(const Setting& setting, const std::string& wantedText, bool cloerr);
 std::string CAssignments(const Setting& setting);
 
 }  // namespace brg::cli

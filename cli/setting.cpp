@@ -9,16 +9,12 @@ Setting CalculateSetting(double oscMHz, double wantedBaud, bool brgh) {
   setting.brgh = brgh;
   try {
     std::int32_t estimate = EstimateSpbrg(oscMHz, wantedBaud, brgh);
-    CandidateResults window = EvaluateWindow(estimate, oscMHz, wantedBaud, brgh);
-    int chosen = ChooseCandidate(window[0].errorRatio, window[1].errorRatio, window[2].errorRatio);
-    setting.shown = window[static_cast<std::size_t>(chosen - 1)];
-    setting.verdict =
-        std::fabs(setting.shown.errorRatio) > ErrorLimit ? Verdict::InvalidSetting : Verdict::Fine;
-    if (setting.shown.spbrg > SpbrgMax) {
-      double rate = CandidateBaud(oscMHz, SpbrgMax, brgh);
-      setting.shown = CandidateResult{SpbrgMax, rate, BaudErrorRatio(rate, wantedBaud)};
-      setting.verdict =
-          setting.shown.errorRatio > ErrorLimit ? Verdict::ClampOverflow : Verdict::Clamped;
+    Settlement settled = SettleSpbrg(estimate, oscMHz, wantedBaud, brgh, false);
+    setting.shown = settled.shown();
+    if (settled.clamped) {
+      setting.verdict = settled.clampBeyondLimit ? Verdict::ClampOverflow : Verdict::Clamped;
+    } else {
+      setting.verdict = settled.beyondLimit ? Verdict::InvalidSetting : Verdict::Fine;
     }
   } catch (const ArithmeticFault&) {
     setting.verdict = Verdict::Fault;

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "core/brg_arithmetic.h"
+#include "core/spbrg_settlement.h"
 
 namespace brg::cli {
 

@@ -26,6 +26,16 @@ inline constexpr double ErrorLimit = 0.1;
 // Largest value the 8-bit SPBRG register holds.
 inline constexpr std::int32_t SpbrgMax = 255;
 
+// A closed range of accepted entries.
+struct EntryRange {
+  double low;
+  double high;
+  constexpr bool Contains(double value) const { return value >= low && value <= high; }
+};
+// What the window accepts: the oscillator in MHz and the wanted baud rate.
+inline constexpr EntryRange WindowOscMHz{1, 48};
+inline constexpr EntryRange WindowBaud{300, 250000};
+
 struct CandidateResult {
   std::int32_t spbrg = 0;
   double actualBaud = 0.0;

@@ -42,7 +42,8 @@ std::string MissingDisplayReason() {
 
 std::string DisplayTried() {
   std::string platform(Environment("QT_QPA_PLATFORM"));
-  std::string tried = platform.empty() ? std::string("the default platform") : "the platform \"" + platform + "\"";
+  std::string tried =
+      platform.empty() ? std::string("the default platform") : "the platform \"" + platform + "\"";
   for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"}) {
     std::string_view value = Environment(name);
     if (!value.empty()) {

@@ -1,8 +1,7 @@
 // The calculation run: the Calculate button and the evaluation of the SPBRG value on show.
-#include <cmath>
-
+#include "core/display_formats.h"
+#include "core/spbrg_settlement.h"
 #include "window/calculator_window.h"
-#include "window/display_formats.h"
 
 namespace brg {
 namespace {
@@ -50,14 +49,15 @@ void CalculatorWindow::Command1_Click() {
 
 void CalculatorWindow::EvaluateSpbrg() {
   try {
-    CandidateResult taken = TakeCandidate();
-    ShowCandidate(taken);
-    bool automatic = !state_.ManualSpbrg;
-    if (automatic && std::fabs(taken.errorRatio) > ErrorLimit && !ConfirmInvalidSetting()) {
+    Settlement settled =
+        SettleSpbrg(state_.SpbrgValue, ReadNumber(ControlId::Fosc), ReadNumber(ControlId::BaudRate),
+                    BrghSet(), state_.ManualSpbrg);
+    ShowCandidate(settled.taken);
+    if (settled.beyondLimit && !ConfirmInvalidSetting()) {
       return;
     }
-    if (state_.SpbrgValue > SpbrgMax) {
-      ClampToRegister();
+    if (settled.clamped) {
+      ClampToRegister(*settled.clamped, settled.clampBeyondLimit);
     }
     state_.SpbrgOverflow = Flag::False;
   } catch (const ArithmeticFault&) {
@@ -66,22 +66,12 @@ void CalculatorWindow::EvaluateSpbrg() {
   }
 }
 
-// The value on show and its neighbours; in manual mode the value itself is kept.
-CandidateResult CalculatorWindow::TakeCandidate() const {
-  CandidateResults window = EvaluateWindow(state_.SpbrgValue, ReadNumber(ControlId::Fosc),
-                                           ReadNumber(ControlId::BaudRate), BrghSet());
-  int number = state_.ManualSpbrg ? 2
-                                  : ChooseCandidate(window[0].errorRatio, window[1].errorRatio,
-                                                    window[2].errorRatio);
-  return window[static_cast<std::size_t>(number - 1)];
-}
-
-void CalculatorWindow::ShowCandidate(const CandidateResult& taken) {
+void CalculatorWindow::ShowCandidate(const CandidateResult& candidate) {
   Separators separators = CurrentSeparators();
-  SetCaption(ControlId::lSPBRG, FormatSpbrg(taken.spbrg));
-  state_.SpbrgValue = taken.spbrg;
-  SetCaption(ControlId::CBaud, FormatBaudRate(taken.actualBaud, separators));
-  SetCaption(ControlId::ErrPercentage, FormatErrorPercent(taken.errorRatio, separators));
+  SetCaption(ControlId::lSPBRG, FormatSpbrg(candidate.spbrg));
+  state_.SpbrgValue = candidate.spbrg;
+  SetCaption(ControlId::CBaud, FormatBaudRate(candidate.actualBaud, separators));
+  SetCaption(ControlId::ErrPercentage, FormatErrorPercent(candidate.errorRatio, separators));
 }
 
 void CalculatorWindow::SetResultsVisible(bool visible) {
@@ -104,16 +94,15 @@ bool CalculatorWindow::ConfirmInvalidSetting() {
   return false;
 }
 
-void CalculatorWindow::ClampToRegister() {
-  state_.SpbrgValue = SpbrgMax;
+// The value is kept at the top of the register; the user is asked when its error is too large.
+void CalculatorWindow::ClampToRegister(const CandidateResult& atMax, bool beyondLimit) {
+  state_.SpbrgValue = atMax.spbrg;
   state_.SpbrgOverflow = Flag::True;
-  double actual = CandidateBaud(ReadNumber(ControlId::Fosc), SpbrgMax, BrghSet());
-  double error = BaudErrorRatio(actual, ReadNumber(ControlId::BaudRate));
   Separators separators = CurrentSeparators();
-  SetCaption(ControlId::lSPBRG, FormatSpbrg(SpbrgMax));
-  SetCaption(ControlId::CBaud, FormatBaudRate(actual, separators));
-  SetCaption(ControlId::ErrPercentage, FormatErrorPercent(error, separators));
-  if (!(error > ErrorLimit)) {
+  SetCaption(ControlId::lSPBRG, FormatSpbrg(atMax.spbrg));
+  SetCaption(ControlId::CBaud, FormatBaudRate(atMax.actualBaud, separators));
+  SetCaption(ControlId::ErrPercentage, FormatErrorPercent(atMax.errorRatio, separators));
+  if (!beyondLimit) {
     return;
   }
   SetResultsVisible(false);

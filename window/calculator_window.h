@@ -109,10 +109,9 @@ class CalculatorWindow {
   // --- calculation run (calculation_run.cpp) ---
   void Command1_Click();
   void EvaluateSpbrg();
-  CandidateResult TakeCandidate() const;
-  void ShowCandidate(const CandidateResult& taken);
+  void ShowCandidate(const CandidateResult& candidate);
   bool ConfirmInvalidSetting();
-  void ClampToRegister();
+  void ClampToRegister(const CandidateResult& atMax, bool beyondLimit);
   void SetResultsVisible(bool visible);
   void ResetAfterInvalidSetting();
   void ResetAfterOverflow();

@@ -1,30 +1,13 @@
 // Export of the setting on show as DEFINE lines on the clipboard.
+#include "core/define_export.h"
 #include "window/calculator_window.h"
 
 namespace brg {
-namespace {
-
-constexpr std::string_view kLineEnd = "\r\n";
-// The name the compiler reads for the automatic clearing of receive-overrun errors.
-constexpr std::string_view kOverrunLine = "DEFINE HSER_CLROERR 1";
-
-}  // namespace
 
 // Built from what the window shows at the moment: the check box, the SPBRG label and the baud
 // rate as typed.
 std::string CalculatorWindow::BuildDefineBlock() const {
-  std::string block = "DEFINE HSER_RCSTA 90h";
-  block += kLineEnd;
-  block += "DEFINE HSER_TXSTA ";
-  block += BrghSet() ? "24h" : "20h";
-  block += kLineEnd;
-  block += "DEFINE HSER_SPBRG ";
-  block += Text(ControlId::lSPBRG);
-  block += " ' ";
-  block += Text(ControlId::BaudRate);
-  block += " Bauds";
-  block += kLineEnd;
-  return block;
+  return DefineBlock(BrghSet(), Text(ControlId::lSPBRG), Text(ControlId::BaudRate));
 }
 
 void CalculatorWindow::CopyClip_Click() {
@@ -47,7 +30,7 @@ void CalculatorWindow::Cloerr_Click() {
   Trace("Cloerr_Click");
   state_.DefineText = BuildDefineBlock();
   ClearClipboard();
-  SetClipboardText(state_.DefineText + std::string(kOverrunLine));
+  SetClipboardText(state_.DefineText + std::string(kOverrunClearLine));
   SetEnabled(ControlId::Cloerr, false);
   SetVisible(ControlId::Cloerr, false);
   SetVisible(ControlId::CopyClip, true);

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/display_formats.h"
+
 namespace brg {
 
 // Message box styles and answers as the handlers use them.
@@ -30,12 +32,6 @@ class ClipboardHost {
   // Each returns false when the system clipboard could not be written.
   virtual bool Clear() = 0;
   virtual bool SetText(std::string_view text) = 0;
-};
-
-// Thousands and decimal separator of the user's locale, for the display formats only.
-struct Separators {
-  std::string group = ",";
-  std::string decimal = ".";
 };
 
 class LocaleHost {

@@ -5,9 +5,9 @@
 
 #include <string>
 
+#include "core/display_formats.h"
 #include "tests/window/fake_hosts.h"
 #include "window/calculator_window.h"
-#include "window/display_formats.h"
 
 namespace brg::cli {
 namespace {

@@ -1,6 +1,7 @@
 // The arithmetic against the worked examples of the baud-rate generator, the halfway roundings,
 // the tie-breaks of the choice and the 32-bit limits.
 #include "core/brg_arithmetic.h"
+#include "core/spbrg_settlement.h"
 
 #include <gtest/gtest.h>
 
@@ -44,8 +45,9 @@ TEST_P(CalculationTest, EstimatesEvaluatesAndChoosesAsWorkedOut) {
   }
   int chosen = ChooseCandidate(results[0].errorRatio, results[1].errorRatio, results[2].errorRatio);
   EXPECT_EQ(chosen, c.chosen);
-  double error = results[static_cast<std::size_t>(chosen - 1)].errorRatio;
-  EXPECT_EQ(std::fabs(error) > ErrorLimit, c.beyondLimit);
+  Settlement settled = SettleSpbrg(c.estimate, c.oscMHz, c.wantedBaud, c.brgh, false);
+  EXPECT_EQ(settled.taken, results[static_cast<std::size_t>(c.chosen - 1)]);
+  EXPECT_EQ(settled.beyondLimit, c.beyondLimit);
 }
 
 INSTANTIATE_TEST_SUITE_P(WorkedExamples, CalculationTest,
@@ -278,14 +280,14 @@ TEST_P(ClampTest, ValueAboveTheRegisterIsReEvaluatedAt255) {
   const ClampCase& c = GetParam();
   std::int32_t n = EstimateSpbrg(c.oscMHz, c.wantedBaud, c.brgh);
   ASSERT_EQ(n, c.estimate);
-  CandidateResults results = EvaluateWindow(n, c.oscMHz, c.wantedBaud, c.brgh);
-  int chosen = ChooseCandidate(results[0].errorRatio, results[1].errorRatio, results[2].errorRatio);
-  ASSERT_GT(results[static_cast<std::size_t>(chosen - 1)].spbrg, SpbrgMax);
-  double rate = CandidateBaud(c.oscMHz, SpbrgMax, c.brgh);
-  double error = BaudErrorRatio(rate, c.wantedBaud);
-  EXPECT_DOUBLE_EQ(rate, c.rateAt255);
-  EXPECT_NEAR(error, c.errorAt255, 1e-7);
-  EXPECT_EQ(error > ErrorLimit, c.overflowQuestion);
+  Settlement settled = SettleSpbrg(n, c.oscMHz, c.wantedBaud, c.brgh, false);
+  ASSERT_GT(settled.taken.spbrg, SpbrgMax);
+  ASSERT_TRUE(settled.clamped.has_value());
+  EXPECT_EQ(settled.clamped->spbrg, SpbrgMax);
+  EXPECT_DOUBLE_EQ(settled.clamped->actualBaud, c.rateAt255);
+  EXPECT_NEAR(settled.clamped->errorRatio, c.errorAt255, 1e-7);
+  EXPECT_EQ(settled.clampBeyondLimit, c.overflowQuestion);
+  EXPECT_FALSE(settled.beyondLimit);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -296,6 +298,19 @@ INSTANTIATE_TEST_SUITE_P(
         ClampCase{"Osc4_5056M_1000_ExactlyTenPercent", 4.5056, 1000, true, 281, 1100, 0.1, false},
         ClampCase{"Osc48M_300_Low", 48, 300, false, 2499, 2929.6875, 8.765625, true}),
     [](const testing::TestParamInfo<ClampCase>& info) { return info.param.name; });
+
+TEST(SettleSpbrg, ManualModeKeepsTheValueAndSkipsTheLimit) {
+  Settlement settled = SettleSpbrg(0, 4, 9600, true, true);
+  EXPECT_EQ(settled.taken.spbrg, 0);
+  EXPECT_NEAR(settled.taken.errorRatio, 25.0416667, 1e-7);
+  EXPECT_FALSE(settled.beyondLimit);
+  EXPECT_FALSE(settled.clamped.has_value());
+  // Stepped above the register: clamped, and asked about in manual mode too.
+  settled = SettleSpbrg(256, 20, 1200, true, true);
+  ASSERT_TRUE(settled.clamped.has_value());
+  EXPECT_TRUE(settled.clampBeyondLimit);
+  EXPECT_EQ(settled.shown().spbrg, SpbrgMax);
+}
 
 TEST(ClampTest, ExactlyTenPercentAt255IsNotAboveTheLimit) {
   EXPECT_EQ(BaudErrorRatio(CandidateBaud(4.5056, 255, true), 1000), ErrorLimit);

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "window/display_formats.h"
+#include "core/display_formats.h"
 
 namespace {
 

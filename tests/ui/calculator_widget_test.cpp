@@ -14,8 +14,8 @@
 #include <clocale>
 
 #include "core/brg_arithmetic.h"
+#include "core/display_formats.h"
 #include "ui/calculator_widget.h"
-#include "window/display_formats.h"
 
 using brg::ControlId;
 using brg::ui::CalculatorWidget;
@@ -505,15 +505,17 @@ class CalculatorWidgetTest : public QObject {
                            brg::BaudErrorRatio(almostFastest, 300)}) {
         errors << QString::fromStdString(brg::FormatErrorPercent(ratio, separators));
       }
-      for (auto [id, texts] : {std::pair{ControlId::CBaud, bauds},
-                               std::pair{ControlId::ErrPercentage, errors},
-                               std::pair{ControlId::lSPBRG, QStringList{estimate}}}) {
+      for (auto [id, texts] :
+           {std::pair{ControlId::CBaud, bauds}, std::pair{ControlId::ErrPercentage, errors},
+            std::pair{ControlId::lSPBRG, QStringList{estimate}}}) {
         QLabel* label = Label(id);
         for (const QString& text : texts) {
           int width = label->fontMetrics().horizontalAdvance(text);
           QVERIFY2(width <= label->contentsRect().width(),
-                   qPrintable(QStringLiteral("%1 is %2 px in %3").arg(text).arg(width).arg(
-                       label->contentsRect().width())));
+                   qPrintable(QStringLiteral("%1 is %2 px in %3")
+                                  .arg(text)
+                                  .arg(width)
+                                  .arg(label->contentsRect().width())));
           QVERIFY(label->fontMetrics().height() <= label->contentsRect().height());
         }
       }

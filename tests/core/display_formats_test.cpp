@@ -1,5 +1,5 @@
 // The display formats of the real baud rate and the error, with several locales' separators.
-#include "window/display_formats.h"
+#include "core/display_formats.h"
 
 #include <gtest/gtest.h>
 
@@ -30,15 +30,14 @@ TEST_P(BaudRateFormatTest, RoundsHalfAwayAndGroupsByThrees) {
 
 INSTANTIATE_TEST_SUITE_P(
     Values, BaudRateFormatTest,
-    testing::Values(FormatCase{9615.3846, "9,615"}, FormatCase{4882.8125, "4,883"},
-                    FormatCase{62500, "62,500"}, FormatCase{300.12, "300"},
-                    FormatCase{1234567.5, "1,234,568"}, FormatCase{0.4, ""}, FormatCase{0, ""},
-                    FormatCase{-0.4, ""}, FormatCase{0.5, "1"}, FormatCase{-0.5, "-1"},
-                    FormatCase{2.5, "3"}, FormatCase{999.5, "1,000"}, FormatCase{-1234.4, "-1,234"},
-                    FormatCase{1220.703125, "1,221"}, FormatCase{250000, "250,000"},
-                    FormatCase{1e12, "1,000,000,000,000"},
-                    FormatCase{1e21, "1,000,000,000,000,000,000,000"},
-                    FormatCase{1234567.4999999999, "1,234,568"}, FormatCase{0.49999999999999994, "1"}),
+    testing::Values(
+        FormatCase{9615.3846, "9,615"}, FormatCase{4882.8125, "4,883"}, FormatCase{62500, "62,500"},
+        FormatCase{300.12, "300"}, FormatCase{1234567.5, "1,234,568"}, FormatCase{0.4, ""},
+        FormatCase{0, ""}, FormatCase{-0.4, ""}, FormatCase{0.5, "1"}, FormatCase{-0.5, "-1"},
+        FormatCase{2.5, "3"}, FormatCase{999.5, "1,000"}, FormatCase{-1234.4, "-1,234"},
+        FormatCase{1220.703125, "1,221"}, FormatCase{250000, "250,000"},
+        FormatCase{1e12, "1,000,000,000,000"}, FormatCase{1e21, "1,000,000,000,000,000,000,000"},
+        FormatCase{1234567.4999999999, "1,234,568"}, FormatCase{0.49999999999999994, "1"}),
     [](const testing::TestParamInfo<FormatCase>& info) {
       return "row" + std::to_string(info.index);
     });

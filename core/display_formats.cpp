@@ -1,8 +1,8 @@
-#include "window/display_formats.h"
+#include "core/display_formats.h"
 
 #include <array>
-#include <cmath>
 #include <charconv>
+#include <cmath>
 #include <string_view>
 
 namespace brg {

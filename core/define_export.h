@@ -1,0 +1,17 @@
+// The RarIveza Pro DEFINE block of a setting, as the window puts it on the clipboard and
+// spbrg --defines prints it: three lines, each ended by CR LF, and the optional overrun line.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace brg {
+
+// The line that turns on the automatic clearing of receive-overrun errors; it has no line end
+// of its own.
+inline constexpr std::string_view kOverrunClearLine = "DEFINE HSER_CLROERR 1";
+
+// spbrgText and baudText go in as given: the caption on show and the baud rate as typed.
+std::string DefineBlock(bool brgh, std::string_view spbrgText, std::string_view baudText);
+
+}  // namespace brg
