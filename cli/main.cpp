@@ -1,5 +1,6 @@
 // spbrg: the calculator's results for scripts, build files and CI.
 #include <clocale>
+#include <cmath>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -31,11 +32,24 @@ std::vector<bool> Modes(const brg::cli::Options& options) {
   return {true, false};
 }
 
+std::string RateText(double rate) {
+  return std::to_string(static_cast<long>(rate));
+}
+
+// The standard rates, and BAUD in its place among them when it is none of them.
 int RunTable(const brg::cli::Options& options, const brg::Separators& separators) {
   std::vector<brg::cli::RateResult> results;
+  bool extraPending = !options.baudText.empty();
   for (double rate : brg::cli::kStandardRates) {
-    std::string text = std::to_string(static_cast<long>(rate));
-    results.push_back(brg::cli::CalculateRate(options.oscMHz, rate, text, Modes(options)));
+    if (extraPending && options.baud <= rate) {
+      extraPending = false;
+      if (options.baud < rate) {
+        results.push_back(brg::cli::CalculateRate(options.oscMHz, options.baud, options.baudText,
+                                                  Modes(options)));
+      }
+    }
+    results.push_back(
+        brg::cli::CalculateRate(options.oscMHz, rate, RateText(rate), Modes(options)));
   }
   if (options.json) {
     brg::cli::PrintJson(std::cout, options.oscMHz, results, true, separators);
@@ -45,11 +59,9 @@ int RunTable(const brg::cli::Options& options, const brg::Separators& separators
   return 0;
 }
 
-int RunOne(const brg::cli::Options& options, const brg::Separators& separators) {
-  brg::cli::RateResult result =
-      brg::cli::CalculateRate(options.oscMHz, options.baud, options.baudText, Modes(options));
+int PrintForm(const brg::cli::Options& options, const brg::cli::RateResult& result,
+              const brg::Separators& separators) {
   const brg::cli::Setting& chosen = result.best();
-  bool exists = chosen.verdict != brg::cli::Verdict::Fault;
   switch (options.form) {
     case brg::cli::OutputForm::Plain:
       if (options.json) {
@@ -57,26 +69,46 @@ int RunOne(const brg::cli::Options& options, const brg::Separators& separators) 
       } else {
         brg::cli::PrintPlain(std::cout, options.oscText, result, separators);
       }
-      break;
+      return 0;
     case brg::cli::OutputForm::Defines:
+      std::cout << brg::cli::SettingDefines(chosen, options.baudText, options.cloerr);
+      break;
     case brg::cli::OutputForm::CCode:
-      if (!exists) {
-        std::cerr << "spbrg: no setting can be calculated for " << options.oscText << " MHz and "
-                  << options.baudText << " baud\n";
-        return kExitLimit;
-      }
-      std::cout << (options.form == brg::cli::OutputForm::Defines
-                        ? brg::cli::SettingDefines(chosen, options.baudText, options.cloerr)
-                        : brg::cli::CAssignments(chosen));
+      std::cout << brg::cli::CAssignments(chosen);
       break;
   }
-  if (options.maxErrorPercent) {
-    if (!exists || std::abs(chosen.shown.errorRatio * 100.0) > *options.maxErrorPercent) {
-      std::cerr << "spbrg: the error is above " << *options.maxErrorPercent << "%\n";
-      return kExitLimit;
-    }
+  // An export of a setting that the window would question is not silently taken.
+  double percent = std::abs(chosen.shown.errorRatio * 100.0);
+  bool allowed = options.maxErrorPercent && percent <= *options.maxErrorPercent;
+  if (brg::cli::WindowAsks(chosen.verdict) && !allowed) {
+    std::cerr << "spbrg: warning: the window would question this setting: "
+              << brg::cli::NamesOf(chosen.verdict).text << " (allow it with --max-error)\n";
+    return kExitLimit;
   }
   return 0;
+}
+
+int RunOne(const brg::cli::Options& options, const brg::Separators& separators) {
+  brg::cli::RateResult result =
+      brg::cli::CalculateRate(options.oscMHz, options.baud, options.baudText, Modes(options));
+  const brg::cli::Setting& chosen = result.best();
+  if (chosen.verdict == brg::cli::Verdict::Fault) {
+    if (options.form == brg::cli::OutputForm::Plain) {
+      PrintForm(options, result, separators);
+    }
+    std::cerr << "spbrg: no setting can be calculated for " << options.oscText << " MHz and "
+              << options.baudText << " baud\n";
+    return kExitLimit;
+  }
+  int status = PrintForm(options, result, separators);
+  if (options.maxErrorPercent &&
+      std::abs(chosen.shown.errorRatio * 100.0) > *options.maxErrorPercent) {
+    std::cerr << "spbrg: the error "
+              << brg::FormatErrorPercent(chosen.shown.errorRatio, brg::Separators{}) << " is above "
+              << *options.maxErrorPercent << "%\n";
+    return kExitLimit;
+  }
+  return status;
 }
 
 }  // namespace
@@ -89,8 +121,8 @@ int main(int argc, char** argv) {
     std::cerr << "spbrg: " << error.what() << "\n";
     return kExitUsage;
   }
-  if (options.help) {
-    std::cout << brg::cli::kUsage;
+  if (!options.help.empty()) {
+    std::cout << options.help;
     return 0;
   }
   if (options.version) {

@@ -1,4 +1,4 @@
-// The command line of spbrg, read strictly.
+// The command line of spbrg, read strictly: the option table, from which --help is built too.
 #pragma once
 
 #include <optional>
@@ -18,13 +18,13 @@ struct Options {
   double baud = 0;
   std::optional<bool> brgh;  // --brgh 1|0: one mode only
   OutputForm form = OutputForm::Plain;
-  bool table = false;  // every standard rate
+  bool table = false;  // every standard rate, and BAUD when it is none of them
   bool json = false;
   bool cloerr = false;  // --cloerr: the overrun line after the DEFINEs
   std::optional<double> maxErrorPercent;
   bool userLocale = false;
-  bool help = false;
   bool version = false;
+  std::string help;  // --help: the text to print
 };
 
 // A bad command line; the message is one line naming the argument and what it accepts.
@@ -38,6 +38,8 @@ Options ParseOptions(const std::vector<std::string>& arguments);
 // A plain decimal number: digits with at most one period, nothing before or after it.
 std::optional<double> PlainDecimal(const std::string& text);
 
-extern const char* const kUsage;
+// An argument as a message shows it: in quotes, control characters escaped, so that the
+// message stays on one line.
+std::string Quoted(const std::string& text);
 
 }  // namespace brg::cli

@@ -1,7 +1,7 @@
 #include "cli/report.h"
 
-#include <charconv>
 #include <cmath>
+#include <nlohmann/json.hpp>
 
 #include "core/define_export.h"
 #include "core/display_formats.h"
@@ -23,25 +23,6 @@ std::string ModeName(bool brgh) {
   return brgh ? "BRGH=1" : "BRGH=0";
 }
 
-// A JSON number with 17 significant digits, whatever the locale.
-std::string FullPrecision(double value) {
-  std::array<char, 32> buffer{};
-  auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                    std::chars_format::general, 17);
-  return std::string(buffer.data(), end);
-}
-
-std::string JsonString(const std::string& text) {
-  std::string quoted = "\"";
-  for (char c : text) {
-    if (c == '"' || c == '\\') {
-      quoted += '\\';
-    }
-    quoted += c;
-  }
-  return quoted + "\"";
-}
-
 std::string TableCells(const Setting& setting, const Separators& separators) {
   if (setting.verdict == Verdict::Fault) {
     return Padded("-", 5, true) + " " + Padded("-", 11, true) + " " + Padded("-", 10, true) + " " +
@@ -53,28 +34,35 @@ std::string TableCells(const Setting& setting, const Separators& separators) {
          Padded(NamesOf(setting.verdict).column, 7, false);
 }
 
-void PrintJsonSetting(std::ostream& out, const Setting& setting, bool best,
-                      const Separators& separators) {
-  out << "{\"brgh\": " << (setting.brgh ? 1 : 0) << ", \"verdict\": \""
-      << NamesOf(setting.verdict).key << "\", \"best\": " << (best ? "true" : "false");
-  if (setting.verdict != Verdict::Fault) {
-    out << ", \"spbrg\": " << setting.shown.spbrg
-        << ", \"actual_baud\": " << FullPrecision(setting.shown.actualBaud)
-        << ", \"error_ratio\": " << FullPrecision(setting.shown.errorRatio)
-        << ", \"actual_baud_text\": "
-        << JsonString(FormatBaudRate(setting.shown.actualBaud, separators)) << ", \"error_text\": "
-        << JsonString(FormatErrorPercent(setting.shown.errorRatio, separators));
-  }
-  out << "}";
+// A setting that can be calculated and has the smallest error of its rate.
+bool MarkedBest(const RateResult& rate, const Setting& setting) {
+  return rate.IsBest(setting) && setting.verdict != Verdict::Fault;
 }
 
-void PrintJsonRate(std::ostream& out, const RateResult& rate, const Separators& separators) {
-  out << "{\"wanted_baud\": " << FullPrecision(rate.wantedBaud) << ", \"settings\": [";
-  for (std::size_t i = 0; i < rate.settings.size(); ++i) {
-    out << (i > 0 ? ", " : "");
-    PrintJsonSetting(out, rate.settings[i], rate.IsBest(rate.settings[i]), separators);
+nlohmann::ordered_json JsonSetting(const RateResult& rate, const Setting& setting,
+                                   const Separators& separators) {
+  nlohmann::ordered_json json;
+  json["brgh"] = setting.brgh ? 1 : 0;
+  json["verdict"] = NamesOf(setting.verdict).key;
+  json["best"] = MarkedBest(rate, setting);
+  if (setting.verdict != Verdict::Fault) {
+    json["spbrg"] = setting.shown.spbrg;
+    json["actual_baud"] = setting.shown.actualBaud;
+    json["error_ratio"] = setting.shown.errorRatio;
+    json["actual_baud_text"] = FormatBaudRate(setting.shown.actualBaud, separators);
+    json["error_text"] = FormatErrorPercent(setting.shown.errorRatio, separators);
   }
-  out << "]}";
+  return json;
+}
+
+nlohmann::ordered_json JsonRate(const RateResult& rate, const Separators& separators) {
+  nlohmann::ordered_json json;
+  json["wanted_baud"] = rate.wantedBaud;
+  json["settings"] = nlohmann::ordered_json::array();
+  for (const Setting& setting : rate.settings) {
+    json["settings"].push_back(JsonSetting(rate, setting, separators));
+  }
+  return json;
 }
 
 }  // namespace
@@ -99,8 +87,7 @@ void PrintPlain(std::ostream& out, const std::string& oscText, const RateResult&
                 const Separators& separators) {
   out << "Oscillator " << oscText << " MHz, wanted " << rate.wantedText << " baud\n";
   for (const Setting& setting : rate.settings) {
-    bool marked =
-        rate.settings.size() > 1 && rate.IsBest(setting) && setting.verdict != Verdict::Fault;
+    bool marked = rate.settings.size() > 1 && MarkedBest(rate, setting);
     out << (marked ? "* " : "  ") << ModeName(setting.brgh) << "  ";
     if (setting.verdict != Verdict::Fault) {
       out << "SPBRG " << Padded(FormatSpbrg(setting.shown.spbrg), 3, true) << "  real "
@@ -114,17 +101,22 @@ void PrintPlain(std::ostream& out, const std::string& oscText, const RateResult&
 
 void PrintTable(std::ostream& out, const std::string& oscText, const std::vector<RateResult>& rates,
                 const Separators& separators) {
-  out << "Oscillator " << oscText << " MHz   (* the better mode; verdicts: ok, >10%, 255 clamped,"
+  out << "Oscillator " << oscText
+      << " MHz   (* the better mode; verdicts: <=10%, >10%, 255 clamped,"
       << " 255>10% overflow, none)\n";
   std::string modeHeader = Padded("SPBRG", 5, true) + " " + Padded("real", 11, true) + " " +
                            Padded("error", 10, true) + " " + Padded("verdict", 7, false);
-  out << Padded("baud", 8, true) << "  | BRGH=1 " << modeHeader << " | BRGH=0 " << modeHeader
-      << "\n";
+  out << Padded("baud", 8, true) << "  |";
+  const std::vector<Setting>& modes = rates.front().settings;
+  for (std::size_t i = 0; i < modes.size(); ++i) {
+    out << (i > 0 ? " | " : " ") << ModeName(modes[i].brgh) << " " << modeHeader;
+  }
+  out << "\n";
   for (const RateResult& rate : rates) {
     out << Padded(rate.wantedText, 8, true) << "  |";
     for (const Setting& setting : rate.settings) {
-      bool marked = rate.IsBest(setting) && setting.verdict != Verdict::Fault;
-      out << (marked ? " *      " : "        ") << TableCells(setting, separators) << " |";
+      out << (MarkedBest(rate, setting) ? " *      " : "        ")
+          << TableCells(setting, separators) << " |";
     }
     out << "\n";
   }
@@ -132,19 +124,17 @@ void PrintTable(std::ostream& out, const std::string& oscText, const std::vector
 
 void PrintJson(std::ostream& out, double oscMHz, const std::vector<RateResult>& rates, bool table,
                const Separators& separators) {
-  out << "{\"oscillator_mhz\": " << FullPrecision(oscMHz) << ", ";
-  if (!table) {
-    out << "\"result\": ";
-    PrintJsonRate(out, rates.front(), separators);
-  } else {
-    out << "\"table\": [";
-    for (std::size_t i = 0; i < rates.size(); ++i) {
-      out << (i > 0 ? ",\n  " : "\n  ");
-      PrintJsonRate(out, rates[i], separators);
+  nlohmann::ordered_json json;
+  json["oscillator_mhz"] = oscMHz;
+  if (table) {
+    json["table"] = nlohmann::ordered_json::array();
+    for (const RateResult& rate : rates) {
+      json["table"].push_back(JsonRate(rate, separators));
     }
-    out << "\n]";
+  } else {
+    json["result"] = JsonRate(rates.front(), separators);
   }
-  out << "}\n";
+  out << json.dump(2) << "\n";
 }
 
 std::string SettingDefines(const Setting& setting, const std::string& wantedText, bool cloerr) {

@@ -35,7 +35,7 @@ const Setting& BetterSetting(const Setting& high, const Setting& low) {
 const VerdictNames& NamesOf(Verdict verdict) {
   // In the order of the enumerators.
   static constexpr VerdictNames kNames[] = {
-      {"fine", "ok", "fine"},
+      {"within 10%", "<=10%", "fine"},
       {"invalid setting: error above 10%", ">10%", "invalid_setting"},
       {"clamped at 255", "255", "clamped"},
       {"clamped at 255, SPBRG overflow: error above 10%", "255>10%", "clamp_overflow"},

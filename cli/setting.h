@@ -12,7 +12,7 @@
 namespace brg::cli {
 
 enum class Verdict {
-  Fine,            // within 10 %
+  Fine,            // within 10 %, the window asks nothing
   InvalidSetting,  // the window asks "Invalid setting": error above 10 %
   Clamped,         // above 255, kept at 255 within 10 %
   ClampOverflow,   // above 255, and 255 is more than 10 % off: the window asks about it
@@ -39,5 +39,10 @@ struct VerdictNames {
 };
 
 const VerdictNames& NamesOf(Verdict verdict);
+
+// The window would ask the user whether to keep this setting.
+constexpr bool WindowAsks(Verdict verdict) {
+  return verdict == Verdict::InvalidSetting || verdict == Verdict::ClampOverflow;
+}
 
 }  // namespace brg::cli
