@@ -1,6 +1,7 @@
 #include "cli/options.h"
 
 #include <CLI/CLI.hpp>
+#include <cctype>
 #include <charconv>
 #include <cstdio>
 
