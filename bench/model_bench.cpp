@@ -15,7 +15,6 @@ class SilentHosts : public brg::MessageBoxHost, public brg::ClipboardHost, publi
   bool Clear() override { return true; }
   bool SetText(std::string_view) override { return true; }
   brg::Separators CurrentSeparators() const override { return {}; }
-  brg::WindowHosts hosts() { return {*this, *this, *this}; }
 };
 
 // A started window with 4 MHz and 9600 baud entered and calculated, the focus on Calculate.
@@ -33,7 +32,7 @@ void Prepare(brg::CalculatorWindow& window) {
 
 void BM_CalculateRun(benchmark::State& state) {
   SilentHosts hosts;
-  brg::CalculatorWindow window(hosts.hosts());
+  brg::CalculatorWindow window(brg::WindowHosts::Of(hosts));
   Prepare(window);
   for (auto _ : state) {
     window.ClickControl(brg::ControlId::Command1);
@@ -47,7 +46,7 @@ BENCHMARK(BM_CalculateRun);
 
 void BM_StepPlus(benchmark::State& state) {
   SilentHosts hosts;
-  brg::CalculatorWindow window(hosts.hosts());
+  brg::CalculatorWindow window(brg::WindowHosts::Of(hosts));
   Prepare(window);
   window.ClickControl(brg::ControlId::cInc);  // the focus is now on "+"
   for (auto _ : state) {

@@ -50,18 +50,6 @@ std::string BoolText(bool value) {
   return value ? "true" : "false";
 }
 
-std::string FlagText(Flag flag) {
-  switch (flag) {
-    case Flag::Unset:
-      return "unset";
-    case Flag::False:
-      return "false";
-    case Flag::True:
-      return "true";
-  }
-  return "?";
-}
-
 // Typed text is UTF-8 in the script; each character is one key.
 std::u32string DecodeUtf8(const std::string& text) {
   std::u32string characters;
@@ -94,8 +82,7 @@ void ExpectEqual(const std::string& what, const std::string& expected, const std
 
 class Runner {
  public:
-  explicit Runner(std::ostream& output)
-      : output_(output), window_(WindowHosts{host_, host_, host_}) {
+  explicit Runner(std::ostream& output) : output_(output), window_(WindowHosts::Of(host_)) {
     window_.SetHandlerObserver([this](std::string_view handler) { trace_.emplace_back(handler); });
     window_.Form_Load();
     window_.ShowWindow();
@@ -251,10 +238,10 @@ class Runner {
       return std::to_string(state.SpbrgValue);
     }
     if (name == "SpbrgOverflow") {
-      return FlagText(state.SpbrgOverflow);
+      return BoolText(state.SpbrgOverflow);
     }
     if (name == "InputRejected") {
-      return FlagText(state.InputRejected);
+      return BoolText(state.InputRejected);
     }
     if (name == "ManualSpbrg") {
       return BoolText(state.ManualSpbrg);

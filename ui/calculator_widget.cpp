@@ -114,7 +114,7 @@ CalculatorWidget::CalculatorWidget(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       hosts_(this, [this] { SyncFromModel(); }),
-      model_(std::make_unique<CalculatorWindow>(hosts_.hosts())) {
+      model_(std::make_unique<CalculatorWindow>(WindowHosts::Of(hosts_))) {
   QScreen* screen = QGuiApplication::primaryScreen();
   if (screen != nullptr) {
     scale_ = std::max(1.0, screen->logicalDotsPerInch() / 96.0);

@@ -19,8 +19,6 @@ class QtHosts : public MessageBoxHost, public ClipboardHost, public LocaleHost {
   bool SetText(std::string_view text) override;
   Separators CurrentSeparators() const override;
 
-  WindowHosts hosts() { return WindowHosts{*this, *this, *this}; }
-
  private:
   void ReturnToWindow();
 

@@ -30,8 +30,8 @@ std::string TwoLinePrompt(std::string_view first, const std::string& value,
 void CalculatorWindow::Command1_Click() {
   Trace("Command1_Click");
   try {
-    if (EqualsTrue(state_.InputRejected)) {
-      state_.InputRejected = Flag::False;
+    if (state_.InputRejected) {
+      state_.InputRejected = false;
       SetText(ControlId::BaudRate, "");
       SetFocus(ControlId::BaudRate);
     }
@@ -59,7 +59,7 @@ void CalculatorWindow::EvaluateSpbrg() {
     if (settled.clamped) {
       ClampToRegister(*settled.clamped, settled.clampBeyondLimit);
     }
-    state_.SpbrgOverflow = Flag::False;
+    state_.SpbrgOverflow = false;
   } catch (const ArithmeticFault&) {
     // As in Command1_Click: nothing is undone and nothing is reported.
   } catch (const WindowFailure&) {
@@ -97,7 +97,7 @@ bool CalculatorWindow::ConfirmInvalidSetting() {
 // The value is kept at the top of the register; the user is asked when its error is too large.
 void CalculatorWindow::ClampToRegister(const CandidateResult& atMax, bool beyondLimit) {
   state_.SpbrgValue = atMax.spbrg;
-  state_.SpbrgOverflow = Flag::True;
+  state_.SpbrgOverflow = true;
   Separators separators = CurrentSeparators();
   SetCaption(ControlId::lSPBRG, FormatSpbrg(atMax.spbrg));
   SetCaption(ControlId::CBaud, FormatBaudRate(atMax.actualBaud, separators));

@@ -42,8 +42,6 @@ struct Control {
   bool enabled = true;
   bool visible = true;
   std::int16_t value = 0;  // check box only: 0 unchecked, 1 checked
-  bool tabStop = false;
-  bool causesValidation = false;
 };
 
 using ControlTable = std::array<Control, kControlCount>;
@@ -57,7 +55,9 @@ constexpr std::size_t IndexOf(ControlId id) {
 std::string_view ControlName(ControlId id);
 std::optional<ControlId> ControlByName(std::string_view name);
 
-// Text boxes, command buttons and the check box take the focus, while enabled and visible.
+// Text boxes, command buttons and the check box take the focus, while enabled and visible. Each
+// of them is a tab stop, and a focus move to it runs the Validate handler of the box it leaves
+// (the stepping buttons included: no entry reaches a calculation without its range check).
 bool CanTakeFocus(const Control& control);
 
 }  // namespace brg

@@ -21,7 +21,7 @@ void CalculatorWindow::CopyClip_Click() {
   ClearClipboard();
   SetClipboardText(state_.DefineText);
   SetFocus(ControlId::Command1);
-  state_.InputRejected = Flag::False;
+  state_.InputRejected = false;
 }
 
 // The block is built afresh, so that the clipboard never names another setting than the one

@@ -9,12 +9,12 @@ void CalculatorWindow::Form_Load() {
     Mutable(ControlId::BRG1).text = "BRGH=1";
     SetEnabled(ControlId::cInc, false);
     SetEnabled(ControlId::cDec, false);
-    state_.SpbrgOverflow = Flag::False;
+    state_.SpbrgOverflow = false;
     state_.ManualSpbrg = false;
     SetEnabled(ControlId::Cloerr, false);
     SetEnabled(ControlId::CopyClip, false);
     SetVisible(ControlId::Cloerr, false);
-    state_.InputRejected = Flag::False;
+    state_.InputRejected = false;
   });
   RunQueuedFocusEntries();
 }

@@ -49,11 +49,11 @@ void CalculatorWindow::Fosc_Validate(bool& /*Cancel*/) {
     // An empty box keeps the focus, so it leaves no rejection pending for a later entry.
     if (!empty) {
       ShowMessage("Minimum recommended is 1 MHZ", msgbox::kWarningOk, "Oscillator speed too low");
-      state_.InputRejected = Flag::True;
+      state_.InputRejected = true;
     }
   } else if (mhz > kOscMaxMHz) {
     ShowMessage("As now maximum allowed is 48MHZ", msgbox::kWarningOk, "Oscillator speed to high");
-    state_.InputRejected = Flag::True;
+    state_.InputRejected = true;
   }
   SetFocus(empty ? ControlId::Fosc : ControlId::BaudRate);
 }
@@ -61,8 +61,8 @@ void CalculatorWindow::Fosc_Validate(bool& /*Cancel*/) {
 void CalculatorWindow::BaudRate_GotFocus() {
   Trace("BaudRate_GotFocus");
   SetText(ControlId::BaudRate, "");
-  if (EqualsTrue(state_.InputRejected)) {
-    state_.InputRejected = Flag::False;
+  if (state_.InputRejected) {
+    state_.InputRejected = false;
     SetText(ControlId::Fosc, "");
     SetFocus(ControlId::Fosc);
   }
@@ -82,23 +82,23 @@ void CalculatorWindow::BaudRate_Validate(bool& /*Cancel*/) {
   if (baud > kBaudMax) {
     ShowMessage("That's a fast baudrate for a so small IC ;o)", msgbox::kWarningOk,
                 "Selected baudrate too high");
-    state_.InputRejected = Flag::True;
+    state_.InputRejected = true;
   } else if (!(baud >= kBaudMin)) {
     if (!Text(ControlId::BaudRate).empty()) {
       ShowMessage("Better for you to use morse code ;o)", msgbox::kWarningOk,
                   "Selected baudrate is too low");
     }
-    state_.InputRejected = Flag::True;
+    state_.InputRejected = true;
   }
   SetFocus(ControlId::Command1);
 }
 
 void CalculatorWindow::Command1_GotFocus() {
   Trace("Command1_GotFocus");
-  if (EqualsTrue(state_.InputRejected)) {
+  if (state_.InputRejected) {
     SetText(ControlId::BaudRate, "");
     SetFocus(ControlId::BaudRate);
-    state_.InputRejected = Flag::False;
+    state_.InputRejected = false;
   }
 }
 

@@ -24,7 +24,7 @@ void CalculatorWindow::cDec_Click() {
 void CalculatorWindow::BRG1_Click() {
   Trace("BRG1_Click");
   state_.ManualSpbrg = false;
-  if (EqualsFalse(state_.SpbrgOverflow) && !Text(ControlId::lSPBRG).empty()) {
+  if (!state_.SpbrgOverflow && !Text(ControlId::lSPBRG).empty()) {
     Command1_Click();
   }
 }

@@ -147,7 +147,7 @@ void CalculatorWindow::MoveFocusOffUnusableControl() {
   }
   for (std::size_t step = 1; step < kControlCount; ++step) {
     const Control& candidate = controls_[(IndexOf(*focus_) + step) % kControlCount];
-    if (candidate.tabStop && CanTakeFocus(candidate)) {
+    if (CanTakeFocus(candidate)) {
       SetFocus(candidate.id);
       return;
     }
@@ -199,7 +199,7 @@ void CalculatorWindow::UserFocusMove(ControlId target) {
   if (!CanTakeFocus(control(target)) || focus_ == target) {
     return;
   }
-  if (focus_ && control(*focus_).kind == ControlKind::TextBox && control(target).causesValidation) {
+  if (focus_ && control(*focus_).kind == ControlKind::TextBox) {
     bool cancel = false;
     std::uint64_t movesBefore = handlerFocusMoves_;
     ControlId box = *focus_;
@@ -220,7 +220,7 @@ void CalculatorWindow::MoveFocusByTab(bool forward) {
     std::size_t index =
         forward ? (start + step) % kControlCount : (start + kControlCount - step) % kControlCount;
     const Control& candidate = controls_[index];
-    if (candidate.tabStop && CanTakeFocus(candidate)) {
+    if (CanTakeFocus(candidate)) {
       UserFocusMove(candidate.id);
       return;
     }
@@ -271,7 +271,7 @@ void CalculatorWindow::ApplyKeyToBox(ControlId box, char32_t character) {
 void CalculatorWindow::ShowWindow() {
   RunUserAction([&] {
     for (const Control& candidate : controls_) {
-      if (candidate.tabStop && CanTakeFocus(candidate)) {
+      if (CanTakeFocus(candidate)) {
         UserFocusMove(candidate.id);
         return;
       }

@@ -44,6 +44,12 @@ struct WindowHosts {
   MessageBoxHost& messageBox;
   ClipboardHost& clipboard;
   const LocaleHost& locale;
+
+  // One object that is all three hosts.
+  template <typename AllHosts>
+  static WindowHosts Of(AllHosts& hosts) {
+    return WindowHosts{hosts, hosts, hosts};
+  }
 };
 
 }  // namespace brg

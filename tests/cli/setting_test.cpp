@@ -33,7 +33,7 @@ struct WindowResult {
 
 WindowResult CalculateInWindow(const Row& row) {
   testing_support::FakeHosts hosts;
-  CalculatorWindow window(hosts.hosts());
+  CalculatorWindow window(WindowHosts::Of(hosts));
   window.Form_Load();
   window.ShowWindow();
   for (char c : row.osc) {

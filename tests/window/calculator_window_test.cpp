@@ -36,7 +36,7 @@ using testing_support::FakeHosts;
 class CalculatorWindowTest : public testing::Test {
  protected:
   void Start(std::int16_t checkBoxAtCreation = 0) {
-    window = std::make_unique<CalculatorWindow>(hosts.hosts(), checkBoxAtCreation);
+    window = std::make_unique<CalculatorWindow>(WindowHosts::Of(hosts), checkBoxAtCreation);
     window->SetHandlerObserver([this](std::string_view handler) { trace.emplace_back(handler); });
     window->Form_Load();
     window->ShowWindow();
@@ -68,18 +68,18 @@ TEST_F(CalculatorWindowTest, FormLoadOnACheckedBoxRunsNoClick) {
   EXPECT_EQ(window->control(ControlId::BRG1).value, 1);
 }
 
-TEST_F(CalculatorWindowTest, FormLoadOnAnUncheckedBoxRunsTheClickOnceWithFlagsUnset) {
+TEST_F(CalculatorWindowTest, FormLoadOnAnUncheckedBoxRunsTheClickOnce) {
   Start(0);
   EXPECT_EQ(trace, (std::vector<std::string>{"Form_Load", "BRG1_Click", "Fosc_GotFocus"}));
-  EXPECT_EQ(window->state().SpbrgOverflow, Flag::False);
-  EXPECT_EQ(window->state().InputRejected, Flag::False);
+  EXPECT_EQ(window->state().SpbrgOverflow, false);
+  EXPECT_EQ(window->state().InputRejected, false);
 }
 
-TEST(CalculatorWindowCreation, FlagsAreUnsetBeforeFormLoad) {
+TEST(CalculatorWindowCreation, NothingIsFocusedOrHiddenBeforeFormLoad) {
   FakeHosts hosts;
-  CalculatorWindow window(hosts.hosts());
-  EXPECT_EQ(window.state().SpbrgOverflow, Flag::Unset);
-  EXPECT_EQ(window.state().InputRejected, Flag::Unset);
+  CalculatorWindow window(WindowHosts::Of(hosts));
+  EXPECT_FALSE(window.state().SpbrgOverflow);
+  EXPECT_FALSE(window.state().InputRejected);
   EXPECT_FALSE(window.focus().has_value());
   EXPECT_TRUE(window.control(ControlId::Cloerr).visible);
 }
@@ -108,14 +108,14 @@ TEST_F(CalculatorWindowTest, ExportIsDisabledWhileTheOverflowQuestionIsOpen) {
   Enter("20", "1200");
   hosts.whileOpen = [&] {
     EXPECT_FALSE(window->control(ControlId::CopyClip).enabled);
-    EXPECT_EQ(window->state().SpbrgOverflow, Flag::True);
+    EXPECT_EQ(window->state().SpbrgOverflow, true);
     EXPECT_EQ(window->state().SpbrgValue, 255);
     EXPECT_EQ(Caption(ControlId::lSPBRG), "255");
   };
   window->PressEnter();
   ASSERT_EQ(hosts.boxes.size(), 1u);
   EXPECT_TRUE(window->control(ControlId::CopyClip).enabled);
-  EXPECT_EQ(window->state().SpbrgOverflow, Flag::False);
+  EXPECT_EQ(window->state().SpbrgOverflow, false);
 }
 
 TEST_F(CalculatorWindowTest, UserActionsWaitWhileABoxIsOpen) {
@@ -138,10 +138,10 @@ TEST_F(CalculatorWindowTest, CalculateWithAPendingRejectionEmptiesTheBaudRateAnd
   Enter("4", "9600");
   window->PressEnter();
   ASSERT_EQ(Caption(ControlId::lSPBRG), "25");
-  CalculatorWindowProbe::State(*window).InputRejected = Flag::True;
+  CalculatorWindowProbe::State(*window).InputRejected = true;
   trace.clear();
   CalculatorWindowProbe::Command1_Click(*window);
-  EXPECT_EQ(window->state().InputRejected, Flag::False);
+  EXPECT_EQ(window->state().InputRejected, false);
   EXPECT_EQ(window->control(ControlId::BaudRate).text, "");
   EXPECT_EQ(window->focus(), ControlId::BaudRate);
   EXPECT_EQ(Caption(ControlId::lSPBRG), "25");
@@ -185,7 +185,7 @@ TEST_F(CalculatorWindowTest, ManualValueAboveTheRegisterIsClampedAndQuestioned) 
   EXPECT_EQ(Caption(ControlId::lSPBRG), "");
   EXPECT_EQ(window->focus(), ControlId::Fosc);
   EXPECT_FALSE(window->control(ControlId::cDec).enabled);
-  EXPECT_EQ(window->state().SpbrgOverflow, Flag::False);
+  EXPECT_EQ(window->state().SpbrgOverflow, false);
 }
 
 TEST_F(CalculatorWindowTest, ExportWithAnEmptyBaudRateEndsTheCommentWithBauds) {
@@ -202,13 +202,13 @@ TEST_F(CalculatorWindowTest, FocusEntryAfterExportSeesTheClearedRejection) {
   Start();
   Enter("4", "9600");
   window->PressEnter();
-  CalculatorWindowProbe::State(*window).InputRejected = Flag::True;
+  CalculatorWindowProbe::State(*window).InputRejected = true;
   CalculatorWindowProbe::CopyClip_Click(*window);
   // The export moved the focus first and cleared the flag after: Command1_GotFocus, which runs
   // once the handler has returned, finds the flag false and keeps the focus.
   EXPECT_EQ(window->focus(), ControlId::Command1);
   EXPECT_EQ(window->control(ControlId::BaudRate).text, "9600");
-  EXPECT_EQ(window->state().InputRejected, Flag::False);
+  EXPECT_EQ(window->state().InputRejected, false);
 }
 
 TEST_F(CalculatorWindowTest, MouseReleaseWithoutPressOrElsewhereDoesNotClick) {
@@ -273,7 +273,7 @@ TEST_F(CalculatorWindowTest, KeysMeantForTextBoxesDoNothingOnButtons) {
 
 TEST(CalculatorWindowBeforeShowing, ActionsWithoutAFocusDoNothingHarmful) {
   FakeHosts hosts;
-  CalculatorWindow window(hosts.hosts());
+  CalculatorWindow window(WindowHosts::Of(hosts));
   window.Form_Load();
   window.TypeCharacter(U'4');
   window.DeliverKeyPress(13);
@@ -287,7 +287,7 @@ TEST(CalculatorWindowClipboard, AFailureToSetTheTextIsReportedLikeAFailureToClea
   struct ClearOnly : FakeHosts {
     bool SetText(std::string_view) override { return false; }
   } hosts;
-  CalculatorWindow window(hosts.hosts());
+  CalculatorWindow window(WindowHosts::Of(hosts));
   window.Form_Load();
   window.ShowWindow();
   for (char32_t c : std::u32string(U"4\r9600\r\r")) {

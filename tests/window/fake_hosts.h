@@ -34,7 +34,6 @@ class FakeHosts : public MessageBoxHost, public ClipboardHost, public LocaleHost
   }
   Separators CurrentSeparators() const override { return {}; }
 
-  WindowHosts hosts() { return WindowHosts{*this, *this, *this}; }
 
   std::vector<RecordedBox> boxes;
   std::function<void()> whileOpen;  // runs while a box is on the screen
