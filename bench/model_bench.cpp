@@ -6,6 +6,7 @@
 
 #include "window/calculator_window.h"
 #include "window/leading_number.h"
+#include "window/user_actions.h"
 
 namespace {
 
@@ -21,10 +22,10 @@ class SilentHosts : public brg::MessageBoxHost, public brg::ClipboardHost, publi
 void Prepare(brg::CalculatorWindow& window) {
   window.Form_Load();
   window.ShowWindow();
-  window.TypeCharacter(U'4');
+  brg::Perform(window, brg::action::Type{U'4'});
   window.PressEnter();
   for (char32_t c : std::u32string(U"9600")) {
-    window.TypeCharacter(c);
+    brg::Perform(window, brg::action::Type{c});
   }
   window.PressEnter();
   window.PressEnter();

@@ -8,6 +8,7 @@
 
 #include "tools/scenario_host.h"
 #include "window/calculator_window.h"
+#include "window/user_actions.h"
 
 namespace brg::scenario {
 namespace {
@@ -50,22 +51,6 @@ std::string BoolText(bool value) {
   return value ? "true" : "false";
 }
 
-// Typed text is UTF-8 in the script; each character is one key.
-std::u32string DecodeUtf8(const std::string& text) {
-  std::u32string characters;
-  for (std::size_t i = 0; i < text.size();) {
-    auto lead = static_cast<unsigned char>(text[i]);
-    int length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-    char32_t c = length == 1 ? lead : lead & (0x7F >> length);
-    for (int k = 1; k < length && i + k < text.size(); ++k) {
-      c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-    }
-    characters.push_back(c);
-    i += static_cast<std::size_t>(length);
-  }
-  return characters;
-}
-
 ControlId RequireControl(const std::string& name) {
   std::optional<ControlId> id = ControlByName(name);
   if (!id) {
@@ -90,14 +75,19 @@ class Runner {
 
   int checks() const { return checks_; }
 
+  // COMMAND, then after one space its argument to the end of the line, unescaped.
   void Execute(const std::string& line) {
-    std::string verb = line.substr(0, line.find(' '));
-    std::string argument = verb.size() < line.size() ? line.substr(verb.size() + 1) : "";
-    if (verb == "expect") {
+    std::size_t space = line.find(' ');
+    std::string command = line.substr(0, space);
+    std::string escaped = space == std::string::npos ? "" : line.substr(space + 1);
+    std::string argument = UnescapeScriptText(escaped);
+    if (command == "locale") {
+      SetLocale(escaped);
+    } else if (command == "expect") {
       ++checks_;
       Expect(argument);
-    } else if (!ExecuteAction(verb, argument) && !ExecuteSetting(verb, argument)) {
-      throw CheckFailed{"unknown command \"" + verb + "\""};
+    } else if (!ExecuteActions(line) && !ExecuteSetting(command, argument)) {
+      throw CheckFailed{"unknown command \"" + command + "\""};
     }
   }
 
@@ -109,56 +99,47 @@ class Runner {
   }
 
  private:
-  bool ExecuteAction(const std::string& verb, const std::string& argument) {
-    if (verb == "tab") {
-      window_.PressTab();
-    } else if (verb == "backtab") {
-      window_.PressShiftTab();
-    } else if (verb == "click") {
-      window_.ClickControl(RequireControl(Trim(argument)));
-    } else if (verb == "type") {
-      for (char32_t c : DecodeUtf8(Unescape(argument))) {
-        window_.TypeCharacter(c);
+  bool ExecuteActions(const std::string& line) {
+    std::optional<std::vector<UserAction>> actions;
+    try {
+      actions = ParseScriptLine(line);
+    } catch (const std::exception& error) {
+      throw CheckFailed{error.what()};
+    }
+    if (!actions) {
+      return false;
+    }
+    for (const UserAction& action : *actions) {
+      Perform(window_, action);
+    }
+    return true;
+  }
+
+  bool ExecuteSetting(const std::string& command, const std::string& argument) {
+    if (command == "answer") {
+      QueueAnswers(argument);
+    } else if (command == "clipboard") {
+      if (argument != "fail" && argument != "ok") {
+        throw CheckFailed{"clipboard takes fail or ok"};
       }
-    } else if (verb == "backspace") {
-      window_.PressBackspace();
-    } else if (verb == "paste") {
-      window_.EditFocusedText(Unescape(argument));
-    } else if (verb == "enter") {
-      window_.PressEnter();
-    } else if (verb == "space") {
-      window_.PressSpace();
-    } else if (verb == "switch-away" || verb == "switch-back") {
-      // Another application takes and gives back the focus: no focus move inside the window.
+      host_.clipboardFails = argument == "fail";
+    } else if (command == "dump") {
+      Dump();
     } else {
       return false;
     }
     return true;
   }
 
-  bool ExecuteSetting(const std::string& verb, const std::string& argument) {
-    if (verb == "answer") {
-      QueueAnswers(argument);
-    } else if (verb == "locale") {
-      std::istringstream words(argument);
-      std::string group;
-      std::string decimal;
-      if (!(words >> group >> decimal)) {
-        throw CheckFailed{"locale needs GROUP and DECIMAL"};
-      }
-      host_.separators = Separators{Unescape(group), Unescape(decimal)};
-    } else if (verb == "clipboard") {
-      std::string mode = Trim(argument);
-      if (mode != "fail" && mode != "ok") {
-        throw CheckFailed{"clipboard takes fail or ok"};
-      }
-      host_.clipboardFails = mode == "fail";
-    } else if (verb == "dump") {
-      Dump();
-    } else {
-      return false;
+  // GROUP and DECIMAL, each unescaped on its own: "locale \s ,".
+  void SetLocale(const std::string& escaped) {
+    std::istringstream words(escaped);
+    std::string group;
+    std::string decimal;
+    if (!(words >> group >> decimal)) {
+      throw CheckFailed{"locale needs GROUP and DECIMAL"};
     }
-    return true;
+    host_.separators = Separators{UnescapeScriptText(group), UnescapeScriptText(decimal)};
   }
 
   void QueueAnswers(const std::string& argument) {
@@ -175,6 +156,8 @@ class Runner {
     }
   }
 
+  // "no box", "box STYLE TITLE | TEXT", or "SUBJECT = VALUE" with the value compared exactly
+  // (an empty value is nothing after the "=").
   void Expect(const std::string& argument) {
     if (argument == "no box") {
       ExpectNoBox();
@@ -188,9 +171,12 @@ class Runner {
     if (equals == std::string::npos) {
       throw CheckFailed{"expect needs \"NAME = VALUE\""};
     }
-    std::string subject = Trim(argument.substr(0, equals));
+    std::string subject = argument.substr(0, equals);
     std::string value = argument.substr(equals + 2);
-    if (!value.empty() && value[0] == ' ') {
+    if (!value.empty()) {
+      if (value[0] != ' ') {
+        throw CheckFailed{"expect needs \"NAME = VALUE\""};
+      }
       value.erase(0, 1);
     }
     ExpectValue(subject, value);
@@ -198,17 +184,17 @@ class Runner {
 
   void ExpectValue(const std::string& subject, const std::string& value) {
     if (subject == "trace") {
-      ExpectEqual("trace", Trim(value), JoinTrace());
+      ExpectEqual("trace", value, JoinTrace());
       trace_.clear();
     } else if (subject == "focus") {
       std::optional<ControlId> focus = window_.focus();
-      ExpectEqual("focus", Trim(value), focus ? std::string(ControlName(*focus)) : "none");
+      ExpectEqual("focus", value, focus ? std::string(ControlName(*focus)) : "none");
     } else if (subject == "clipboard") {
-      ExpectEqual("clipboard", Unescape(value), host_.clipboard);
+      ExpectEqual("clipboard", value, host_.clipboard);
     } else if (subject.find('.') != std::string::npos) {
-      ExpectProperty(subject, Unescape(value));
+      ExpectProperty(subject, value);
     } else {
-      ExpectEqual(subject, Trim(value), StateVariable(subject));
+      ExpectEqual(subject, value, StateVariable(subject));
     }
   }
 
@@ -228,8 +214,7 @@ class Runner {
     } else {
       throw CheckFailed{"unknown property \"" + property + "\""};
     }
-    std::string expected = property == "Text" || property == "Caption" ? value : Trim(value);
-    ExpectEqual(subject, expected, actual);
+    ExpectEqual(subject, value, actual);
   }
 
   std::string StateVariable(const std::string& name) const {
@@ -247,7 +232,7 @@ class Runner {
       return BoolText(state.ManualSpbrg);
     }
     if (name == "DefineText") {
-      return Visible(state.DefineText);
+      return state.DefineText;
     }
     throw CheckFailed{"unknown state variable \"" + name + "\""};
   }
@@ -264,8 +249,8 @@ class Runner {
     if (bar == std::string::npos) {
       throw CheckFailed{"expect box needs STYLE TITLE | TEXT"};
     }
-    std::string title = Unescape(Trim(rest.substr(0, bar)));
-    std::string text = Unescape(rest.substr(bar + 3));
+    std::string title = Trim(rest.substr(0, bar));
+    std::string text = rest.substr(bar + 3);
     if (host_.boxesChecked >= host_.boxes.size()) {
       throw CheckFailed{"expected box " + Visible(title) + ", got no box"};
     }
@@ -304,7 +289,7 @@ class Runner {
     output_ << "focus: " << (focus ? ControlName(*focus) : "none") << "\n";
     for (const char* name :
          {"SpbrgValue", "SpbrgOverflow", "InputRejected", "ManualSpbrg", "DefineText"}) {
-      output_ << name << ": " << StateVariable(name) << "\n";
+      output_ << name << ": " << Visible(StateVariable(name)) << "\n";
     }
     output_ << "clipboard: " << Visible(host_.clipboard) << "\n";
   }
@@ -317,38 +302,6 @@ class Runner {
 };
 
 }  // namespace
-
-std::string Unescape(const std::string& text) {
-  std::string plain;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '\\' || i + 1 == text.size()) {
-      plain.push_back(text[i]);
-      continue;
-    }
-    char code = text[++i];
-    switch (code) {
-      case 'r':
-        plain.push_back('\r');
-        break;
-      case 'n':
-        plain.push_back('\n');
-        break;
-      case 't':
-        plain.push_back('\t');
-        break;
-      case 's':
-        plain.push_back(' ');
-        break;
-      case '\\':
-        plain.push_back('\\');
-        break;
-      default:
-        plain.push_back('\\');
-        plain.push_back(code);
-    }
-  }
-  return plain;
-}
 
 ScriptResult RunScript(const std::string& name, std::istream& script, std::ostream& output) {
   ScriptResult result;

@@ -1,7 +1,8 @@
 // Runs a scenario script against a freshly started calculator window and checks it.
 //
-// One command a line; blank lines and lines starting with '#' are ignored. Text arguments run to
-// the end of the line with the escapes \r \n \t \s (space) and \\.
+// One command a line; blank lines and lines starting with '#' are ignored. Every argument and
+// every expected value runs to the end of the line, with the escapes \r \n \t \s (space) and
+// \\, and is compared exactly.
 #pragma once
 
 #include <iosfwd>
@@ -17,7 +18,5 @@ struct ScriptResult {
 
 // `name` is used in failure messages; `output` receives what `dump` prints.
 ScriptResult RunScript(const std::string& name, std::istream& script, std::ostream& output);
-
-std::string Unescape(const std::string& text);
 
 }  // namespace brg::scenario

@@ -219,6 +219,18 @@ void CalculatorWidget::Act(Qt::FocusReason reason, Action&& action) {
   SyncFromModel();
 }
 
+// A focus move that a key caused reaches Qt as a keyboard one, a click's as a mouse one.
+void CalculatorWidget::Deliver(const UserAction& action) {
+  Qt::FocusReason reason = Qt::TabFocusReason;
+  if (std::holds_alternative<action::MouseDown>(action) ||
+      std::holds_alternative<action::MouseUp>(action)) {
+    reason = Qt::MouseFocusReason;
+  } else if (std::holds_alternative<action::Edit>(action)) {
+    reason = Qt::OtherFocusReason;
+  }
+  Act(reason, [&] { Perform(*model_, action); });
+}
+
 bool CalculatorWidget::eventFilter(QObject* watched, QEvent* event) {
   std::optional<ControlId> id = ControlOf(watched);
   if (!id) {
@@ -245,20 +257,20 @@ bool CalculatorWidget::HandleKey(ControlId id, QKeyEvent* event) {
   if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
     if (!released) {
       bool backward = key == Qt::Key_Backtab || (event->modifiers() & Qt::ShiftModifier);
-      Act(Qt::TabFocusReason, [&] { backward ? model_->PressShiftTab() : model_->PressTab(); });
+      Deliver(backward ? UserAction{action::ShiftTab{}} : UserAction{action::Tab{}});
     }
     return true;
   }
   if (key == Qt::Key_Return || key == Qt::Key_Enter) {
     if (!released) {
-      Act(Qt::TabFocusReason, [&] { model_->PressEnter(); });
+      Deliver(action::Enter{});
     }
     return true;
   }
   if (!textBox) {
     // Buttons and the check box answer Space through the model, never on their own.
     if (key == Qt::Key_Space && !event->isAutoRepeat() && !released) {
-      Act(Qt::TabFocusReason, [&] { model_->PressSpace(); });
+      Deliver(action::Type{U' '});
     }
     return key == Qt::Key_Space;
   }
@@ -268,9 +280,9 @@ bool CalculatorWidget::HandleKey(ControlId id, QKeyEvent* event) {
   // A character reaches the KeyPress handler first; the box then edits its text as usual and
   // reports the result through textEdited.
   if (key == Qt::Key_Backspace) {
-    Act(Qt::TabFocusReason, [&] { model_->DeliverKeyPress(8); });
+    Deliver(action::KeyPress{8});
   } else if (!event->text().isEmpty()) {
-    Act(Qt::TabFocusReason, [&] { model_->DeliverKeyPress(event->text().at(0).unicode()); });
+    Deliver(action::KeyPress{event->text().at(0).unicode()});
   }
   return model_->focus() != id;
 }
@@ -290,11 +302,11 @@ bool CalculatorWidget::HandleMouse(ControlId id, QEvent* event) {
       button->setDown(false);
     }
     if (inside) {
-      Act(Qt::MouseFocusReason, [&] { model_->MouseUp(id); });
+      Deliver(action::MouseUp{id});
     }
     return !textBox;
   }
-  Act(Qt::MouseFocusReason, [&] { model_->MouseDown(id); });
+  Deliver(action::MouseDown{id});
   if (auto* button = qobject_cast<QAbstractButton*>(widgetFor(id))) {
     button->setDown(model_->focus() == id);
   }
@@ -307,7 +319,7 @@ void CalculatorWidget::OnTextEdited(ControlId id, const QString& text) {
     SyncFromModel();  // an edit of a box the model does not focus is not taken
     return;
   }
-  Act(Qt::OtherFocusReason, [&] { model_->EditFocusedText(text.toStdString()); });
+  Deliver(action::Edit{text.toStdString()});
 }
 
 void CalculatorWidget::SyncFromModel() {

@@ -10,6 +10,7 @@
 
 #include "ui/qt_hosts.h"
 #include "window/calculator_window.h"
+#include "window/user_actions.h"
 
 class QIcon;
 class QKeyEvent;
@@ -47,6 +48,7 @@ class CalculatorWidget : public QWidget {
   void OnTextEdited(ControlId id, const QString& text);
   void SyncControl(const Control& control);
   void SyncFocus();
+  void Deliver(const UserAction& action);
   template <typename Action>
   void Act(Qt::FocusReason reason, Action&& action);
 

@@ -45,21 +45,27 @@ class CalculatorWindow {
   void ShowWindow();
 
   // User actions. Each runs to completion with everything it causes, queued focus-entry
-  // handlers included. While a message box is open they are ignored.
+  // handlers included. While a message box is open, or another application has the keyboard,
+  // they are ignored.
   void PressTab();
   void PressShiftTab();
   void MouseDown(ControlId id);
   void MouseUp(ControlId id);
   void ClickControl(ControlId id);  // MouseDown then MouseUp
+  // Enter: the KeyPress handler of a text box, or the click of a command button.
   void PressEnter();
+  // The space bar on a button or the check box; in a text box a space is a typed key.
   void PressSpace();
-  void PressBackspace();
-  void TypeCharacter(char32_t character);
-  // For a binding that lets its text widget edit natively: the KeyPress part of a typed key,
-  // followed by EditFocusedText with the widget's resulting text.
+  // A key typed into the focused text box reaches its KeyPress handler; the box then edits its
+  // text itself and reports the result with EditFocusedText (user_actions.h puts the two
+  // together for scripts).
   void DeliverKeyPress(std::uint16_t code);
   // The user's edit of the focused text box (paste, delete, ...): no key press, no handler.
   void EditFocusedText(std::string text);
+  // Another application takes the keyboard and the mouse, and gives them back: the focus stays
+  // where it is, no handler runs, and nothing reaches the window in between.
+  void SwitchAway();
+  void SwitchBack();
 
   // Reading the window.
   const Control& control(ControlId id) const { return controls_[IndexOf(id)]; }
@@ -67,6 +73,7 @@ class CalculatorWindow {
   const WindowState& state() const { return state_; }
   std::optional<ControlId> focus() const { return focus_; }
   bool messageBoxOpen() const { return messageBoxOpen_; }
+  bool switchedAway() const { return switchedAway_; }
 
   // Called with the name of every handler as it starts, nested ones in the order they start.
   void SetHandlerObserver(std::function<void(std::string_view)> observer);
@@ -104,7 +111,6 @@ class CalculatorWindow {
   void RunGotFocus(ControlId id);
   void RunKeyPress(ControlId box, std::int16_t& code);
   void RunValidate(ControlId box, bool& cancel);
-  void ApplyKeyToBox(ControlId box, char32_t character);
 
   // --- calculation run (calculation_run.cpp) ---
   void Command1_Click();
@@ -145,12 +151,13 @@ class CalculatorWindow {
   std::uint64_t handlerFocusMoves_ = 0;
   std::optional<ControlId> mousePressedOn_;
   bool messageBoxOpen_ = false;
+  bool switchedAway_ = false;
   std::function<void(std::string_view)> handlerObserver_;
 };
 
 template <typename Action>
 inline void CalculatorWindow::RunUserAction(Action&& action) {
-  if (messageBoxOpen_) {
+  if (messageBoxOpen_ || switchedAway_) {
     return;
   }
   action();

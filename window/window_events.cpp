@@ -8,41 +8,7 @@
 namespace brg {
 namespace {
 
-constexpr std::int16_t kBackspaceCode = 8;
-
-// A key's character code as the KeyPress handlers receive it: a 16-bit integer.
-std::int16_t KeyCode(char32_t character) {
-  return static_cast<std::int16_t>(
-      static_cast<std::uint16_t>(character > 0xFFFF ? 0x3F : character));
-}
-
-void AppendUtf8(std::string& text, char32_t c) {
-  if (c < 0x80) {
-    text.push_back(static_cast<char>(c));
-  } else if (c < 0x800) {
-    text.push_back(static_cast<char>(0xC0 | (c >> 6)));
-    text.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  } else if (c < 0x10000) {
-    text.push_back(static_cast<char>(0xE0 | (c >> 12)));
-    text.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-    text.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  } else {
-    text.push_back(static_cast<char>(0xF0 | (c >> 18)));
-    text.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-    text.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-    text.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  }
-}
-
-void RemoveLastUtf8Character(std::string& text) {
-  while (!text.empty()) {
-    bool continuation = (static_cast<unsigned char>(text.back()) & 0xC0) == 0x80;
-    text.pop_back();
-    if (!continuation) {
-      return;
-    }
-  }
-}
+constexpr std::int16_t kEnterCode = 13;
 
 // Keeps the open-box flag true while a message box is on the screen, also when the host throws.
 class MessageBoxOpenGuard {
@@ -254,18 +220,6 @@ void CalculatorWindow::CompleteClick(ControlId id) {
   });
 }
 
-void CalculatorWindow::ApplyKeyToBox(ControlId box, char32_t character) {
-  std::string text = Text(box);
-  if (character == static_cast<char32_t>(kBackspaceCode)) {
-    RemoveLastUtf8Character(text);
-  } else if (character >= 0x20 && character != 0x7F) {
-    AppendUtf8(text, character);
-  } else {
-    return;  // Enter and other control keys leave a single-line box as it is
-  }
-  SetText(box, std::move(text));
-}
-
 // --- start-up ---
 
 void CalculatorWindow::ShowWindow() {
@@ -313,18 +267,6 @@ void CalculatorWindow::ClickControl(ControlId id) {
 }
 
 void CalculatorWindow::PressEnter() {
-  TypeCharacter(U'\r');
-}
-
-void CalculatorWindow::PressSpace() {
-  TypeCharacter(U' ');
-}
-
-void CalculatorWindow::PressBackspace() {
-  TypeCharacter(static_cast<char32_t>(kBackspaceCode));
-}
-
-void CalculatorWindow::TypeCharacter(char32_t character) {
   RunUserAction([&] {
     if (!focus_) {
       return;
@@ -332,17 +274,28 @@ void CalculatorWindow::TypeCharacter(char32_t character) {
     ControlId target = *focus_;
     const Control& focused = control(target);
     if (focused.kind == ControlKind::TextBox) {
-      std::int16_t code = KeyCode(character);
+      std::int16_t code = kEnterCode;
       RunHandlerChain([&] { RunKeyPress(target, code); });
-      ApplyKeyToBox(target, character);
-      return;
-    }
-    bool activates =
-        character == U' ' || (character == U'\r' && focused.kind == ControlKind::CommandButton);
-    if (activates && CanTakeFocus(focused)) {
+    } else if (focused.kind == ControlKind::CommandButton && CanTakeFocus(focused)) {
       CompleteClick(target);
     }
   });
+}
+
+void CalculatorWindow::PressSpace() {
+  RunUserAction([&] {
+    if (focus_ && control(*focus_).kind != ControlKind::TextBox && CanTakeFocus(control(*focus_))) {
+      CompleteClick(*focus_);
+    }
+  });
+}
+
+void CalculatorWindow::SwitchAway() {
+  RunUserAction([&] { switchedAway_ = true; });
+}
+
+void CalculatorWindow::SwitchBack() {
+  switchedAway_ = false;
 }
 
 void CalculatorWindow::DeliverKeyPress(std::uint16_t code) {

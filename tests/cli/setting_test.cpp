@@ -8,6 +8,7 @@
 #include "core/display_formats.h"
 #include "tests/window/fake_hosts.h"
 #include "window/calculator_window.h"
+#include "window/user_actions.h"
 
 namespace brg::cli {
 namespace {
@@ -37,11 +38,11 @@ WindowResult CalculateInWindow(const Row& row) {
   window.Form_Load();
   window.ShowWindow();
   for (char c : row.osc) {
-    window.TypeCharacter(static_cast<unsigned char>(c));
+    Perform(window, action::Type{static_cast<unsigned char>(c)});
   }
   window.PressEnter();
   for (char c : row.baud) {
-    window.TypeCharacter(static_cast<unsigned char>(c));
+    Perform(window, action::Type{static_cast<unsigned char>(c)});
   }
   window.PressEnter();
   if (!row.brgh) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "window/calculator_window.h"
+#include "window/user_actions.h"
 
 namespace {
 
@@ -36,11 +37,12 @@ class FuzzHosts : public brg::MessageBoxHost, public brg::ClipboardHost, public 
  public:
   explicit FuzzHosts(FuzzInput& input) : input_(input) {}
   int ShowMessage(std::string_view, int style, std::string_view) override {
-    ++boxes;
     if (style != brg::msgbox::kWarningOk && style != brg::msgbox::kInformationYesNo) {
       badStyle = true;
     }
-    return (input_.Byte() & 1) != 0 ? brg::msgbox::kYes : brg::msgbox::kNo;
+    bool yes = (input_.Byte() & 1) != 0;
+    answers += style == brg::msgbox::kWarningOk ? " ok" : yes ? " yes" : " no";
+    return yes ? brg::msgbox::kYes : brg::msgbox::kNo;
   }
   bool Clear() override { return !clipboardFails; }
   bool SetText(std::string_view text) override {
@@ -52,7 +54,7 @@ class FuzzHosts : public brg::MessageBoxHost, public brg::ClipboardHost, public 
   }
   brg::Separators CurrentSeparators() const override { return separators; }
 
-  int boxes = 0;
+  std::string answers;  // the answers given since the last action, as a script's answer line
   bool badStyle = false;
   bool clipboardFails = false;
   std::string clipboard;
@@ -133,9 +135,10 @@ struct Checker {
     if (holds) {
       return;
     }
-    std::fprintf(stderr, "broken: %s\nafter these actions:\n", promise);
+    // The reproducer is a scenario script that the runner takes as it stands.
+    std::fprintf(stderr, "# broken: %s\n# after these actions:\n", promise);
     for (const std::string& action : actions) {
-      std::fprintf(stderr, "  %s\n", action.c_str());
+      std::fprintf(stderr, "%s\n", action.c_str());
     }
     std::abort();
   }
@@ -174,63 +177,62 @@ brg::ControlId AnyControl(std::uint8_t byte) {
   return static_cast<brg::ControlId>(byte % brg::kControlCount);
 }
 
+// The next user action, or a change of the world outside the window, with its script line.
 std::string Act(brg::CalculatorWindow& window, FuzzHosts& hosts, FuzzInput& input) {
-  std::uint8_t op = input.Byte() % 16;
+  namespace action = brg::action;
+  std::uint8_t op = input.Byte() % 18;
+  brg::UserAction next = action::Enter{};
   switch (op) {
     case 0:
     case 1:
-    case 2: {
-      char c = kAlphabet[input.Byte() % (sizeof kAlphabet - 1)];
-      window.TypeCharacter(static_cast<unsigned char>(c));
-      return std::string("type ") + (c == ' '    ? "\\s"
-                                     : c == '\t' ? "\\t"
-                                     : c == '\n' ? "\\n"
-                                                 : std::string(1, c));
-    }
-    case 3: {
-      const char* text = kPastes[input.Byte() % (sizeof kPastes / sizeof kPastes[0])];
-      window.EditFocusedText(text);
-      return std::string("paste ") + text;
-    }
+    case 2:
+      next = action::Type{
+          static_cast<unsigned char>(kAlphabet[input.Byte() % (sizeof kAlphabet - 1)])};
+      break;
+    case 3:
+      next = action::Edit{kPastes[input.Byte() % (sizeof kPastes / sizeof kPastes[0])]};
+      break;
     case 4:
-      window.PressEnter();
-      return "enter";
+      next = action::Enter{};
+      break;
     case 5:
-      window.PressSpace();
-      return "space";
+      next = action::Type{U' '};
+      break;
     case 6:
-      window.PressBackspace();
-      return "backspace";
+      next = action::Type{U'\b'};
+      break;
     case 7:
-      window.PressTab();
-      return "tab";
+      next = action::Tab{};
+      break;
     case 8:
-      window.PressShiftTab();
-      return "backtab";
+      next = action::ShiftTab{};
+      break;
     case 9:
     case 10:
-    case 11: {
-      brg::ControlId id = AnyControl(input.Byte());
-      window.ClickControl(id);
-      return "click " + std::string(brg::ControlName(id));
-    }
-    case 12: {
-      brg::ControlId id = AnyControl(input.Byte());
-      window.MouseDown(id);
-      return "mouse-down " + std::string(brg::ControlName(id));
-    }
-    case 13: {
-      brg::ControlId id = AnyControl(input.Byte());
-      window.MouseUp(id);
-      return "mouse-up " + std::string(brg::ControlName(id));
-    }
+    case 11:
+      next = action::Click{AnyControl(input.Byte())};
+      break;
+    case 12:
+      next = action::MouseDown{AnyControl(input.Byte())};
+      break;
+    case 13:
+      next = action::MouseUp{AnyControl(input.Byte())};
+      break;
     case 14:
+      next = (input.Byte() & 1) != 0 ? brg::UserAction{action::SwitchAway{}}
+                                     : brg::UserAction{action::SwitchBack{}};
+      break;
+    case 15:
       hosts.clipboardFails = !hosts.clipboardFails;
       return hosts.clipboardFails ? "clipboard fail" : "clipboard ok";
     default:
       hosts.separators = (input.Byte() & 1) != 0 ? brg::Separators{".", ","} : brg::Separators{};
       return "locale " + hosts.separators.group + " " + hosts.separators.decimal;
   }
+  hosts.answers.clear();
+  brg::Perform(window, next);
+  std::string line = brg::ScriptLine(next);
+  return hosts.answers.empty() ? line : "answer" + hosts.answers + "\n" + line;
 }
 
 }  // namespace
@@ -245,11 +247,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Checker checker{window, hosts, actions};
   checker.CheckAll();
   while (!input.empty()) {
-    int boxesBefore = hosts.boxes;
     actions.push_back(Act(window, hosts, input));
-    if (hosts.boxes != boxesBefore) {
-      actions.back() += " (" + std::to_string(hosts.boxes - boxesBefore) + " box(es) answered)";
-    }
     ++actionCount;
     checker.CheckAll();
   }

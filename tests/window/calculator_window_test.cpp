@@ -1,6 +1,7 @@
 // Event rules and handler paths of the window that no sequence of user actions reaches, or that
 // need a look at the window while a message box is open.
 #include "window/calculator_window.h"
+#include "window/user_actions.h"
 
 #include <gtest/gtest.h>
 
@@ -44,7 +45,7 @@ class CalculatorWindowTest : public testing::Test {
 
   void Type(std::string_view text) {
     for (char c : text) {
-      window->TypeCharacter(static_cast<unsigned char>(c));
+      Perform(*window, action::Type{static_cast<unsigned char>(c)});
     }
   }
 
@@ -124,7 +125,7 @@ TEST_F(CalculatorWindowTest, UserActionsWaitWhileABoxIsOpen) {
   hosts.whileOpen = [&] {
     window->ClickControl(ControlId::cInc);
     window->PressTab();
-    window->TypeCharacter(U'9');
+    Perform(*window, action::Type{U'9'});
     window->EditFocusedText("oops");
   };
   window->PressEnter();
@@ -232,26 +233,26 @@ TEST_F(CalculatorWindowTest, KeyPressAndNativeEditTogetherActLikeTyping) {
   window->DeliverKeyPress(13);
   EXPECT_EQ(window->focus(), ControlId::BaudRate);
   EXPECT_EQ(window->control(ControlId::Fosc).text, "4");
-  window->TypeCharacter(U'\u00e9');
-  window->TypeCharacter(U'9');
-  window->PressBackspace();
+  Perform(*window, action::Type{U'\u00e9'});
+  Perform(*window, action::Type{U'9'});
+  Perform(*window, action::Type{U'\b'});
   EXPECT_EQ(window->control(ControlId::BaudRate).text, "\u00e9");
-  window->PressBackspace();
-  window->PressBackspace();
+  Perform(*window, action::Type{U'\b'});
+  Perform(*window, action::Type{U'\b'});
   EXPECT_EQ(window->control(ControlId::BaudRate).text, "");
 }
 
 TEST_F(CalculatorWindowTest, TypedCharactersOfEveryLengthAreAppendedAndRemovedWhole) {
   Start();
   for (char32_t c : {U'4', U'\u00e9', U'\u20ac', U'\U0001F600'}) {
-    window->TypeCharacter(c);
+    Perform(*window, action::Type{c});
   }
   EXPECT_EQ(window->control(ControlId::Fosc).text, "4\u00e9\u20ac\U0001F600");
-  window->TypeCharacter(U'\x7f');  // control keys leave the text alone
-  window->TypeCharacter(U'\x01');
+  Perform(*window, action::Type{U'\x7f'});  // control keys leave the text alone
+  Perform(*window, action::Type{U'\x01'});
   EXPECT_EQ(window->control(ControlId::Fosc).text, "4\u00e9\u20ac\U0001F600");
-  window->PressBackspace();
-  window->PressBackspace();
+  Perform(*window, action::Type{U'\b'});
+  Perform(*window, action::Type{U'\b'});
   EXPECT_EQ(window->control(ControlId::Fosc).text, "4\u00e9");
 }
 
@@ -261,7 +262,7 @@ TEST_F(CalculatorWindowTest, KeysMeantForTextBoxesDoNothingOnButtons) {
   ASSERT_EQ(window->focus(), ControlId::Command1);
   window->DeliverKeyPress('5');
   window->EditFocusedText("oops");
-  window->TypeCharacter(U'7');
+  Perform(*window, action::Type{U'7'});
   EXPECT_EQ(Caption(ControlId::lSPBRG), "");
   EXPECT_EQ(window->control(ControlId::BaudRate).text, "9600");
   window->ClickControl(ControlId::BRG1);
@@ -275,7 +276,7 @@ TEST(CalculatorWindowBeforeShowing, ActionsWithoutAFocusDoNothingHarmful) {
   FakeHosts hosts;
   CalculatorWindow window(WindowHosts::Of(hosts));
   window.Form_Load();
-  window.TypeCharacter(U'4');
+  Perform(window, action::Type{U'4'});
   window.DeliverKeyPress(13);
   window.EditFocusedText("4");
   EXPECT_FALSE(window.focus().has_value());
@@ -291,7 +292,7 @@ TEST(CalculatorWindowClipboard, AFailureToSetTheTextIsReportedLikeAFailureToClea
   window.Form_Load();
   window.ShowWindow();
   for (char32_t c : std::u32string(U"4\r9600\r\r")) {
-    window.TypeCharacter(c);
+    Perform(window, action::Type{c});
   }
   window.ClickControl(ControlId::CopyClip);
   ASSERT_EQ(hosts.boxes.size(), 1u);
@@ -312,6 +313,35 @@ TEST(Controls, AreFoundByName) {
   EXPECT_EQ(ControlByName("Cloerr"), ControlId::Cloerr);
   EXPECT_FALSE(ControlByName("Form1").has_value());
   EXPECT_EQ(ControlName(ControlId::BRG1), "BRG1");
+}
+
+// What the fuzzer prints is what the runner reads: every action comes back from its script line.
+TEST(UserActions, ReadBackFromTheirScriptLines) {
+  const UserAction actions[] = {action::Tab{},
+                                action::ShiftTab{},
+                                action::Click{ControlId::cInc},
+                                action::MouseDown{ControlId::BRG1},
+                                action::MouseUp{ControlId::Fosc},
+                                action::Enter{},
+                                action::Type{U'4'},
+                                action::Type{U' '},
+                                action::Type{U'\b'},
+                                action::Type{U'\\'},
+                                action::Type{U'\u00e9'},
+                                action::Type{U'\t'},
+                                action::KeyPress{52},
+                                action::Edit{""},
+                                action::Edit{" 4\\s\r\n "},
+                                action::SwitchAway{},
+                                action::SwitchBack{}};
+  for (const UserAction& original : actions) {
+    std::string line = ScriptLine(original);
+    std::optional<std::vector<UserAction>> read = ParseScriptLine(line);
+    ASSERT_TRUE(read.has_value()) << line;
+    EXPECT_EQ(*read, std::vector<UserAction>{original}) << line;
+  }
+  EXPECT_FALSE(ParseScriptLine("expect focus = Fosc").has_value());
+  EXPECT_THROW(ParseScriptLine("click Nowhere"), std::invalid_argument);
 }
 
 }  // namespace
