@@ -249,7 +249,8 @@ class Runner {
     if (bar == std::string::npos) {
       throw CheckFailed{"expect box needs STYLE TITLE | TEXT"};
     }
-    std::string title = Trim(rest.substr(0, bar));
+    std::size_t start = !rest.empty() && rest[0] == ' ' ? 1 : 0;  // the space after STYLE
+    std::string title = rest.substr(start, bar - start);
     std::string text = rest.substr(bar + 3);
     if (host_.boxesChecked >= host_.boxes.size()) {
       throw CheckFailed{"expected box " + Visible(title) + ", got no box"};
