@@ -1,14 +1,26 @@
 #!/usr/bin/env bash
-# Wall time of `spbrg 20 9600 --table` as a whole process, averaged over many runs.
+# Wall time of spbrg as a whole process, averaged over many runs: the window's table, and the
+# table of every asynchronous mode at 64 MHz against the smallest run, spbrg 4 9600.
 # usage: bench/cli_process.sh BUILD_DIR [RUNS]
 set -euo pipefail
 spbrg=${1:-build}/cli/spbrg
 runs=${2:-500}
-"$spbrg" 20 9600 --table >/dev/null  # warm the page cache
-start=$(date +%s%N)
-for _ in $(seq "$runs"); do
-  "$spbrg" 20 9600 --table >/dev/null
-done
-end=$(date +%s%N)
-awk -v ns=$((end - start)) -v runs="$runs" \
-  'BEGIN { printf "spbrg 20 9600 --table: %.3f ms per process (mean of %d)\n", ns / runs / 1e6, runs }'
+
+mean_ms() {  # mean_ms ARGS...: milliseconds per process
+  "$spbrg" "$@" >/dev/null  # warm the page cache
+  local start end
+  start=$(date +%s%N)
+  for _ in $(seq "$runs"); do
+    "$spbrg" "$@" >/dev/null
+  done
+  end=$(date +%s%N)
+  awk -v ns=$((end - start)) -v runs="$runs" 'BEGIN { printf "%.3f", ns / runs / 1e6 }'
+}
+
+base=$(mean_ms 4 9600)
+table=$(mean_ms 20 9600 --table)
+enhanced=$(mean_ms 64 --table --enhanced)
+echo "spbrg 4 9600: $base ms per process (mean of $runs)"
+echo "spbrg 20 9600 --table: $table ms per process"
+awk -v a="$enhanced" -v b="$base" \
+  'BEGIN { printf "spbrg 64 --table --enhanced: %s ms per process, %.2f x spbrg 4 9600\n", a, a / b }'

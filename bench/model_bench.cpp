@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "core/brg_modes.h"
 #include "window/calculator_window.h"
 #include "window/leading_number.h"
 #include "window/user_actions.h"
@@ -71,6 +72,35 @@ void BM_LeadingNumberOneMebibyte(benchmark::State& state) {
                           static_cast<int64_t>(text.size()));
 }
 BENCHMARK(BM_LeadingNumberOneMebibyte)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// One wanted rate settled in all six modes of the generator.
+void BM_SettleEveryMode(benchmark::State& state) {
+  double rate = 115200;
+  for (auto _ : state) {
+    for (brg::BrgMode mode : brg::kAllModes) {
+      benchmark::DoNotOptimize(brg::BestInMode(16, rate, mode));
+    }
+  }
+}
+BENCHMARK(BM_SettleEveryMode);
+
+// A million (clock, rate, mode) settlements: 1000 clocks, 167 rates, six modes.
+void BM_SweepOfAMillion(benchmark::State& state) {
+  std::int64_t settled = 0;
+  for (auto _ : state) {
+    for (int clock = 0; clock < 1000; ++clock) {
+      double oscMHz = 0.031 + clock * 0.064;
+      for (int rate = 0; rate < 167; ++rate) {
+        for (brg::BrgMode mode : brg::kAllModes) {
+          benchmark::DoNotOptimize(brg::BestInMode(oscMHz, 300.0 + rate * 1500.0, mode));
+          ++settled;
+        }
+      }
+    }
+  }
+  state.counters["settlements"] = static_cast<double>(settled) / state.iterations();
+}
+BENCHMARK(BM_SweepOfAMillion)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

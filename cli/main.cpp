@@ -1,14 +1,19 @@
 // spbrg: the calculator's results for scripts, build files and CI.
+#include <algorithm>
 #include <clocale>
 #include <cmath>
 #include <iostream>
 #include <string>
 #include <vector>
 
+#include "cli/mode_report.h"
 #include "cli/options.h"
 #include "cli/report.h"
 
 namespace {
+
+using brg::cli::Options;
+using brg::cli::WantedRate;
 
 constexpr int kExitLimit = 1;
 constexpr int kExitUsage = 2;
@@ -25,59 +30,49 @@ brg::Separators ChosenSeparators(bool userLocale) {
   return separators;
 }
 
-std::vector<bool> Modes(const brg::cli::Options& options) {
+std::vector<bool> WindowModes(const Options& options) {
   if (options.brgh) {
     return {*options.brgh};
   }
   return {true, false};
 }
 
-std::string RateText(double rate) {
-  return std::to_string(static_cast<long>(rate));
-}
-
-// The standard rates, and BAUD in its place among them when it is none of them.
-int RunTable(const brg::cli::Options& options, const brg::Separators& separators) {
-  std::vector<brg::cli::RateResult> results;
-  bool extraPending = !options.baudText.empty();
+// The rates asked for; with --table the standard rates, and each BAUD in its place among them.
+std::vector<WantedRate> Rates(const Options& options) {
+  if (!options.table) {
+    return options.rates;
+  }
+  std::vector<WantedRate> rates;
   for (double rate : brg::cli::kStandardRates) {
-    if (extraPending && options.baud <= rate) {
-      extraPending = false;
-      if (options.baud < rate) {
-        results.push_back(brg::cli::CalculateRate(options.oscMHz, options.baud, options.baudText,
-                                                  Modes(options)));
-      }
+    rates.push_back(WantedRate{std::to_string(static_cast<long>(rate)), rate});
+  }
+  for (const WantedRate& extra : options.rates) {
+    auto place =
+        std::lower_bound(rates.begin(), rates.end(), extra.baud,
+                         [](const WantedRate& rate, double baud) { return rate.baud < baud; });
+    if (place == rates.end() || place->baud != extra.baud) {
+      rates.insert(place, extra);
     }
-    results.push_back(
-        brg::cli::CalculateRate(options.oscMHz, rate, RateText(rate), Modes(options)));
   }
-  if (options.json) {
-    brg::cli::PrintJson(std::cout, options.oscMHz, results, true, separators);
-  } else {
-    brg::cli::PrintTable(std::cout, options.oscText, results, separators);
-  }
-  return 0;
+  return rates;
 }
 
-int PrintForm(const brg::cli::Options& options, const brg::cli::RateResult& result,
-              const brg::Separators& separators) {
-  const brg::cli::Setting& chosen = result.best();
-  switch (options.form) {
-    case brg::cli::OutputForm::Plain:
-      if (options.json) {
-        brg::cli::PrintJson(std::cout, options.oscMHz, {result}, false, separators);
-      } else {
-        brg::cli::PrintPlain(std::cout, options.oscText, result, separators);
-      }
-      return 0;
-    case brg::cli::OutputForm::Defines:
-      std::cout << brg::cli::SettingDefines(chosen, options.baudText, options.cloerr);
-      break;
-    case brg::cli::OutputForm::CCode:
-      std::cout << brg::cli::CAssignments(chosen);
-      break;
-  }
-  // An export of a setting that the window would question is not silently taken.
+bool AboveMaxError(const Options& options, double errorRatio) {
+  return options.maxErrorPercent && std::abs(errorRatio * 100.0) > *options.maxErrorPercent;
+}
+
+void SayAboveMaxError(const Options& options, const WantedRate& rate, double errorRatio) {
+  std::cerr << "spbrg: the error " << brg::FormatErrorPercent(errorRatio, brg::Separators{})
+            << " is above " << *options.maxErrorPercent << "% for " << rate.text << " baud\n";
+}
+
+void SayNoSetting(const Options& options, const WantedRate& rate) {
+  std::cerr << "spbrg: no setting can be calculated for " << options.oscText << " MHz and "
+            << rate.text << " baud\n";
+}
+
+// An export of a setting that the window would question is not silently taken.
+int CheckExport(const Options& options, const brg::cli::Setting& chosen) {
   double percent = std::abs(chosen.shown.errorRatio * 100.0);
   bool allowed = options.maxErrorPercent && percent <= *options.maxErrorPercent;
   if (brg::cli::WindowAsks(chosen.verdict) && !allowed) {
@@ -88,25 +83,92 @@ int PrintForm(const brg::cli::Options& options, const brg::cli::RateResult& resu
   return 0;
 }
 
-int RunOne(const brg::cli::Options& options, const brg::Separators& separators) {
-  brg::cli::RateResult result =
-      brg::cli::CalculateRate(options.oscMHz, options.baud, options.baudText, Modes(options));
-  const brg::cli::Setting& chosen = result.best();
-  if (chosen.verdict == brg::cli::Verdict::Fault) {
-    if (options.form == brg::cli::OutputForm::Plain) {
-      PrintForm(options, result, separators);
-    }
-    std::cerr << "spbrg: no setting can be calculated for " << options.oscText << " MHz and "
-              << options.baudText << " baud\n";
-    return kExitLimit;
+// What the window's Calculate arrives at, in both of its modes or the one of --brgh.
+int RunWindowModes(const Options& options, const brg::Separators& separators) {
+  std::vector<brg::cli::RateResult> results;
+  for (const WantedRate& rate : Rates(options)) {
+    results.push_back(
+        brg::cli::CalculateRate(options.oscMHz, rate.baud, rate.text, WindowModes(options)));
   }
-  int status = PrintForm(options, result, separators);
-  if (options.maxErrorPercent &&
-      std::abs(chosen.shown.errorRatio * 100.0) > *options.maxErrorPercent) {
-    std::cerr << "spbrg: the error "
-              << brg::FormatErrorPercent(chosen.shown.errorRatio, brg::Separators{}) << " is above "
-              << *options.maxErrorPercent << "%\n";
-    return kExitLimit;
+  const brg::cli::Setting& first = results.front().best();
+  switch (options.form) {
+    case brg::cli::OutputForm::Defines:
+    case brg::cli::OutputForm::CCode:
+      if (first.verdict == brg::cli::Verdict::Fault) {
+        SayNoSetting(options, options.rates.front());
+        return kExitLimit;
+      }
+      std::cout << (options.form == brg::cli::OutputForm::Defines
+                        ? brg::cli::SettingDefines(first, options.rates.front().text,
+                                                   options.cloerr)
+                        : brg::cli::CAssignments(first));
+      if (int status = CheckExport(options, first); status != 0) {
+        return status;
+      }
+      break;
+    case brg::cli::OutputForm::Plain:
+      if (options.csv) {
+        brg::cli::PrintCsv(std::cout, options.oscText, results);
+      } else if (options.json) {
+        brg::cli::PrintJson(std::cout, options.oscMHz, results, options.table, separators);
+      } else if (options.table) {
+        brg::cli::PrintTable(std::cout, options.oscText, results, separators);
+      } else {
+        for (const brg::cli::RateResult& result : results) {
+          brg::cli::PrintPlain(std::cout, options.oscText, result, separators);
+        }
+      }
+      break;
+  }
+  if (options.table) {
+    return 0;
+  }
+  int status = 0;
+  for (std::size_t i = 0; i < results.size(); ++i) {
+    const brg::cli::Setting& chosen = results[i].best();
+    if (chosen.verdict == brg::cli::Verdict::Fault) {
+      SayNoSetting(options, options.rates[i]);
+      status = kExitLimit;
+    } else if (AboveMaxError(options, chosen.shown.errorRatio)) {
+      SayAboveMaxError(options, options.rates[i], chosen.shown.errorRatio);
+      status = kExitLimit;
+    }
+  }
+  return status;
+}
+
+// Each chosen mode of the generator at its exact best, or at --spbrg.
+int RunExactModes(const Options& options, const brg::Separators& separators) {
+  std::vector<brg::cli::ModeResult> results;
+  for (const WantedRate& rate : Rates(options)) {
+    results.push_back(brg::cli::CalculateModes(options.oscMHz, rate, options.modes, options.spbrg));
+  }
+  if (options.csv) {
+    brg::cli::PrintModesCsv(std::cout, options.oscText, results);
+  } else if (options.json) {
+    brg::cli::PrintModesJson(std::cout, options.oscMHz, results, separators);
+  } else if (options.table) {
+    brg::cli::PrintModesTable(std::cout, options.oscText, results, separators);
+  } else {
+    for (const brg::cli::ModeResult& result : results) {
+      brg::cli::PrintModesPlain(std::cout, options.oscText, result, separators);
+    }
+  }
+  bool anyAsynchronous = std::any_of(options.modes.begin(), options.modes.end(),
+                                     [](brg::BrgMode mode) { return !brg::InfoOf(mode).sync; });
+  if (options.table || !anyAsynchronous) {
+    return 0;
+  }
+  int status = 0;
+  for (const brg::cli::ModeResult& result : results) {
+    if (!result.best) {
+      std::cerr << "spbrg: no mode reaches " << result.wanted.text << " baud from "
+                << options.oscText << " MHz\n";
+      status = kExitLimit;
+    } else if (AboveMaxError(options, result.settings[*result.best].errorRatio)) {
+      SayAboveMaxError(options, result.wanted, result.settings[*result.best].errorRatio);
+      status = kExitLimit;
+    }
   }
   return status;
 }
@@ -114,7 +176,7 @@ int RunOne(const brg::cli::Options& options, const brg::Separators& separators) 
 }  // namespace
 
 int main(int argc, char** argv) {
-  brg::cli::Options options;
+  Options options;
   try {
     options = brg::cli::ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
   } catch (const brg::cli::UsageError& error) {
@@ -130,5 +192,6 @@ int main(int argc, char** argv) {
     return 0;
   }
   brg::Separators separators = ChosenSeparators(options.userLocale);
-  return options.table ? RunTable(options, separators) : RunOne(options, separators);
+  return brg::cli::ExactModes(options) ? RunExactModes(options, separators)
+                                       : RunWindowModes(options, separators);
 }

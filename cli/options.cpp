@@ -1,6 +1,7 @@
 #include "cli/options.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cstdio>
@@ -10,8 +11,14 @@
 namespace brg::cli {
 namespace {
 
-std::string Whole(double value) {
-  return std::to_string(static_cast<long>(value));
+// A range end as the usage text shows it: 0.031, 64, 5000000.
+std::string RangeEnd(double value) {
+  std::string text = std::to_string(value);
+  text.erase(text.find_last_not_of('0') + 1);
+  if (text.back() == '.') {
+    text.pop_back();
+  }
+  return text;
 }
 
 // Why a number was not taken, when it is a common slip.
@@ -31,8 +38,8 @@ double RangeChecked(const std::string& text, const char* what, const char* unit,
   std::optional<double> value = PlainDecimal(text);
   if (!value || !range.Contains(*value)) {
     throw UsageError(std::string(what) + " " + Quoted(text) + " is not accepted: give a plain " +
-                     "number of " + unit + " from " + Whole(range.low) + " to " +
-                     Whole(range.high) + Hint(text));
+                     "number of " + unit + " from " + RangeEnd(range.low) + " to " +
+                     RangeEnd(range.high) + Hint(text));
   }
   return *value;
 }
@@ -41,39 +48,91 @@ double RangeChecked(const std::string& text, const char* what, const char* unit,
 void RejectSwappedArguments(const std::string& osc, const std::string& baud) {
   std::optional<double> first = PlainDecimal(osc);
   std::optional<double> second = PlainDecimal(baud);
-  if (first && second && !WindowOscMHz.Contains(*first) && WindowBaud.Contains(*first) &&
-      WindowOscMHz.Contains(*second)) {
+  if (first && second && !SpbrgOscMHz.Contains(*first) && SpbrgBaud.Contains(*first) &&
+      SpbrgOscMHz.Contains(*second)) {
     throw UsageError("OSC_MHZ " + Quoted(osc) + " looks like a baud rate: give OSC_MHZ first, " +
                      "then BAUD (spbrg " + baud + " " + osc + ")");
   }
 }
 
 void CheckCombinations(const Options& options, bool cloerrGiven) {
-  if (options.form != OutputForm::Plain && (options.table || options.json)) {
-    throw UsageError("--defines and --c go with neither --table nor --json");
+  if (options.form != OutputForm::Plain &&
+      (options.table || options.json || options.csv || options.rates.size() > 1)) {
+    throw UsageError(
+        "--defines and --c take one BAUD and go with neither --table, --json nor --csv");
+  }
+  if (options.form != OutputForm::Plain && ExactModes(options)) {
+    throw UsageError(
+        "--defines and --c give the window's setting: they do not go with --mode, "
+        "--enhanced or --spbrg");
   }
   if (cloerrGiven && options.form != OutputForm::Defines) {
     throw UsageError("--cloerr goes with --defines");
   }
-  if (options.table && options.maxErrorPercent) {
-    throw UsageError("--max-error does not go with --table");
+  if (options.table && (options.maxErrorPercent || options.spbrg)) {
+    throw UsageError("--max-error and --spbrg do not go with --table");
   }
 }
 
-void ReadPositionals(Options& options, bool oscGiven, bool baudGiven) {
+void ReadPositionals(Options& options, bool oscGiven, const std::vector<std::string>& baudTexts) {
   if (!oscGiven) {
     throw UsageError("missing OSC_MHZ: give the oscillator frequency in MHz");
   }
-  if (!baudGiven && !options.table) {
+  if (baudTexts.empty() && !options.table) {
     throw UsageError("missing BAUD: give the wanted baud rate");
   }
-  if (baudGiven) {
-    RejectSwappedArguments(options.oscText, options.baudText);
+  if (!baudTexts.empty()) {
+    RejectSwappedArguments(options.oscText, baudTexts.front());
   }
-  options.oscMHz = RangeChecked(options.oscText, "OSC_MHZ", "MHz", WindowOscMHz);
-  if (baudGiven) {
-    options.baud = RangeChecked(options.baudText, "BAUD", "baud", WindowBaud);
+  options.oscMHz = RangeChecked(options.oscText, "OSC_MHZ", "MHz", SpbrgOscMHz);
+  for (const std::string& text : baudTexts) {
+    options.rates.push_back(WantedRate{text, RangeChecked(text, "BAUD", "baud", SpbrgBaud)});
   }
+}
+
+// --mode NAME..., --enhanced, --brgh and --spbrg: the modes to show, and N within each one's
+// register.
+void ReadModes(Options& options, const std::vector<std::string>& modeNames, bool enhanced,
+               const std::string& brgh, const std::string& spbrg) {
+  if (!brgh.empty()) {
+    if (enhanced || !modeNames.empty()) {
+      throw UsageError(
+          "--brgh picks one of the window's modes; with --mode or --enhanced name "
+          "the modes instead");
+    }
+    options.brgh = brgh == "1";
+  }
+  for (const std::string& name : modeNames) {
+    options.modes.push_back(*ModeByName(name));
+  }
+  if (enhanced) {
+    options.modes.insert(options.modes.end(), kAsyncModes.begin(), kAsyncModes.end());
+  }
+  if (spbrg.empty()) {
+    return;
+  }
+  if (options.modes.empty()) {  // the window's modes, as "+" and "-" step them
+    if (options.brgh != false) {
+      options.modes.push_back(BrgMode::Async8Div16);
+    }
+    if (options.brgh != true) {
+      options.modes.push_back(BrgMode::Async8Div64);
+    }
+  }
+  std::int32_t nMax = 0;
+  for (BrgMode mode : options.modes) {
+    nMax = std::max(nMax, InfoOf(mode).nMax);
+  }
+  std::optional<double> value = PlainDecimal(spbrg);
+  bool whole = value && spbrg.find('.') == std::string::npos;
+  for (BrgMode mode : options.modes) {
+    if (!whole || *value > InfoOf(mode).nMax) {
+      throw UsageError("--spbrg " + Quoted(spbrg) + " is not accepted: give a whole number from " +
+                       "0 to " + std::to_string(InfoOf(mode).nMax) + " for mode " +
+                       std::string(InfoOf(mode).name));
+    }
+  }
+  options.spbrg = static_cast<std::int32_t>(*value);
 }
 
 // The parser's message with any control character of an echoed argument escaped.
@@ -135,11 +194,12 @@ Options ParseOptions(const std::vector<std::string>& arguments) {
       "Exit status: 0 done; 1 no setting, an error above --max-error, or an export that "
       "the window would question; 2 bad arguments.");
   auto* osc = app.add_option("OSC_MHZ", options.oscText,
-                             "oscillator frequency in MHz, " + Whole(WindowOscMHz.low) + " to " +
-                                 Whole(WindowOscMHz.high));
-  auto* baud = app.add_option("BAUD", options.baudText,
-                              "wanted baud rate, " + Whole(WindowBaud.low) + " to " +
-                                  Whole(WindowBaud.high) + " (with --table: one more row)");
+                             "oscillator frequency in MHz, " + RangeEnd(SpbrgOscMHz.low) + " to " +
+                                 RangeEnd(SpbrgOscMHz.high));
+  std::vector<std::string> baudTexts;
+  app.add_option("BAUD", baudTexts,
+                 "wanted baud rates, " + RangeEnd(SpbrgBaud.low) + " to " +
+                     RangeEnd(SpbrgBaud.high) + " (with --table: more rows)");
   std::string brgh;
   app.add_option("--brgh", brgh,
                  "one mode only: 1 BRGH set, 0 clear (default: both, the "
@@ -147,6 +207,27 @@ Options ParseOptions(const std::vector<std::string>& arguments) {
       ->check(CLI::IsMember({"1", "0"}));
   app.add_flag("--table", options.table, "every standard rate from 300 to 250000");
   app.add_flag("--json", options.json, "the results as JSON");
+  app.add_flag("--csv", options.csv,
+               "the results as CSV: a header, then a row for each rate and mode")
+      ->excludes("--json");
+  std::vector<std::string> modeNames;
+  std::vector<std::string> names;
+  for (BrgMode mode : kAllModes) {
+    names.emplace_back(InfoOf(mode).name);
+  }
+  app.add_option("--mode", modeNames,
+                 "a mode of the generator at its exact best, repeatable: 8/64, 8/16, 16/16, "
+                 "16/4 (BRG16), sync8, sync16 (synchronous master clock)")
+      ->type_name("MODE")
+      ->expected(1)
+      ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
+      ->check(CLI::IsMember(names));
+  bool enhanced = false;
+  app.add_flag("--enhanced", enhanced, "every asynchronous mode: 8/64, 8/16, 16/16, 16/4");
+  std::string spbrg;
+  app.add_option("--spbrg", spbrg,
+                 "evaluate this register value (SPBRGH:SPBRG) instead of the best")
+      ->type_name("N");
   bool defines = false;
   bool cCode = false;
   bool cloerr = false;
@@ -175,9 +256,6 @@ Options ParseOptions(const std::vector<std::string>& arguments) {
   if (options.version) {
     return options;
   }
-  if (!brgh.empty()) {
-    options.brgh = brgh == "1";
-  }
   options.form = defines ? OutputForm::Defines : cCode ? OutputForm::CCode : OutputForm::Plain;
   options.cloerr = cloerr;
   if (!maxError.empty()) {
@@ -187,8 +265,9 @@ Options ParseOptions(const std::vector<std::string>& arguments) {
                        " is not accepted: give a plain number of percent, 0 or more");
     }
   }
+  ReadModes(options, modeNames, enhanced, brgh, spbrg);
+  ReadPositionals(options, osc->count() > 0, baudTexts);
   CheckCombinations(options, cloerr);
-  ReadPositionals(options, osc->count() > 0, baud->count() > 0);
   return options;
 }
 

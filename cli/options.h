@@ -1,25 +1,41 @@
 // The command line of spbrg, read strictly: the option table, from which --help is built too.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "core/brg_arithmetic.h"
+#include "core/brg_modes.h"
+
 namespace brg::cli {
+
+// What spbrg accepts, wider than the window: 31 kHz to 64 MHz, 1 to 5,000,000 baud.
+inline constexpr EntryRange SpbrgOscMHz{0.031, 64};
+inline constexpr EntryRange SpbrgBaud{1, 5000000};
+
+struct WantedRate {
+  std::string text;  // as given: the DEFINE comment and the reports echo it
+  double baud = 0;
+};
 
 // Plain: both modes (or the one of --brgh) as aligned lines.
 enum class OutputForm { Plain, Defines, CCode };
 
 struct Options {
-  std::string oscText;   // as given: the DEFINE comment and the JSON echo use it
-  std::string baudText;  // empty only with --table
+  std::string oscText;  // as given
   double oscMHz = 0;
-  double baud = 0;
-  std::optional<bool> brgh;  // --brgh 1|0: one mode only
+  std::vector<WantedRate> rates;  // empty only with --table
+  std::optional<bool> brgh;       // --brgh 1|0: one of the window's modes only
+  // --mode/--enhanced: these modes, each at its exact best (empty: the window's Calculate).
+  std::vector<BrgMode> modes;
+  std::optional<std::int32_t> spbrg;  // --spbrg N: this register value instead of the best
   OutputForm form = OutputForm::Plain;
-  bool table = false;  // every standard rate, and BAUD when it is none of them
+  bool table = false;  // every standard rate, and each BAUD that is none of them
   bool json = false;
+  bool csv = false;
   bool cloerr = false;  // --cloerr: the overrun line after the DEFINEs
   std::optional<double> maxErrorPercent;
   bool userLocale = false;
@@ -34,6 +50,11 @@ class UsageError : public std::runtime_error {
 };
 
 Options ParseOptions(const std::vector<std::string>& arguments);
+
+// True when the modes of the generator are asked for rather than the window's Calculate.
+inline bool ExactModes(const Options& options) {
+  return !options.modes.empty();
+}
 
 // A plain decimal number: digits with at most one period, nothing before or after it.
 std::optional<double> PlainDecimal(const std::string& text);

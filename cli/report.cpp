@@ -3,21 +3,12 @@
 #include <cmath>
 #include <nlohmann/json.hpp>
 
+#include "cli/columns.h"
 #include "core/define_export.h"
 #include "core/display_formats.h"
 
 namespace brg::cli {
 namespace {
-
-std::string Padded(const std::string& text, std::size_t width, bool right) {
-  // Width in characters, not bytes: a locale's separator may be several bytes long.
-  std::size_t characters = 0;
-  for (char c : text) {
-    characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
-  }
-  std::string padding(characters < width ? width - characters : 0, ' ');
-  return right ? padding + text : text + padding;
-}
 
 std::string ModeName(bool brgh) {
   return brgh ? "BRGH=1" : "BRGH=0";
@@ -131,10 +122,33 @@ void PrintJson(std::ostream& out, double oscMHz, const std::vector<RateResult>& 
     for (const RateResult& rate : rates) {
       json["table"].push_back(JsonRate(rate, separators));
     }
-  } else {
+  } else if (rates.size() == 1) {
     json["result"] = JsonRate(rates.front(), separators);
+  } else {
+    json["results"] = nlohmann::ordered_json::array();
+    for (const RateResult& rate : rates) {
+      json["results"].push_back(JsonRate(rate, separators));
+    }
   }
   out << json.dump(2) << "\n";
+}
+
+void PrintCsv(std::ostream& out, const std::string& oscText, const std::vector<RateResult>& rates) {
+  out << kCsvHeader;
+  for (const RateResult& rate : rates) {
+    for (const Setting& setting : rate.settings) {
+      out << oscText << "," << rate.wantedText << "," << (setting.brgh ? "8/16" : "8/64") << ",";
+      if (setting.verdict == Verdict::Fault) {
+        out << ",,,,,";
+      } else {
+        out << setting.shown.spbrg << ",," << setting.shown.spbrg << ","
+            << PlainNumber(setting.shown.actualBaud) << ","
+            << PlainNumber(setting.shown.errorRatio * 100) << ",";
+      }
+      out << NamesOf(setting.verdict).key << "," << (MarkedBest(rate, setting) ? "true" : "false")
+          << "\n";
+    }
+  }
 }
 
 std::string SettingDefines(const Setting& setting, const std::string& wantedText, bool cloerr) {

@@ -36,6 +36,8 @@ void PrintTable(std::ostream& out, const std::string& oscText, const std::vector
                 const Separators& separators);
 void PrintJson(std::ostream& out, double oscMHz, const std::vector<RateResult>& rates, bool table,
                const Separators& separators);
+// One row for each rate and mode, under the header every spbrg CSV has.
+void PrintCsv(std::ostream& out, const std::string& oscText, const std::vector<RateResult>& rates);
 // The DEFINE block exactly as the window's export puts it on the clipboard.
 std::string SettingDefines(const Setting& setting, const std::string& wantedText, bool cloerr);
 std::string CAssignments(const Setting& setting);

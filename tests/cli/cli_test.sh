@@ -52,21 +52,26 @@ golden defines_cloerr_4_9600_brgh0.txt 4 9600 --defines --cloerr --brgh 0
 golden defines_20_1200.txt 20 1200 --defines
 golden c_4_9600.txt 4 9600 --c
 golden c_20_1200_brgh1.txt 20 1200 --c --brgh 1
+golden enhanced_16_115200.txt 16 115200 --enhanced --mode sync8
+golden enhanced_48_300.txt 48 300 --enhanced
+golden table_64_enhanced.txt 64 --table --enhanced
+golden csv_enhanced_16_9600_19200.txt 16 9600 19200 --enhanced --csv
+golden csv_4_9600.txt 4 9600 --csv
+golden json_modes_20_1000000.txt 20 1000000 --mode sync8 --mode 16/4 --json
 
-rejects 2 'OSC_MHZ "" is not accepted: give a plain number of MHz from 1 to 48' "" 9600
+rejects 2 'OSC_MHZ "" is not accepted: give a plain number of MHz from 0.031 to 64' "" 9600
 rejects 2 'OSC_MHZ "abc" is not accepted' abc 9600
 rejects 2 'OSC_MHZ "1e999" is not accepted' 1e999 9600
 rejects 2 'OSC_MHZ "-4" is not accepted' -4 9600
-rejects 2 'OSC_MHZ "48.01" is not accepted' 48.01 9600
-rejects 2 'OSC_MHZ "0.99" is not accepted' 0.99 9600
+rejects 2 'OSC_MHZ "64.01" is not accepted' 64.01 9600
+rejects 2 'OSC_MHZ "0.03" is not accepted' 0.03 9600
 rejects 2 'OSC_MHZ "4 " is not accepted' "4 " 9600
-rejects 2 'BAUD "299.9" is not accepted: give a plain number of baud from 300 to 250000' 4 299.9
-rejects 2 'BAUD "250001" is not accepted' 4 250001
+rejects 2 'BAUD "0.9" is not accepted: give a plain number of baud from 1 to 5000000' 4 0.9
+rejects 2 'BAUD "5000001" is not accepted' 4 5000001
 rejects 2 'BAUD "9600baud" is not accepted' 4 9600baud
 rejects 2 'BAUD "&H2580" is not accepted' 4 '&H2580'
 rejects 2 'missing OSC_MHZ' --table
 rejects 2 'missing BAUD' 4
-rejects 2 'not expected: 1' 4 9600 1
 rejects 2 '--brgh: 2 not in {1,0}' 4 9600 --brgh 2
 rejects 2 '--brgh' 4 9600 --brgh
 rejects 2 '--brgh: At Most 1 required but received 2' 4 9600 --brgh 1 --brgh 0
@@ -77,9 +82,16 @@ rejects 2 'OSC_MHZ "9600" looks like a baud rate: give OSC_MHZ first, then BAUD'
 rejects 2 '(give the number without a unit)' 4MHz 9600
 rejects 2 '(use a period as the decimal point)' 4,0 9600
 rejects 2 'OSC_MHZ "4\x0A" is not accepted' $'4\n' 9600
-rejects 2 'not expected: 4\x0A' 4 9600 $'4\n' 
+rejects 2 'BAUD "4\x0A" is not accepted' 4 9600 $'4\n'
 rejects 2 '--cloerr goes with --defines' 4 9600 --cloerr
-rejects 2 'go with neither --table nor --json' 4 9600 --defines --json
+rejects 2 'go with neither --table, --json nor --csv' 4 9600 --defines --json
+rejects 2 '--defines and --c take one BAUD' 4 9600 19200 --defines
+rejects 2 'do not go with --mode, --enhanced or --spbrg' 4 9600 --c --enhanced
+rejects 2 '--mode: 8/32 not in' 4 9600 --mode 8/32
+rejects 2 '--brgh picks one of the window' 4 9600 --brgh 1 --enhanced
+rejects 2 '--spbrg "256" is not accepted: give a whole number from 0 to 255 for mode 8/16' 4 9600 --spbrg 256
+rejects 2 '--spbrg "2.5" is not accepted' 4 9600 --mode 16/4 --spbrg 2.5
+rejects 2 'excludes --csv' 4 9600 --csv --json
 rejects 2 '--defines excludes --c' 4 9600 --defines --c
 
 # --max-error on both sides of its bound: the better mode of 20 MHz, 1200 baud is 1.725 %.
@@ -90,6 +102,12 @@ rejects 1 'the error -6.994% is above 5%' 4 9600 --brgh 0 --max-error 5
 rejects 1 'no setting can be calculated' 1 250000 --defines
 rejects 1 'no setting can be calculated' 1 250000
 rejects 1 'no setting can be calculated' 1 250000 --max-error 50
+
+# The exact modes: a rate no mode reaches, and --max-error on the best of each rate.
+rejects 1 'no mode reaches 250000 baud from 1 MHz' 1 250000 --mode 8/16
+rejects 1 'the error -3.549% is above 1% for 115200 baud' 16 9600 115200 --mode 8/16 --max-error 1
+if "$spbrg" 16 9600 115200 --enhanced --max-error 1 >/dev/null; then pass; else fail "--enhanced --max-error 1"; fi
+if "$spbrg" 1 250000 --mode sync8 >/dev/null; then pass; else fail "a synchronous clock is no failed rate"; fi
 
 # An export that the window would question warns and exits 1, unless --max-error allows it.
 rejects 1 'warning: the window would question this setting: invalid setting' 4 115200 --defines --brgh 0
