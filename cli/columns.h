@@ -11,7 +11,7 @@ namespace brg::cli {
 
 // The header row of every CSV that spbrg writes.
 inline constexpr const char* kCsvHeader =
-    "osc_mhz,baud,mode,n,spbrgh,spbrg,actual_baud,error_percent,verdict,best\n";
+    "osc_mhz,baud,mode,n,spbrgh,spbrg,actual_baud,error_percent,verdict,best,registers\n";
 
 // Padded to a width in characters, not bytes: a locale's separator may be several bytes long.
 inline std::string Padded(const std::string& text, std::size_t width, bool right) {

@@ -6,13 +6,17 @@
 #include <string>
 #include <vector>
 
+#include "cli/code_forms.h"
+#include "cli/device_profile.h"
 #include "cli/mode_report.h"
 #include "cli/options.h"
 #include "cli/report.h"
 
 namespace {
 
+using brg::cli::CodeSetting;
 using brg::cli::Options;
+using brg::cli::UsartProfile;
 using brg::cli::WantedRate;
 
 constexpr int kExitLimit = 1;
@@ -71,20 +75,44 @@ void SayNoSetting(const Options& options, const WantedRate& rate) {
             << rate.text << " baud\n";
 }
 
-// An export of a setting that the window would question is not silently taken.
-int CheckExport(const Options& options, const brg::cli::Setting& chosen) {
-  double percent = std::abs(chosen.shown.errorRatio * 100.0);
+// Code for one setting in the form asked for. A setting the window would question (`questioned`
+// says why) is not silently taken: a warning and exit 1, unless --max-error allows its error.
+int PrintCode(const Options& options, const CodeSetting& code, const UsartProfile& usart,
+              const std::string& questioned) {
+  switch (options.form) {
+    case brg::cli::OutputForm::Defines:
+      if (brg::InfoOf(code.setting.mode).sync) {
+        throw brg::cli::DeviceError(
+            "the DEFINEs set up the asynchronous port: give --format basic-registers, c or asm "
+            "for a synchronous mode");
+      }
+      std::cout << brg::cli::DefinesForm(code, usart, options.cloerr);
+      break;
+    case brg::cli::OutputForm::BasicRegisters:
+      std::cout << brg::cli::BasicRegistersForm(code, usart);
+      break;
+    case brg::cli::OutputForm::CCode:
+      std::cout << brg::cli::CForm(code, usart);
+      break;
+    case brg::cli::OutputForm::Asm:
+      std::cout << brg::cli::AsmForm(code, usart);
+      break;
+    case brg::cli::OutputForm::Plain:
+      return 0;
+  }
+  double percent = std::abs(code.setting.errorRatio * 100.0);
   bool allowed = options.maxErrorPercent && percent <= *options.maxErrorPercent;
-  if (brg::cli::WindowAsks(chosen.verdict) && !allowed) {
-    std::cerr << "spbrg: warning: the window would question this setting: "
-              << brg::cli::NamesOf(chosen.verdict).text << " (allow it with --max-error)\n";
+  if (!questioned.empty() && !allowed) {
+    std::cerr << "spbrg: warning: the window would question this setting: " << questioned
+              << " (allow it with --max-error)\n";
     return kExitLimit;
   }
   return 0;
 }
 
 // What the window's Calculate arrives at, in both of its modes or the one of --brgh.
-int RunWindowModes(const Options& options, const brg::Separators& separators) {
+int RunWindowModes(const Options& options, const brg::Separators& separators,
+                   const UsartProfile& usart) {
   std::vector<brg::cli::RateResult> results;
   for (const WantedRate& rate : Rates(options)) {
     results.push_back(
@@ -92,25 +120,11 @@ int RunWindowModes(const Options& options, const brg::Separators& separators) {
   }
   const brg::cli::Setting& first = results.front().best();
   switch (options.form) {
-    case brg::cli::OutputForm::Defines:
-    case brg::cli::OutputForm::CCode:
-      if (first.verdict == brg::cli::Verdict::Fault) {
-        SayNoSetting(options, options.rates.front());
-        return kExitLimit;
-      }
-      std::cout << (options.form == brg::cli::OutputForm::Defines
-                        ? brg::cli::SettingDefines(first, options.rates.front().text,
-                                                   options.cloerr)
-                        : brg::cli::CAssignments(first));
-      if (int status = CheckExport(options, first); status != 0) {
-        return status;
-      }
-      break;
     case brg::cli::OutputForm::Plain:
       if (options.csv) {
-        brg::cli::PrintCsv(std::cout, options.oscText, results);
+        brg::cli::PrintCsv(std::cout, options.oscText, results, usart);
       } else if (options.json) {
-        brg::cli::PrintJson(std::cout, options.oscMHz, results, options.table, separators);
+        brg::cli::PrintJson(std::cout, options.oscMHz, results, options.table, separators, usart);
       } else if (options.table) {
         brg::cli::PrintTable(std::cout, options.oscText, results, separators);
       } else {
@@ -119,6 +133,17 @@ int RunWindowModes(const Options& options, const brg::Separators& separators) {
         }
       }
       break;
+    default:
+      if (first.verdict == brg::cli::Verdict::Fault) {
+        SayNoSetting(options, options.rates.front());
+        return kExitLimit;
+      }
+      return PrintCode(
+          options,
+          CodeSetting{options.oscText, options.rates.front(),
+                      brg::cli::WindowModeSetting(first.brgh, first.shown.spbrg,
+                                                  first.shown.actualBaud, first.shown.errorRatio)},
+          usart, brg::cli::WindowAsks(first.verdict) ? brg::cli::NamesOf(first.verdict).text : "");
   }
   if (options.table) {
     return 0;
@@ -137,16 +162,35 @@ int RunWindowModes(const Options& options, const brg::Separators& separators) {
   return status;
 }
 
+// Code for the best asynchronous setting, or for the one synchronous mode asked for.
+int PrintBestCode(const Options& options, const brg::cli::ModeResult& result,
+                  const UsartProfile& usart) {
+  bool synchronousOnly = !result.best && brg::InfoOf(result.settings.front().mode).sync;
+  if (!result.best && !synchronousOnly) {
+    std::cerr << "spbrg: no mode reaches " << result.wanted.text << " baud from " << options.oscText
+              << " MHz\n";
+    return kExitLimit;
+  }
+  const brg::ModeSetting& chosen = result.settings[result.best.value_or(0)];
+  bool questioned = std::abs(chosen.errorRatio) > brg::ErrorLimit;
+  return PrintCode(options, CodeSetting{options.oscText, result.wanted, chosen}, usart,
+                   questioned ? "error above 10%" : "");
+}
+
 // Each chosen mode of the generator at its exact best, or at --spbrg.
-int RunExactModes(const Options& options, const brg::Separators& separators) {
+int RunExactModes(const Options& options, const brg::Separators& separators,
+                  const UsartProfile& usart, const std::vector<brg::BrgMode>& modes) {
   std::vector<brg::cli::ModeResult> results;
   for (const WantedRate& rate : Rates(options)) {
-    results.push_back(brg::cli::CalculateModes(options.oscMHz, rate, options.modes, options.spbrg));
+    results.push_back(brg::cli::CalculateModes(options.oscMHz, rate, modes, options.spbrg));
+  }
+  if (options.form != brg::cli::OutputForm::Plain) {
+    return PrintBestCode(options, results.front(), usart);
   }
   if (options.csv) {
-    brg::cli::PrintModesCsv(std::cout, options.oscText, results);
+    brg::cli::PrintModesCsv(std::cout, options.oscText, results, usart);
   } else if (options.json) {
-    brg::cli::PrintModesJson(std::cout, options.oscMHz, results, separators);
+    brg::cli::PrintModesJson(std::cout, options.oscMHz, results, separators, usart);
   } else if (options.table) {
     brg::cli::PrintModesTable(std::cout, options.oscText, results, separators);
   } else {
@@ -154,7 +198,7 @@ int RunExactModes(const Options& options, const brg::Separators& separators) {
       brg::cli::PrintModesPlain(std::cout, options.oscText, result, separators);
     }
   }
-  bool anyAsynchronous = std::any_of(options.modes.begin(), options.modes.end(),
+  bool anyAsynchronous = std::any_of(modes.begin(), modes.end(),
                                      [](brg::BrgMode mode) { return !brg::InfoOf(mode).sync; });
   if (options.table || !anyAsynchronous) {
     return 0;
@@ -171,6 +215,46 @@ int RunExactModes(const Options& options, const brg::Separators& separators) {
     }
   }
   return status;
+}
+
+// The part's profile, or the classic names; DeviceError when the part cannot be used.
+brg::cli::DeviceProfile Profile(const Options& options) {
+  return options.device.empty()
+             ? brg::cli::ClassicProfile()
+             : brg::cli::ReadDeviceProfile(options.device, options.gputilsHeaders);
+}
+
+// The modes asked for, each one the USART has; --enhanced adds those of its asynchronous modes
+// that it has.
+std::vector<brg::BrgMode> ChosenModes(const Options& options, const brg::cli::DeviceProfile& device,
+                                      const UsartProfile& usart) {
+  std::vector<brg::BrgMode> modes;
+  for (brg::BrgMode mode : options.modes) {
+    if (!usart.Supports(mode)) {
+      throw brg::cli::DeviceError("the part " + device.part +
+                                  " has no BRG16 (no BAUDCON and SPBRGH in its header): mode " +
+                                  std::string(brg::InfoOf(mode).name) + " is not available");
+    }
+    modes.push_back(mode);
+  }
+  if (options.enhanced) {
+    for (brg::BrgMode mode : brg::kAsyncModes) {
+      if (usart.Supports(mode) && std::find(modes.begin(), modes.end(), mode) == modes.end()) {
+        modes.push_back(mode);
+      }
+    }
+  }
+  return modes;
+}
+
+int Run(const Options& options) {
+  brg::cli::DeviceProfile device = Profile(options);
+  const UsartProfile& usart = brg::cli::UsartOf(device, options.usart);
+  brg::Separators separators = ChosenSeparators(options.userLocale);
+  if (!brg::cli::ExactModes(options)) {
+    return RunWindowModes(options, separators, usart);
+  }
+  return RunExactModes(options, separators, usart, ChosenModes(options, device, usart));
 }
 
 }  // namespace
@@ -191,7 +275,10 @@ int main(int argc, char** argv) {
     std::cout << "spbrg " << SPBRG_VERSION << "\n";
     return 0;
   }
-  brg::Separators separators = ChosenSeparators(options.userLocale);
-  return brg::cli::ExactModes(options) ? RunExactModes(options, separators)
-                                       : RunWindowModes(options, separators);
+  try {
+    return Run(options);
+  } catch (const brg::cli::DeviceError& error) {
+    std::cerr << "spbrg: " << error.what() << "\n";
+    return kExitUsage;
+  }
 }

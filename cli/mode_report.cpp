@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/columns.h"
+#include "cli/register_setup.h"
 
 namespace brg::cli {
 namespace {
@@ -70,7 +71,7 @@ std::string TableCell(const ModeResult& result, std::size_t index, const Separat
 }
 
 nlohmann::ordered_json JsonSetting(const ModeResult& result, std::size_t index,
-                                   const Separators& separators) {
+                                   const Separators& separators, const UsartProfile& usart) {
   const ModeSetting& setting = result.settings[index];
   nlohmann::ordered_json json;
   json["mode"] = Name(setting);
@@ -84,6 +85,7 @@ nlohmann::ordered_json JsonSetting(const ModeResult& result, std::size_t index,
   json["verdict"] = ModeVerdictKey(setting);
   json["trouble_spot"] = setting.troubleSpot();
   json["best"] = result.IsBest(index);
+  json["registers"] = JsonRegisters(RegisterWrites(setting, usart));
   return json;
 }
 
@@ -184,7 +186,7 @@ void PrintModesTable(std::ostream& out, const std::string& oscText,
 }
 
 void PrintModesJson(std::ostream& out, double oscMHz, const std::vector<ModeResult>& results,
-                    const Separators& separators) {
+                    const Separators& separators, const UsartProfile& usart) {
   nlohmann::ordered_json json;
   json["oscillator_mhz"] = oscMHz;
   json["results"] = nlohmann::ordered_json::array();
@@ -193,7 +195,7 @@ void PrintModesJson(std::ostream& out, double oscMHz, const std::vector<ModeResu
     rate["wanted_baud"] = result.wanted.baud;
     rate["settings"] = nlohmann::ordered_json::array();
     for (std::size_t i = 0; i < result.settings.size(); ++i) {
-      rate["settings"].push_back(JsonSetting(result, i, separators));
+      rate["settings"].push_back(JsonSetting(result, i, separators, usart));
     }
     rate["best"] = result.best ? nlohmann::ordered_json(Name(result.settings[*result.best]))
                                : nlohmann::ordered_json(nullptr);
@@ -204,7 +206,7 @@ void PrintModesJson(std::ostream& out, double oscMHz, const std::vector<ModeResu
 }
 
 void PrintModesCsv(std::ostream& out, const std::string& oscText,
-                   const std::vector<ModeResult>& results) {
+                   const std::vector<ModeResult>& results, const UsartProfile& usart) {
   out << kCsvHeader;
   for (const ModeResult& result : results) {
     for (std::size_t i = 0; i < result.settings.size(); ++i) {
@@ -213,7 +215,8 @@ void PrintModesCsv(std::ostream& out, const std::string& oscText,
           << (InfoOf(setting.mode).brg16 ? std::to_string(setting.spbrgh()) : "") << ","
           << static_cast<int>(setting.spbrg()) << "," << PlainNumber(setting.actualBaud) << ","
           << PlainNumber(setting.errorRatio * 100) << "," << ModeVerdictKey(setting) << ","
-          << (result.IsBest(i) ? "true" : "false") << "\n";
+          << (result.IsBest(i) ? "true" : "false") << ","
+          << RegistersText(RegisterWrites(setting, usart)) << "\n";
     }
   }
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/device_profile.h"
 #include "cli/options.h"
 #include "core/brg_modes.h"
 #include "core/display_formats.h"
@@ -31,9 +32,9 @@ void PrintModesPlain(std::ostream& out, const std::string& oscText, const ModeRe
 void PrintModesTable(std::ostream& out, const std::string& oscText,
                      const std::vector<ModeResult>& results, const Separators& separators);
 void PrintModesJson(std::ostream& out, double oscMHz, const std::vector<ModeResult>& results,
-                    const Separators& separators);
+                    const Separators& separators, const UsartProfile& usart);
 void PrintModesCsv(std::ostream& out, const std::string& oscText,
-                   const std::vector<ModeResult>& results);
+                   const std::vector<ModeResult>& results, const UsartProfile& usart);
 
 // How a setting stands, in the words people read and as a CSV and JSON key.
 std::string ModeVerdictText(const ModeSetting& setting, const Separators& separators);

@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cstdio>
 
+#include "cli/device_profile.h"
 #include "core/brg_arithmetic.h"
 
 namespace brg::cli {
@@ -57,14 +58,10 @@ void RejectSwappedArguments(const std::string& osc, const std::string& baud) {
 
 void CheckCombinations(const Options& options, bool cloerrGiven) {
   if (options.form != OutputForm::Plain &&
-      (options.table || options.json || options.csv || options.rates.size() > 1)) {
+      (options.table || options.rates.size() > 1 || options.json || options.csv)) {
     throw UsageError(
-        "--defines and --c take one BAUD and go with neither --table, --json nor --csv");
-  }
-  if (options.form != OutputForm::Plain && ExactModes(options)) {
-    throw UsageError(
-        "--defines and --c give the window's setting: they do not go with --mode, "
-        "--enhanced or --spbrg");
+        "code (--format defines, basic-registers, c, asm) is made for one BAUD, without "
+        "--table, --json or --csv");
   }
   if (cloerrGiven && options.form != OutputForm::Defines) {
     throw UsageError("--cloerr goes with --defines");
@@ -105,13 +102,11 @@ void ReadModes(Options& options, const std::vector<std::string>& modeNames, bool
   for (const std::string& name : modeNames) {
     options.modes.push_back(*ModeByName(name));
   }
-  if (enhanced) {
-    options.modes.insert(options.modes.end(), kAsyncModes.begin(), kAsyncModes.end());
-  }
+  options.enhanced = enhanced;
   if (spbrg.empty()) {
     return;
   }
-  if (options.modes.empty()) {  // the window's modes, as "+" and "-" step them
+  if (options.modes.empty() && !enhanced) {  // the window's modes, as "+" and "-" step them
     if (options.brgh != false) {
       options.modes.push_back(BrgMode::Async8Div16);
     }
@@ -119,13 +114,13 @@ void ReadModes(Options& options, const std::vector<std::string>& modeNames, bool
       options.modes.push_back(BrgMode::Async8Div64);
     }
   }
-  std::int32_t nMax = 0;
-  for (BrgMode mode : options.modes) {
-    nMax = std::max(nMax, InfoOf(mode).nMax);
-  }
   std::optional<double> value = PlainDecimal(spbrg);
   bool whole = value && spbrg.find('.') == std::string::npos;
-  for (BrgMode mode : options.modes) {
+  std::vector<BrgMode> checked = options.modes;
+  if (enhanced) {
+    checked.insert(checked.end(), kAsyncModes.begin(), kAsyncModes.end());
+  }
+  for (BrgMode mode : checked) {
     if (!whole || *value > InfoOf(mode).nMax) {
       throw UsageError("--spbrg " + Quoted(spbrg) + " is not accepted: give a whole number from " +
                        "0 to " + std::to_string(InfoOf(mode).nMax) + " for mode " +
@@ -228,14 +223,30 @@ Options ParseOptions(const std::vector<std::string>& arguments) {
   app.add_option("--spbrg", spbrg,
                  "evaluate this register value (SPBRGH:SPBRG) instead of the best")
       ->type_name("N");
+  std::string format;
+  auto* formatOption =
+      app.add_option("--format", format,
+                     "code for the chosen setting: defines (RarIveza Pro, as the window's "
+                     "export), basic-registers, c (XC8), asm (gpasm); or json, csv")
+          ->type_name("NAME")
+          ->check(CLI::IsMember({"defines", "basic-registers", "c", "asm", "json", "csv"}));
   bool defines = false;
   bool cCode = false;
   bool cloerr = false;
-  auto* definesFlag = app.add_flag("--defines", defines,
-                                   "the DEFINE lines the window puts on "
-                                   "the clipboard");
-  auto* cFlag = app.add_flag("--c", cCode, "the setting as C register assignments");
+  auto* definesFlag = app.add_flag("--defines", defines, "the same as --format defines");
+  auto* cFlag = app.add_flag("--c", cCode, "the same as --format c");
   definesFlag->excludes(cFlag);
+  formatOption->excludes(definesFlag)->excludes(cFlag);
+  app.add_option("--device", options.device,
+                 "the part (16F1829, PIC18F45K22, ...): its register names and modes from its "
+                 "gputils header")
+      ->type_name("PART");
+  options.gputilsHeaders = kGputilsHeaders;
+  app.add_option("--gputils-headers", options.gputilsHeaders,
+                 std::string("where the part headers are (default ") + kGputilsHeaders + ")")
+      ->type_name("DIR");
+  app.add_option("--usart", options.usart, "with --device: the USART, 1 or 2 (default 1)")
+      ->check(CLI::IsMember({1, 2}));
   app.add_flag("--cloerr,--clroerr", cloerr, "with --defines: add DEFINE HSER_CLROERR 1");
   std::string maxError;
   app.add_option("--max-error", maxError,
@@ -256,7 +267,22 @@ Options ParseOptions(const std::vector<std::string>& arguments) {
   if (options.version) {
     return options;
   }
-  options.form = defines ? OutputForm::Defines : cCode ? OutputForm::CCode : OutputForm::Plain;
+  if (defines || cCode) {
+    format = defines ? "defines" : "c";
+  }
+  options.json = options.json || format == "json";
+  options.csv = options.csv || format == "csv";
+  options.form = format == "defines"           ? OutputForm::Defines
+                 : format == "basic-registers" ? OutputForm::BasicRegisters
+                 : format == "c"               ? OutputForm::CCode
+                 : format == "asm"             ? OutputForm::Asm
+                                               : OutputForm::Plain;
+  if (options.json && options.csv) {
+    throw UsageError("--json and --csv exclude each other");
+  }
+  if (options.usart != 1 && options.device.empty()) {
+    throw UsageError("--usart 2 goes with --device, whose header names the second USART");
+  }
   options.cloerr = cloerr;
   if (!maxError.empty()) {
     options.maxErrorPercent = PlainDecimal(maxError);

@@ -21,16 +21,18 @@ struct WantedRate {
   double baud = 0;
 };
 
-// Plain: both modes (or the one of --brgh) as aligned lines.
-enum class OutputForm { Plain, Defines, CCode };
+// Plain: the report (lines, --table, --json or --csv); the others: code for one setting.
+enum class OutputForm { Plain, Defines, BasicRegisters, CCode, Asm };
 
 struct Options {
   std::string oscText;  // as given
   double oscMHz = 0;
   std::vector<WantedRate> rates;  // empty only with --table
   std::optional<bool> brgh;       // --brgh 1|0: one of the window's modes only
-  // --mode/--enhanced: these modes, each at its exact best (empty: the window's Calculate).
+  // --mode: these modes, each at its exact best (with neither this nor --enhanced: the window's
+  // Calculate); --spbrg alone names the window's modes here.
   std::vector<BrgMode> modes;
+  bool enhanced = false;              // and every asynchronous mode the part has
   std::optional<std::int32_t> spbrg;  // --spbrg N: this register value instead of the best
   OutputForm form = OutputForm::Plain;
   bool table = false;  // every standard rate, and each BAUD that is none of them
@@ -39,6 +41,9 @@ struct Options {
   bool cloerr = false;  // --cloerr: the overrun line after the DEFINEs
   std::optional<double> maxErrorPercent;
   bool userLocale = false;
+  std::string device;  // --device PART: register names from the part's gputils header
+  std::string gputilsHeaders;
+  int usart = 1;
   bool version = false;
   std::string help;  // --help: the text to print
 };
@@ -53,7 +58,7 @@ Options ParseOptions(const std::vector<std::string>& arguments);
 
 // True when the modes of the generator are asked for rather than the window's Calculate.
 inline bool ExactModes(const Options& options) {
-  return !options.modes.empty();
+  return !options.modes.empty() || options.enhanced;
 }
 
 // A plain decimal number: digits with at most one period, nothing before or after it.

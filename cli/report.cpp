@@ -4,7 +4,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/columns.h"
-#include "core/define_export.h"
+#include "cli/register_setup.h"
 #include "core/display_formats.h"
 
 namespace brg::cli {
@@ -30,8 +30,13 @@ bool MarkedBest(const RateResult& rate, const Setting& setting) {
   return rate.IsBest(setting) && setting.verdict != Verdict::Fault;
 }
 
+ModeSetting AsModeSetting(const Setting& setting) {
+  return WindowModeSetting(setting.brgh, setting.shown.spbrg, setting.shown.actualBaud,
+                           setting.shown.errorRatio);
+}
+
 nlohmann::ordered_json JsonSetting(const RateResult& rate, const Setting& setting,
-                                   const Separators& separators) {
+                                   const Separators& separators, const UsartProfile& usart) {
   nlohmann::ordered_json json;
   json["brgh"] = setting.brgh ? 1 : 0;
   json["verdict"] = NamesOf(setting.verdict).key;
@@ -42,16 +47,18 @@ nlohmann::ordered_json JsonSetting(const RateResult& rate, const Setting& settin
     json["error_ratio"] = setting.shown.errorRatio;
     json["actual_baud_text"] = FormatBaudRate(setting.shown.actualBaud, separators);
     json["error_text"] = FormatErrorPercent(setting.shown.errorRatio, separators);
+    json["registers"] = JsonRegisters(RegisterWrites(AsModeSetting(setting), usart));
   }
   return json;
 }
 
-nlohmann::ordered_json JsonRate(const RateResult& rate, const Separators& separators) {
+nlohmann::ordered_json JsonRate(const RateResult& rate, const Separators& separators,
+                                const UsartProfile& usart) {
   nlohmann::ordered_json json;
   json["wanted_baud"] = rate.wantedBaud;
   json["settings"] = nlohmann::ordered_json::array();
   for (const Setting& setting : rate.settings) {
-    json["settings"].push_back(JsonSetting(rate, setting, separators));
+    json["settings"].push_back(JsonSetting(rate, setting, separators, usart));
   }
   return json;
 }
@@ -114,31 +121,33 @@ void PrintTable(std::ostream& out, const std::string& oscText, const std::vector
 }
 
 void PrintJson(std::ostream& out, double oscMHz, const std::vector<RateResult>& rates, bool table,
-               const Separators& separators) {
+               const Separators& separators, const UsartProfile& usart) {
   nlohmann::ordered_json json;
   json["oscillator_mhz"] = oscMHz;
   if (table) {
     json["table"] = nlohmann::ordered_json::array();
     for (const RateResult& rate : rates) {
-      json["table"].push_back(JsonRate(rate, separators));
+      json["table"].push_back(JsonRate(rate, separators, usart));
     }
   } else if (rates.size() == 1) {
-    json["result"] = JsonRate(rates.front(), separators);
+    json["result"] = JsonRate(rates.front(), separators, usart);
   } else {
     json["results"] = nlohmann::ordered_json::array();
     for (const RateResult& rate : rates) {
-      json["results"].push_back(JsonRate(rate, separators));
+      json["results"].push_back(JsonRate(rate, separators, usart));
     }
   }
   out << json.dump(2) << "\n";
 }
 
-void PrintCsv(std::ostream& out, const std::string& oscText, const std::vector<RateResult>& rates) {
+void PrintCsv(std::ostream& out, const std::string& oscText, const std::vector<RateResult>& rates,
+              const UsartProfile& usart) {
   out << kCsvHeader;
   for (const RateResult& rate : rates) {
     for (const Setting& setting : rate.settings) {
       out << oscText << "," << rate.wantedText << "," << (setting.brgh ? "8/16" : "8/64") << ",";
-      if (setting.verdict == Verdict::Fault) {
+      bool fault = setting.verdict == Verdict::Fault;
+      if (fault) {
         out << ",,,,,";
       } else {
         out << setting.shown.spbrg << ",," << setting.shown.spbrg << ","
@@ -146,22 +155,10 @@ void PrintCsv(std::ostream& out, const std::string& oscText, const std::vector<R
             << PlainNumber(setting.shown.errorRatio * 100) << ",";
       }
       out << NamesOf(setting.verdict).key << "," << (MarkedBest(rate, setting) ? "true" : "false")
+          << "," << (fault ? "" : RegistersText(RegisterWrites(AsModeSetting(setting), usart)))
           << "\n";
     }
   }
-}
-
-std::string SettingDefines(const Setting& setting, const std::string& wantedText, bool cloerr) {
-  std::string block = DefineBlock(setting.brgh, FormatSpbrg(setting.shown.spbrg), wantedText);
-  if (cloerr) {
-    block += kOverrunClearLine;
-  }
-  return block;
-}
-
-std::string CAssignments(const Setting& setting) {
-  return std::string("RCSTA = 0x90; TXSTA = ") + (setting.brgh ? "0x24" : "0x20") +
-         "; SPBRG = " + FormatSpbrg(setting.shown.spbrg) + ";\n";
 }
 
 }  // namespace brg::cli

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/device_profile.h"
 #include "cli/setting.h"
 #include "core/display_formats.h"
 
@@ -35,11 +36,8 @@ void PrintPlain(std::ostream& out, const std::string& oscText, const RateResult&
 void PrintTable(std::ostream& out, const std::string& oscText, const std::vector<RateResult>& rates,
                 const Separators& separators);
 void PrintJson(std::ostream& out, double oscMHz, const std::vector<RateResult>& rates, bool table,
-               const Separators& separators);
+               const Separators& separators, const UsartProfile& usart);
 // One row for each rate and mode, under the header every spbrg CSV has.
-void PrintCsv(std::ostream& out, const std::string& oscText, const std::vector<RateResult>& rates);
-// The DEFINE block exactly as the window's export puts it on the clipboard.
-std::string SettingDefines(const Setting& setting, const std::string& wantedText, bool cloerr);
-std::string CAssignments(const Setting& setting);
-
+void PrintCsv(std::ostream& out, const std::string& oscText, const std::vector<RateResult>& rates,
+              const UsartProfile& usart);
 }  // namespace brg::cli

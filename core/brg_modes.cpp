@@ -39,8 +39,8 @@ ModeSetting EvaluateMode(double oscMHz, double wantedBaud, BrgMode mode, std::in
   ModeSetting setting;
   setting.mode = mode;
   setting.n = n;
-  setting.actualBaud =
-      oscMHz * 1000000.0 / (static_cast<double>(InfoOf(mode).divisor) * (static_cast<double>(n) + 1));
+  setting.actualBaud = oscMHz * 1000000.0 /
+                       (static_cast<double>(InfoOf(mode).divisor) * (static_cast<double>(n) + 1));
   setting.errorRatio = (setting.actualBaud - wantedBaud) / wantedBaud;
   return setting;
 }

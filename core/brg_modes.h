@@ -14,7 +14,14 @@
 
 namespace brg {
 
-enum class BrgMode : std::uint8_t { Async8Div64, Async8Div16, Async16Div16, Async16Div4, Sync8, Sync16 };
+enum class BrgMode : std::uint8_t {
+  Async8Div64,
+  Async8Div16,
+  Async16Div16,
+  Async16Div4,
+  Sync8,
+  Sync16
+};
 
 struct ModeInfo {
   std::string_view name;  // 8/64, 8/16, 16/16, 16/4, sync8, sync16

@@ -7,11 +7,13 @@
 
 namespace brg {
 
+// spbrgText and baudText go in as given: the caption on show and the baud rate as typed. The
+// prefix names the port: HSER for the first USART, HSER2 for the second.
+std::string DefineBlock(bool brgh, std::string_view spbrgText, std::string_view baudText,
+                        std::string_view prefix = "HSER");
+
 // The line that turns on the automatic clearing of receive-overrun errors; it has no line end
 // of its own.
-inline constexpr std::string_view kOverrunClearLine = "DEFINE HSER_CLROERR 1";
-
-// spbrgText and baudText go in as given: the caption on show and the baud rate as typed.
-std::string DefineBlock(bool brgh, std::string_view spbrgText, std::string_view baudText);
+std::string OverrunClearLine(std::string_view prefix = "HSER");
 
 }  // namespace brg

@@ -30,7 +30,7 @@ void CalculatorWindow::Cloerr_Click() {
   Trace("Cloerr_Click");
   state_.DefineText = BuildDefineBlock();
   ClearClipboard();
-  SetClipboardText(state_.DefineText + std::string(kOverrunClearLine));
+  SetClipboardText(state_.DefineText + OverrunClearLine());
   SetEnabled(ControlId::Cloerr, false);
   SetVisible(ControlId::Cloerr, false);
   SetVisible(ControlId::CopyClip, true);

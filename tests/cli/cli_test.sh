@@ -84,9 +84,8 @@ rejects 2 '(use a period as the decimal point)' 4,0 9600
 rejects 2 'OSC_MHZ "4\x0A" is not accepted' $'4\n' 9600
 rejects 2 'BAUD "4\x0A" is not accepted' 4 9600 $'4\n'
 rejects 2 '--cloerr goes with --defines' 4 9600 --cloerr
-rejects 2 'go with neither --table, --json nor --csv' 4 9600 --defines --json
-rejects 2 '--defines and --c take one BAUD' 4 9600 19200 --defines
-rejects 2 'do not go with --mode, --enhanced or --spbrg' 4 9600 --c --enhanced
+rejects 2 'is made for one BAUD, without --table, --json or --csv' 4 9600 --defines --json
+rejects 2 'is made for one BAUD' 4 9600 19200 --defines
 rejects 2 '--mode: 8/32 not in' 4 9600 --mode 8/32
 rejects 2 '--brgh picks one of the window' 4 9600 --brgh 1 --enhanced
 rejects 2 '--spbrg "256" is not accepted: give a whole number from 0 to 255 for mode 8/16' 4 9600 --spbrg 256
@@ -108,6 +107,19 @@ rejects 1 'no mode reaches 250000 baud from 1 MHz' 1 250000 --mode 8/16
 rejects 1 'the error -3.549% is above 1% for 115200 baud' 16 9600 115200 --mode 8/16 --max-error 1
 if "$spbrg" 16 9600 115200 --enhanced --max-error 1 >/dev/null; then pass; else fail "--enhanced --max-error 1"; fi
 if "$spbrg" 1 250000 --mode sync8 >/dev/null; then pass; else fail "a synchronous clock is no failed rate"; fi
+
+# Parts from the gputils headers: what cannot be used is one line and exit 2.
+rejects 2 'no gputils part headers in /nonexistent: install gputils' 4 9600 --device 16F1829 --gputils-headers /nonexistent
+rejects 2 'no part 16F1892 among the gputils headers' 4 9600 --device 16F1892
+rejects 2 'near names: 16F1829' 4 9600 --device PIC16F1892
+rejects 2 'the part 16F877A has no BRG16' 4 9600 --device 16f877a --mode 16/4
+rejects 2 'the part 16F1829 has one USART: --usart 2 is not available' 4 9600 --device p16F1829 --usart 2
+rejects 2 '--usart 2 goes with --device' 4 9600 --usart 2
+rejects 2 'the DEFINEs set up the asynchronous port' 20 1000000 --mode sync8 --format defines
+golden defines_16_4_64_9600_18f45k22_usart2.txt 64 9600 --mode 16/4 --format defines --device 18F45K22 --usart 2 --cloerr
+golden basic_64_9600_enhanced_16f1829.txt 64 9600 --enhanced --format basic-registers --device 16F1829
+golden asm_20_1000000_sync8_18f4550.txt 20 1000000 --mode sync8 --format asm --device 18F4550
+if "$spbrg" 4 9600 --enhanced --device 16F877A | grep -q '16/'; then fail "a 16-bit mode offered on 16F877A"; else pass; fi
 
 # An export that the window would question warns and exits 1, unless --max-error allows it.
 rejects 1 'warning: the window would question this setting: invalid setting' 4 115200 --defines --brgh 0
