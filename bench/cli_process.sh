@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Wall time of spbrg as a whole process, averaged over many runs: the window's table, and the
-# table of every asynchronous mode at 64 MHz against the smallest run, spbrg 4 9600.
+# table of every asynchronous mode at 64 MHz and a clock search against the smallest run,
+# spbrg 4 9600.
 # usage: bench/cli_process.sh BUILD_DIR [RUNS]
 set -euo pipefail
 spbrg=${1:-build}/cli/spbrg
@@ -20,7 +21,10 @@ mean_ms() {  # mean_ms ARGS...: milliseconds per process
 base=$(mean_ms 4 9600)
 table=$(mean_ms 20 9600 --table)
 enhanced=$(mean_ms 64 --table --enhanced)
+clocks=$(mean_ms clocks 9600 19200 38400 57600 115200 --enhanced)
 echo "spbrg 4 9600: $base ms per process (mean of $runs)"
 echo "spbrg 20 9600 --table: $table ms per process"
 awk -v a="$enhanced" -v b="$base" \
   'BEGIN { printf "spbrg 64 --table --enhanced: %s ms per process, %.2f x spbrg 4 9600\n", a, a / b }'
+awk -v a="$clocks" -v b="$base" \
+  'BEGIN { printf "spbrg clocks 9600 ... 115200 --enhanced: %s ms per process, %.2f x spbrg 4 9600\n", a, a / b }'

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "cli/setup_check.h"
 #include "core/brg_modes.h"
 #include "window/calculator_window.h"
 #include "window/leading_number.h"
@@ -101,6 +102,25 @@ void BM_SweepOfAMillion(benchmark::State& state) {
   state.counters["settlements"] = static_cast<double>(settled) / state.iterations();
 }
 BENCHMARK(BM_SweepOfAMillion)->Unit(benchmark::kMillisecond);
+
+// spbrg check over a mebibyte of source: the window's export, and other code around it.
+void BM_CheckOneMebibyte(benchmark::State& state) {
+  std::string source;
+  while (source.size() < (1 << 20)) {
+    source += "LCD_DATA = $24 : PORTB = %1010 ' no serial register here\n";
+    source +=
+        "DEFINE HSER_RCSTA 90h\r\nDEFINE HSER_TXSTA 24h\r\nDEFINE HSER_SPBRG 25 ' 9600 Bauds\r\n";
+  }
+  brg::cli::CheckOptions options;
+  options.oscMHz = 4;
+  brg::cli::DeviceProfile classic = brg::cli::ClassicProfile();
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(brg::cli::CheckSetup(source, options, classic.usarts.front()));
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
+                          static_cast<int64_t>(source.size()));
+}
+BENCHMARK(BM_CheckOneMebibyte)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

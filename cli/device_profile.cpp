@@ -197,7 +197,37 @@ std::string NearNames(const std::filesystem::path& dir, const std::string& stem)
   return listed;
 }
 
+bool SameName(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::toupper(static_cast<unsigned char>(x)) ==
+                  std::toupper(static_cast<unsigned char>(y));
+         });
+}
+
 }  // namespace
+
+std::optional<UsartRegister> RegisterOf(std::string_view name, const UsartProfile& usart) {
+  const UsartNames& names = kUsartNames[usart.number - 1];
+  const std::pair<UsartRegister, std::pair<const std::string*, const std::vector<const char*>*>>
+      roles[] = {
+          {UsartRegister::Txsta, {&usart.txsta, &names.txsta}},
+          {UsartRegister::Rcsta, {&usart.rcsta, &names.rcsta}},
+          {UsartRegister::Spbrg, {&usart.spbrg, &names.spbrg}},
+          {UsartRegister::Spbrgh, {&usart.spbrgh, &names.spbrgh}},
+          {UsartRegister::Baudcon, {&usart.baudcon, &names.baudcon}},
+      };
+  for (const auto& [role, known] : roles) {
+    if (!known.first->empty() && SameName(name, *known.first)) {
+      return role;
+    }
+    for (const char* alias : *known.second) {
+      if (SameName(name, alias)) {
+        return role;
+      }
+    }
+  }
+  return std::nullopt;
+}
 
 DeviceProfile ClassicProfile() {
   UsartProfile usart;

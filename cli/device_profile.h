@@ -6,6 +6,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/brg_modes.h"
@@ -38,6 +39,13 @@ class DeviceError : public std::runtime_error {
  public:
   explicit DeviceError(const std::string& what) : std::runtime_error(what) {}
 };
+
+// The five registers of a USART's set-up.
+enum class UsartRegister { Txsta, Rcsta, Spbrg, Spbrgh, Baudcon };
+
+// Which register of USART `number` a name means: the profile's own names, and every name that
+// parts' headers give the register (TXSTA, TX1STA, TXSTA1, BAUDCTL, SPBRGL, ...), any case.
+std::optional<UsartRegister> RegisterOf(std::string_view name, const UsartProfile& usart);
 
 // TXSTA, RCSTA, SPBRG, SPBRGH and BAUDCON: one USART that offers every mode.
 DeviceProfile ClassicProfile();

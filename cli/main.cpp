@@ -2,11 +2,16 @@
 #include <algorithm>
 #include <clocale>
 #include <cmath>
+#include <fstream>
 #include <iostream>
+#include <iterator>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "cli/clock_search.h"
 #include "cli/code_forms.h"
+#include "cli/command_reports.h"
 #include "cli/device_profile.h"
 #include "cli/mode_report.h"
 #include "cli/options.h"
@@ -247,9 +252,102 @@ std::vector<brg::BrgMode> ChosenModes(const Options& options, const brg::cli::De
   return modes;
 }
 
+// The modes that clocks tries: those asked for, else the 8-bit ones.
+std::vector<brg::BrgMode> SearchedModes(const Options& options,
+                                        const brg::cli::DeviceProfile& device,
+                                        const UsartProfile& usart) {
+  if (brg::cli::ExactModes(options)) {
+    return ChosenModes(options, device, usart);
+  }
+  return {brg::BrgMode::Async8Div64, brg::BrgMode::Async8Div16};
+}
+
+std::vector<brg::cli::Clock> Clocks(const Options& options) {
+  if (options.clockList.empty()) {
+    return brg::cli::ShippedClocks();
+  }
+  std::ifstream list(options.clockList);
+  if (!list) {
+    throw brg::cli::DeviceError("cannot read the clock list " + options.clockList);
+  }
+  return brg::cli::ReadClockList(list, options.clockList);
+}
+
+int RunClocks(const Options& options, const brg::cli::DeviceProfile& device,
+              const UsartProfile& usart) {
+  std::vector<brg::BrgMode> modes = SearchedModes(options, device, usart);
+  double maxError = options.maxErrorPercent.value_or(2);
+  std::vector<brg::cli::ClockResult> ranking = brg::cli::SearchClocks(
+      Clocks(options), options.rates, modes, maxError, options.oscTolerancePercent);
+  if (options.json) {
+    brg::cli::PrintClocksJson(std::cout, ranking, maxError);
+  } else if (options.csv) {
+    brg::cli::PrintClocksCsv(std::cout, ranking);
+  } else {
+    brg::cli::PrintClocksTable(std::cout, ranking, modes, maxError, options.oscTolerancePercent);
+  }
+  if (!ranking.front().passes) {
+    std::cerr << "spbrg: no clock gives every rate within " << maxError << "%\n";
+    return kExitLimit;
+  }
+  return 0;
+}
+
+// The source text: a file, standard input, or the NAME=VALUE arguments one a line.
+std::string SourceText(const Options& options) {
+  if (!options.assignments.empty()) {
+    std::string text;
+    for (const std::string& assignment : options.assignments) {
+      text += assignment + "\n";
+    }
+    return text;
+  }
+  std::ostringstream text;
+  if (options.source == "-") {
+    text << std::cin.rdbuf();
+  } else {
+    std::ifstream file(options.source, std::ios::binary);
+    if (!file) {
+      throw brg::cli::NotASetup("cannot read " + options.source);
+    }
+    text << file.rdbuf();
+  }
+  return text.str();
+}
+
+int RunCheck(const Options& options, const brg::cli::DeviceProfile& device,
+             const UsartProfile& usart) {
+  brg::cli::CheckOptions check;
+  if (!options.oscText.empty()) {
+    check.oscMHz = options.oscMHz;
+  }
+  check.baud = options.checkBaud;
+  check.maxErrorPercent = options.maxErrorPercent.value_or(2);
+  check.partHasBrg16 = device.part.empty() || usart.HasBrg16();
+  brg::cli::SetupReport report;
+  try {
+    report = brg::cli::CheckSetup(SourceText(options), check, usart);
+  } catch (const brg::cli::NotASetup& error) {
+    std::cerr << "spbrg check: " << error.what() << "\n";
+    return kExitUsage;
+  }
+  std::string name = !options.assignments.empty() ? "the arguments"
+                     : options.source == "-"      ? "standard input"
+                                                  : options.source;
+  brg::cli::PrintCheck(std::cout, name, report, usart.number,
+                       options.assignments.empty() ? "line" : "argument");
+  return report.HasFault() ? kExitLimit : 0;
+}
+
 int Run(const Options& options) {
   brg::cli::DeviceProfile device = Profile(options);
   const UsartProfile& usart = brg::cli::UsartOf(device, options.usart);
+  if (options.command == brg::cli::Command::Clocks) {
+    return RunClocks(options, device, usart);
+  }
+  if (options.command == brg::cli::Command::Check) {
+    return RunCheck(options, device, usart);
+  }
   brg::Separators separators = ChosenSeparators(options.userLocale);
   if (!brg::cli::ExactModes(options)) {
     return RunWindowModes(options, separators, usart);
@@ -278,6 +376,9 @@ int main(int argc, char** argv) {
   try {
     return Run(options);
   } catch (const brg::cli::DeviceError& error) {
+    std::cerr << "spbrg: " << error.what() << "\n";
+    return kExitUsage;
+  } catch (const brg::cli::UsageError& error) {
     std::cerr << "spbrg: " << error.what() << "\n";
     return kExitUsage;
   }

@@ -7,43 +7,11 @@
 #include <cstdio>
 
 #include "cli/device_profile.h"
+#include "cli/option_parts.h"
 #include "core/brg_arithmetic.h"
 
 namespace brg::cli {
 namespace {
-
-// A range end as the usage text shows it: 0.031, 64, 5000000.
-std::string RangeEnd(double value) {
-  std::string text = std::to_string(value);
-  text.erase(text.find_last_not_of('0') + 1);
-  if (text.back() == '.') {
-    text.pop_back();
-  }
-  return text;
-}
-
-// Why a number was not taken, when it is a common slip.
-std::string Hint(const std::string& text) {
-  if (text.find(',') != std::string::npos) {
-    return " (use a period as the decimal point)";
-  }
-  std::size_t digits = text.find_first_not_of("0123456789.");
-  if (digits != std::string::npos && digits > 0 &&
-      std::isalpha(static_cast<unsigned char>(text[digits]))) {
-    return " (give the number without a unit)";
-  }
-  return "";
-}
-
-double RangeChecked(const std::string& text, const char* what, const char* unit, EntryRange range) {
-  std::optional<double> value = PlainDecimal(text);
-  if (!value || !range.Contains(*value)) {
-    throw UsageError(std::string(what) + " " + Quoted(text) + " is not accepted: give a plain " +
-                     "number of " + unit + " from " + RangeEnd(range.low) + " to " +
-                     RangeEnd(range.high) + Hint(text));
-  }
-  return *value;
-}
 
 // "9600 4": both would be accepted the other way round.
 void RejectSwappedArguments(const std::string& osc, const std::string& baud) {
@@ -89,8 +57,10 @@ void ReadPositionals(Options& options, bool oscGiven, const std::vector<std::str
 
 // --mode NAME..., --enhanced, --brgh and --spbrg: the modes to show, and N within each one's
 // register.
-void ReadModes(Options& options, const std::vector<std::string>& modeNames, bool enhanced,
-               const std::string& brgh, const std::string& spbrg) {
+void ReadModes(Options& options, const ModeArguments& arguments, const std::string& brgh,
+               const std::string& spbrg) {
+  const std::vector<std::string>& modeNames = arguments.names;
+  bool enhanced = arguments.enhanced;
   if (!brgh.empty()) {
     if (enhanced || !modeNames.empty()) {
       throw UsageError(
@@ -128,12 +98,6 @@ void ReadModes(Options& options, const std::vector<std::string>& modeNames, bool
     }
   }
   options.spbrg = static_cast<std::int32_t>(*value);
-}
-
-// The parser's message with any control character of an echoed argument escaped.
-std::string OneLine(const std::string& message) {
-  std::string quoted = Quoted(message);
-  return quoted.substr(1, quoted.size() - 2);
 }
 
 }  // namespace
@@ -179,15 +143,17 @@ std::optional<double> PlainDecimal(const std::string& text) {
   return value;
 }
 
-Options ParseOptions(const std::vector<std::string>& arguments) {
+Options ParseCalculate(const std::vector<std::string>& arguments) {
   Options options;
   CLI::App app(
-      "SPBRG value, real baud rate and error of the PIC USART baud-rate generator, as "
-      "the calculator window shows them after Calculate.",
+      "SPBRG value, real baud rate and error of the PIC USART baud-rate generator: what the "
+      "calculator window's Calculate arrives at, or with --mode and --enhanced every mode of the "
+      "generator at its exact best.",
       "spbrg");
   app.footer(
-      "Exit status: 0 done; 1 no setting, an error above --max-error, or an export that "
-      "the window would question; 2 bad arguments.");
+      "Commands: spbrg clocks RATE... searches the clock for rates; spbrg check reads a setup "
+      "from source (each with --help).\nExit status: 0 done; 1 no setting, an error above "
+      "--max-error, or code for a setting that the window would question; 2 bad arguments.");
   auto* osc = app.add_option("OSC_MHZ", options.oscText,
                              "oscillator frequency in MHz, " + RangeEnd(SpbrgOscMHz.low) + " to " +
                                  RangeEnd(SpbrgOscMHz.high));
@@ -197,28 +163,15 @@ Options ParseOptions(const std::vector<std::string>& arguments) {
                      RangeEnd(SpbrgBaud.high) + " (with --table: more rows)");
   std::string brgh;
   app.add_option("--brgh", brgh,
-                 "one mode only: 1 BRGH set, 0 clear (default: both, the "
+                 "one of the window's modes only: 1 BRGH set, 0 clear (default: both, the "
                  "better one marked *)")
       ->check(CLI::IsMember({"1", "0"}));
   app.add_flag("--table", options.table, "every standard rate from 300 to 250000");
   app.add_flag("--json", options.json, "the results as JSON");
   app.add_flag("--csv", options.csv,
-               "the results as CSV: a header, then a row for each rate and mode")
-      ->excludes("--json");
-  std::vector<std::string> modeNames;
-  std::vector<std::string> names;
-  for (BrgMode mode : kAllModes) {
-    names.emplace_back(InfoOf(mode).name);
-  }
-  app.add_option("--mode", modeNames,
-                 "a mode of the generator at its exact best, repeatable: 8/64, 8/16, 16/16, "
-                 "16/4 (BRG16), sync8, sync16 (synchronous master clock)")
-      ->type_name("MODE")
-      ->expected(1)
-      ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
-      ->check(CLI::IsMember(names));
-  bool enhanced = false;
-  app.add_flag("--enhanced", enhanced, "every asynchronous mode: 8/64, 8/16, 16/16, 16/4");
+               "the results as CSV: a header, then a row for each rate and mode");
+  ModeArguments modes;
+  AddModeOptions(app, modes);
   std::string spbrg;
   app.add_option("--spbrg", spbrg,
                  "evaluate this register value (SPBRGH:SPBRG) instead of the best")
@@ -237,34 +190,14 @@ Options ParseOptions(const std::vector<std::string>& arguments) {
   auto* cFlag = app.add_flag("--c", cCode, "the same as --format c");
   definesFlag->excludes(cFlag);
   formatOption->excludes(definesFlag)->excludes(cFlag);
-  app.add_option("--device", options.device,
-                 "the part (16F1829, PIC18F45K22, ...): its register names and modes from its "
-                 "gputils header")
-      ->type_name("PART");
-  options.gputilsHeaders = kGputilsHeaders;
-  app.add_option("--gputils-headers", options.gputilsHeaders,
-                 std::string("where the part headers are (default ") + kGputilsHeaders + ")")
-      ->type_name("DIR");
-  app.add_option("--usart", options.usart, "with --device: the USART, 1 or 2 (default 1)")
-      ->check(CLI::IsMember({1, 2}));
   app.add_flag("--cloerr,--clroerr", cloerr, "with --defines: add DEFINE HSER_CLROERR 1");
+  AddDeviceOptions(app, options);
   std::string maxError;
-  app.add_option("--max-error", maxError,
-                 "exit 1 when the chosen setting's error is above PCT percent")
-      ->type_name("PCT");
+  AddMaxErrorOption(app, maxError);
   app.add_flag("--locale", options.userLocale,
                "the user's thousands and decimal separators (default: , and .)");
   app.add_flag("--version", options.version, "the version");
-  std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
-  try {
-    app.parse(reversed);
-  } catch (const CLI::CallForHelp&) {
-    options.help = app.help();
-    return options;
-  } catch (const CLI::ParseError& error) {
-    throw UsageError(OneLine(error.what()) + "; see spbrg --help");
-  }
-  if (options.version) {
+  if (!Parse(app, arguments, options) || options.version) {
     return options;
   }
   if (defines || cCode) {
@@ -280,21 +213,22 @@ Options ParseOptions(const std::vector<std::string>& arguments) {
   if (options.json && options.csv) {
     throw UsageError("--json and --csv exclude each other");
   }
-  if (options.usart != 1 && options.device.empty()) {
-    throw UsageError("--usart 2 goes with --device, whose header names the second USART");
-  }
   options.cloerr = cloerr;
-  if (!maxError.empty()) {
-    options.maxErrorPercent = PlainDecimal(maxError);
-    if (!options.maxErrorPercent) {
-      throw UsageError("--max-error " + Quoted(maxError) +
-                       " is not accepted: give a plain number of percent, 0 or more");
-    }
-  }
-  ReadModes(options, modeNames, enhanced, brgh, spbrg);
+  ReadMaxError(maxError, options);
+  ReadModes(options, modes, brgh, spbrg);
   ReadPositionals(options, osc->count() > 0, baudTexts);
   CheckCombinations(options, cloerr);
   return options;
+}
+
+Options ParseOptions(const std::vector<std::string>& arguments) {
+  if (!arguments.empty() && arguments.front() == "clocks") {
+    return ParseClocks({arguments.begin() + 1, arguments.end()});
+  }
+  if (!arguments.empty() && arguments.front() == "check") {
+    return ParseCheck({arguments.begin() + 1, arguments.end()});
+  }
+  return ParseCalculate(arguments);
 }
 
 }  // namespace brg::cli

@@ -24,7 +24,11 @@ struct WantedRate {
 // Plain: the report (lines, --table, --json or --csv); the others: code for one setting.
 enum class OutputForm { Plain, Defines, BasicRegisters, CCode, Asm };
 
+// spbrg OSC BAUD... calculates; spbrg clocks RATE... searches a clock; spbrg check reads a setup.
+enum class Command { Calculate, Clocks, Check };
+
 struct Options {
+  Command command = Command::Calculate;
   std::string oscText;  // as given
   double oscMHz = 0;
   std::vector<WantedRate> rates;  // empty only with --table
@@ -44,6 +48,13 @@ struct Options {
   std::string device;  // --device PART: register names from the part's gputils header
   std::string gputilsHeaders;
   int usart = 1;
+  // clocks: --clock-list FILE instead of the shipped list; an internal oscillator's tolerance.
+  std::string clockList;
+  double oscTolerancePercent = 2;
+  // check: the source (a file, or - for standard input) or NAME=VALUE assignments.
+  std::string source;
+  std::vector<std::string> assignments;
+  std::optional<double> checkBaud;  // --baud
   bool version = false;
   std::string help;  // --help: the text to print
 };
@@ -55,6 +66,9 @@ class UsageError : public std::runtime_error {
 };
 
 Options ParseOptions(const std::vector<std::string>& arguments);
+// The commands' own command lines, after the word clocks or check.
+Options ParseClocks(const std::vector<std::string>& arguments);
+Options ParseCheck(const std::vector<std::string>& arguments);
 
 // True when the modes of the generator are asked for rather than the window's Calculate.
 inline bool ExactModes(const Options& options) {

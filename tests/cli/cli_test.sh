@@ -90,7 +90,7 @@ rejects 2 '--mode: 8/32 not in' 4 9600 --mode 8/32
 rejects 2 '--brgh picks one of the window' 4 9600 --brgh 1 --enhanced
 rejects 2 '--spbrg "256" is not accepted: give a whole number from 0 to 255 for mode 8/16' 4 9600 --spbrg 256
 rejects 2 '--spbrg "2.5" is not accepted' 4 9600 --mode 16/4 --spbrg 2.5
-rejects 2 'excludes --csv' 4 9600 --csv --json
+rejects 2 '--json and --csv exclude each other' 4 9600 --csv --json
 rejects 2 '--defines excludes --c' 4 9600 --defines --c
 
 # --max-error on both sides of its bound: the better mode of 20 MHz, 1200 baud is 1.725 %.
@@ -120,6 +120,31 @@ golden defines_16_4_64_9600_18f45k22_usart2.txt 64 9600 --mode 16/4 --format def
 golden basic_64_9600_enhanced_16f1829.txt 64 9600 --enhanced --format basic-registers --device 16F1829
 golden asm_20_1000000_sync8_18f4550.txt 20 1000000 --mode sync8 --format asm --device 18F4550
 if "$spbrg" 4 9600 --enhanced --device 16F877A | grep -q '16/'; then fail "a 16-bit mode offered on 16F877A"; else pass; fi
+
+# spbrg clocks: a ranking, exit 1 when no clock passes.
+golden clocks_9600_115200.txt clocks 9600 115200 --clock-list "$golden/clock_list.txt"
+golden clocks_300_115200_enhanced.csv clocks 300 115200 --enhanced --clock-list "$golden/clock_list.txt" --csv
+rejects 1 'no clock gives every rate within 2%' clocks 3000000 --clock-list "$golden/clock_list.txt"
+rejects 2 ':1: "x" is not a clock in MHz' clocks 9600 --clock-list <(echo x)
+if "$spbrg" clocks 9600 19200 38400 57600 115200 --enhanced --json | python3 -m json.tool >/dev/null; then pass; else fail "clocks --json"; fi
+
+# spbrg check: the window's own export checks clean, faults exit 1, what is no setup exits 2.
+if "$spbrg" 4 9600 --defines --cloerr | "$spbrg" check - --osc 4 >/dev/null; then pass; else fail "the export does not check clean"; fi
+if (cd "$golden" && "$spbrg" check check_faults.bas --osc 20 || true) | cmp -s - "$golden/check_faults.txt"; then
+  pass
+else
+  fail "spbrg check check_faults.bas differs from check_faults.txt"
+fi
+"$spbrg" check "$golden/check_faults.bas" --osc 20 >/dev/null
+[ $? -eq 1 ] && pass || fail "check of faults did not exit 1"
+if "$spbrg" check SPBRG=25 TXSTA=0x24 RCSTA=0x90 --osc 4 --baud 9600 >/dev/null; then pass; else fail "check NAME=VALUE"; fi
+binary=$(mktemp)
+printf '\177ELF\000\001' >"$binary"
+rejects 2 'the input is binary' check "$binary" --osc 4
+rm -f "$binary"
+rejects 2 'cannot read /nonexistent' check /nonexistent --osc 4
+rejects 2 'no oscillator: give --osc' check SPBRG=25 TXSTA=0x24 RCSTA=0x90
+rejects 2 'one source (a file or -) or NAME=VALUE assignments, not both' check - SPBRG=25 --osc 4
 
 # An export that the window would question warns and exits 1, unless --max-error allows it.
 rejects 1 'warning: the window would question this setting: invalid setting' 4 115200 --defines --brgh 0

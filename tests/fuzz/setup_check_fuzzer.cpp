@@ -1,0 +1,87 @@
+// The setup checker under any input, and on the code spbrg writes itself: the first byte picks
+// the game. Arbitrary text must give a report or NotASetup, never a crash. Code of the
+// defines, basic-registers and c forms for any clock, rate and mode must check without a
+// structural fault (a register, bit or name fault; the tolerance ones may come).
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "cli/code_forms.h"
+#include "cli/setup_check.h"
+
+namespace {
+
+using namespace brg;
+using namespace brg::cli;
+
+void CheckAnyText(const std::uint8_t* data, std::size_t size) {
+  CheckOptions options;
+  options.oscMHz = 4;
+  try {
+    CheckSetup(std::string_view(reinterpret_cast<const char*>(data), size), options,
+               ClassicProfile().usarts.front());
+  } catch (const NotASetup&) {
+  }
+}
+
+template <typename T>
+T Take(const std::uint8_t*& data, std::size_t& size) {
+  T value{};
+  if (size >= sizeof value) {
+    std::memcpy(&value, data, sizeof value);
+    data += sizeof value;
+    size -= sizeof value;
+  }
+  return value;
+}
+
+void CheckOwnCode(const std::uint8_t* data, std::size_t size) {
+  auto oscKhz = Take<std::uint16_t>(data, size);
+  auto baud = Take<std::uint32_t>(data, size);
+  auto choice = Take<std::uint8_t>(data, size);
+  double oscMHz = 0.031 + (oscKhz % 64000) / 1000.0;
+  baud = 1 + baud % 5000000;
+  BrgMode mode = kAllModes[choice % kAllModes.size()];
+  int form = (choice / kAllModes.size()) % 3;
+  if (form == 0 && InfoOf(mode).sync) {
+    form = 1;  // DEFINEs only set up the asynchronous port
+  }
+  DeviceProfile classic = ClassicProfile();
+  const UsartProfile& usart = classic.usarts.front();
+  CodeSetting code{std::to_string(oscMHz), WantedRate{std::to_string(baud), double(baud)},
+                   BestInMode(oscMHz, baud, mode)};
+  std::string text = form == 0   ? DefinesForm(code, usart, (choice & 0x80) != 0)
+                     : form == 1 ? BasicRegistersForm(code, usart)
+                                 : CForm(code, usart);
+  CheckOptions options;
+  options.oscMHz = oscMHz;
+  SetupReport report = CheckSetup(text, options, usart);
+  for (const Finding& finding : report.findings) {
+    if (finding.kind == FindingKind::Fault) {
+      std::fprintf(stderr, "broken: a structural fault in its own code:\n%s\nline %d: %s\n",
+                   text.c_str(), finding.line, finding.message.c_str());
+      std::abort();
+    }
+  }
+  if (!report.setting || report.setting->n != code.setting.n ||
+      report.setting->mode != code.setting.mode) {
+    std::fprintf(stderr, "broken: its own code reads back as another setting:\n%s\n", text.c_str());
+    std::abort();
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size == 0) {
+    return 0;
+  }
+  if ((data[0] & 1) != 0) {
+    CheckAnyText(data + 1, size - 1);
+  } else {
+    CheckOwnCode(data + 1, size - 1);
+  }
+  return 0;
+}
