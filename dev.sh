@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # One entry point for setting up, building, testing and starting the calculator on Debian 12.
 #   ./dev.sh run    install what is missing, build, start the calculator
-#   ./dev.sh test   install what is missing, build, run every test (plain and sanitized) and a
-#                   short run of each fuzzer
+#   ./dev.sh test   install what is missing, build, run every test (plain and sanitized), check
+#                   the package and make a short run of each fuzzer
+#   ./dev.sh package         build the Debian package and check it (lintian, files, start-up)
 #   ./dev.sh fuzz [SECONDS]  run each fuzzer for SECONDS (default 20) against the kept corpus
 #   ./dev.sh coverage        branch coverage of core/ and window/ (gcovr)
 set -euo pipefail
@@ -10,7 +11,8 @@ cd "$(dirname "$0")"
 
 PACKAGES=(build-essential cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev libx11-dev xvfb xauth xdotool xclip fonts-dejavu-core fonts-liberation
-  clang-14 libclang-rt-14-dev gcovr locales python3 libcli11-dev nlohmann-json3-dev gputils)
+  clang-14 libclang-rt-14-dev gcovr locales python3 libcli11-dev nlohmann-json3-dev gputils
+  lintian appstream desktop-file-utils man-db)
 
 # The comma-decimal locale that the tests run the program under.
 TEST_LOCALE=de_DE.UTF-8
@@ -41,6 +43,13 @@ build() {  # build DIR [cmake options...]
 
 run_tests() {  # run_tests DIR
   QT_QPA_PLATFORM=offscreen ctest --test-dir "$1" --output-on-failure -j "$(nproc)"
+}
+
+# The .deb from the main build, checked as users get it (installed for real when CI=true).
+run_package() {
+  rm -f build/spbrg-calculator_*.deb
+  (cd build && cpack -G DEB >/dev/null)
+  packaging/package_test.sh build/spbrg-calculator_*.deb
 }
 
 run_fuzzers() {  # run_fuzzers SECONDS_EACH
@@ -85,7 +94,13 @@ case "${1:-}" in
     build build-sanitize -DSPBRG_SANITIZE=ON -DSPBRG_BUILD_TESTS=ON -DSPBRG_BUILD_BENCH=OFF \
       -DCMAKE_BUILD_TYPE=Debug
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_tests build-sanitize
+    run_package
     run_fuzzers 20
+    ;;
+  package)
+    install_missing_packages
+    build build -DSPBRG_BUILD_UI=ON
+    run_package
     ;;
   fuzz)
     install_missing_packages
@@ -96,7 +111,7 @@ case "${1:-}" in
     run_coverage
     ;;
   *)
-    echo "usage: $0 run|test|fuzz [SECONDS]|coverage" >&2
+    echo "usage: $0 run|test|package|fuzz [SECONDS]|coverage" >&2
     exit 2
     ;;
 esac

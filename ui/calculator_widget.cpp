@@ -107,7 +107,11 @@ bool IsLeftButton(QEvent* event) {
 }  // namespace
 
 QIcon ProgramIcon() {
-  return QIcon(QStringLiteral(":/spbrg-calculator.png"));
+  QIcon icon(QStringLiteral(":/spbrg-calculator.png"));
+  for (int size : {16, 24, 48, 64, 128, 256}) {
+    icon.addFile(QStringLiteral(":/sizes/%1.png").arg(size), QSize(size, size));
+  }
+  return icon;
 }
 
 CalculatorWidget::CalculatorWidget(QWidget* parent)

@@ -19,7 +19,7 @@ class QMouseEvent;
 
 namespace brg::ui {
 
-// The program's 32 x 32 icon, also the window's.
+// The program's icon, also the window's: the 32 x 32 image, with the theme's other sizes.
 QIcon ProgramIcon();
 
 class CalculatorWidget : public QWidget {

@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
   EndStartup(previous);
   QApplication::setWindowIcon(brg::ui::ProgramIcon());
   QApplication::setApplicationName(QStringLiteral("spbrg-calculator"));
-  QApplication::setDesktopFileName(QStringLiteral("spbrg-calculator"));
+  QApplication::setDesktopFileName(QStringLiteral("com.quorvelkelvo.SpbrgCalculator"));
 
   brg::ui::CalculatorWidget window;
   window.Start();
