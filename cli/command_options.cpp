@@ -21,10 +21,10 @@ Options ParseClocks(const std::vector<std::string>& arguments) {
       "Which clock gives all the rates within tolerance: every crystal (and x4 PLL up to "
       "64 MHz) and internal oscillator tried with every rate, ranked by the worst error. Without "
       "--mode or --enhanced the 8-bit modes 8/64 and 8/16.",
-      "clocks");
+      "spbrg clocks");
   app.footer("Exit status: 0 a clock passes; 1 none passes; 2 bad arguments.");
   std::vector<std::string> rateTexts;
-  app.add_option("RATE", rateTexts, "wanted baud rates")->required();
+  app.add_option("RATE", rateTexts, "wanted baud rates")->required()->type_name("");
   ModeArguments modes;
   AddModeOptions(app, modes);
   AddDeviceOptions(app, options);
@@ -69,17 +69,19 @@ Options ParseCheck(const std::vector<std::string>& arguments) {
       "Reads a serial setup from source: RarIveza Pro DEFINE lines, BASIC or C register "
       "assignments, or NAME=VALUE arguments; reports the mode, the real rate, the error and "
       "every fault found, with its line.",
-      "check");
+      "spbrg check");
   app.footer(
       "Exit status: 0 nothing wrong; 1 a fault found; 2 the input cannot be read or is no "
       "setup, or bad arguments.");
   std::vector<std::string> inputs;
-  app.add_option("SOURCE", inputs, "a file, - for standard input, or NAME=VALUE assignments");
+  app.add_option("SOURCE", inputs, "a file, - for standard input, or NAME=VALUE assignments")
+      ->type_name("");
   std::string osc;
   app.add_option("--osc", osc, "the oscillator in MHz (a DEFINE OSC line may stand for it)")
       ->type_name("MHZ");
   std::string baud;
-  app.add_option("--baud", baud, "the wanted rate (else a rate named in a comment)");
+  app.add_option("--baud", baud, "the wanted rate (else a rate named in a comment)")
+      ->type_name("BAUD");
   AddDeviceOptions(app, options);
   std::string maxError;
   AddMaxErrorOption(app, maxError);

@@ -99,8 +99,7 @@ bool Parse(CLI::App& app, const std::vector<std::string>& arguments, Options& op
     options.help = app.help();
     return false;
   } catch (const CLI::ParseError& error) {
-    std::string name = app.get_name() == "spbrg" ? "spbrg" : "spbrg " + app.get_name();
-    throw UsageError(OneLine(error.what()) + "; see " + name + " --help");
+    throw UsageError(OneLine(error.what()) + "; see " + app.get_name() + " --help");
   }
   if (options.usart != 1 && options.device.empty()) {
     throw UsageError("--usart 2 goes with --device, whose header names the second USART");

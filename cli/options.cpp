@@ -156,11 +156,13 @@ Options ParseCalculate(const std::vector<std::string>& arguments) {
       "--max-error, or code for a setting that the window would question; 2 bad arguments.");
   auto* osc = app.add_option("OSC_MHZ", options.oscText,
                              "oscillator frequency in MHz, " + RangeEnd(SpbrgOscMHz.low) + " to " +
-                                 RangeEnd(SpbrgOscMHz.high));
+                                 RangeEnd(SpbrgOscMHz.high))
+                  ->type_name("");
   std::vector<std::string> baudTexts;
   app.add_option("BAUD", baudTexts,
                  "wanted baud rates, " + RangeEnd(SpbrgBaud.low) + " to " +
-                     RangeEnd(SpbrgBaud.high) + " (with --table: more rows)");
+                     RangeEnd(SpbrgBaud.high) + " (with --table: more rows)")
+      ->type_name("");
   std::string brgh;
   app.add_option("--brgh", brgh,
                  "one of the window's modes only: 1 BRGH set, 0 clear (default: both, the "

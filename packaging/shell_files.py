@@ -38,7 +38,7 @@ def parse(text):
             continue
         if section is None:
             continue
-        match = re.match(r"^  (\S+)(?: ([A-Z0-9_]+(?::\{[^}]*\})?))?(?: [.]{3})?(?: Excludes:[^ ]*(?: --?\S+)*)?(?:\s+(.*))?$", line)
+        match = re.match(r"^  (\S+)(?: ([A-Z0-9_]+(?::\{[^}]*\})?))?(?: [.]{3})?(?: REQUIRED)?(?: Excludes:[^ ]*(?: --?\S+)*)?(?:\s+(.*))?$", line)
         if line.startswith("    ") and current is not None:
             current["text"] = (current["text"] + " " + line.strip()).strip()
             continue
