@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <vector>
 
 #include "ui/calculator_widget.h"
 #include "ui/display_check.h"
@@ -16,29 +15,63 @@ namespace {
 constexpr const char* kHowToRun =
     "Start it from a desktop session, or without one as: xvfb-run spbrg-calculator";
 
-std::vector<QString>* startupMessages = nullptr;
+// While Qt starts, whatever it and the libraries below it write to stderr is held back in a
+// side file: a display that cannot be opened then ends in one line naming what was tried,
+// instead of Qt's abort with its advice to reinstall and the libraries' own complaints.
+class HeldStderr {
+ public:
+  HeldStderr() : saved_(dup(STDERR_FILENO)), side_(std::tmpfile()) {
+    if (saved_ >= 0 && side_ != nullptr) {
+      std::fflush(stderr);
+      dup2(fileno(side_), STDERR_FILENO);
+    }
+  }
+  HeldStderr(const HeldStderr&) = delete;
+  HeldStderr& operator=(const HeldStderr&) = delete;
 
-// While Qt starts, its messages are held back: a display that cannot be opened ends in one line
-// naming what was tried, instead of Qt's abort with its advice to reinstall.
-void StartupMessageHandler(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  // Puts stderr back and passes on what was held.
+  void Release() {
+    if (saved_ < 0 || side_ == nullptr) {
+      return;
+    }
+    std::fflush(stderr);
+    dup2(saved_, STDERR_FILENO);
+    close(saved_);
+    saved_ = -1;
+    std::rewind(side_);
+    char buffer[4096];
+    for (std::size_t read; (read = std::fread(buffer, 1, sizeof buffer, side_)) > 0;) {
+      std::fwrite(buffer, 1, read, stderr);
+    }
+    std::fclose(side_);
+    side_ = nullptr;
+  }
+
+  // The one line for a start-up that failed, on the real stderr.
+  [[noreturn]] void FailWith(const std::string& line) {
+    int target = saved_ >= 0 ? saved_ : STDERR_FILENO;
+    std::string text = line + "\n";
+    ssize_t written = write(target, text.data(), text.size());
+    static_cast<void>(written);
+    _exit(1);
+  }
+
+ private:
+  int saved_;
+  std::FILE* side_;
+};
+
+HeldStderr* heldStderr = nullptr;
+QtMessageHandler defaultHandler = nullptr;
+
+void StartupMessageHandler(QtMsgType type, const QMessageLogContext& context,
+                           const QString& message) {
   if (type != QtFatalMsg) {
-    startupMessages->push_back(message);
+    defaultHandler(type, context, message);
     return;
   }
-  std::string tried = brg::ui::DisplayTried();
-  std::fprintf(stderr, "spbrg-calculator cannot open its window on %s. %s\n", tried.c_str(),
-               kHowToRun);
-  std::fflush(stderr);
-  _exit(1);
-}
-
-// Once the window system answered, the held-back messages go out as usual.
-void EndStartup(QtMessageHandler previous) {
-  qInstallMessageHandler(previous);
-  for (const QString& message : *startupMessages) {
-    qWarning("%s", qPrintable(message));
-  }
-  startupMessages->clear();
+  heldStderr->FailWith("spbrg-calculator cannot open its window on " + brg::ui::DisplayTried() +
+                       ". " + kHowToRun);
 }
 
 }  // namespace
@@ -50,11 +83,12 @@ int main(int argc, char** argv) {
                  kHowToRun);
     return 1;
   }
-  std::vector<QString> held;
-  startupMessages = &held;
-  QtMessageHandler previous = qInstallMessageHandler(StartupMessageHandler);
+  HeldStderr held;
+  heldStderr = &held;
+  defaultHandler = qInstallMessageHandler(StartupMessageHandler);
   QApplication application(argc, argv);
-  EndStartup(previous);
+  qInstallMessageHandler(defaultHandler);
+  held.Release();
   QApplication::setWindowIcon(brg::ui::ProgramIcon());
   QApplication::setApplicationName(QStringLiteral("spbrg-calculator"));
   QApplication::setDesktopFileName(QStringLiteral("com.quorvelkelvo.SpbrgCalculator"));
