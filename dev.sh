@@ -12,7 +12,8 @@ cd "$(dirname "$0")"
 PACKAGES=(build-essential cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev libx11-dev xvfb xauth xdotool xclip fonts-dejavu-core fonts-liberation
   clang-14 libclang-rt-14-dev gcovr locales python3 libcli11-dev nlohmann-json3-dev gputils
-  lintian appstream desktop-file-utils man-db)
+  lintian appstream desktop-file-utils man-db
+  at-spi2-core python3-pyatspi dbus-x11)
 
 # The comma-decimal locale that the tests run the program under.
 TEST_LOCALE=de_DE.UTF-8

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QHBoxLayout>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
@@ -17,6 +16,7 @@
 #include <limits>
 
 #include "ui/window_layout.h"
+#include "ui/wrapped_caption_button.h"
 
 namespace brg::ui {
 namespace {
@@ -55,30 +55,6 @@ QFont ResultFont(double scale) {
   // Points at 96 dots per inch, so that the label sizes hold on any screen.
   font.setPixelSize(static_cast<int>(kResultFontPoints * 96.0 / 72.0 * scale + 0.5));
   return font;
-}
-
-// A push button whose caption wraps inside it, as the two export captions need.
-QPushButton* WrappingButton(QWidget* parent) {
-  auto* button = new QPushButton(parent);
-  auto* layout = new QHBoxLayout(button);
-  layout->setContentsMargins(3, 2, 3, 2);
-  auto* caption = new QLabel(button);
-  caption->setObjectName(QStringLiteral("caption"));
-  caption->setWordWrap(true);
-  caption->setAlignment(Qt::AlignCenter);
-  caption->setAttribute(Qt::WA_TransparentForMouseEvents);
-  layout->addWidget(caption);
-  return button;
-}
-
-void SetButtonCaption(QPushButton* button, const QString& caption) {
-  if (auto* label = button->findChild<QLabel*>(QStringLiteral("caption"))) {
-    if (label->text() != caption) {
-      label->setText(caption);
-    }
-  } else if (button->text() != caption) {
-    button->setText(caption);
-  }
 }
 
 // Where a line edit draws its text, measured from its top: as QLineEdit centres one line of its
@@ -141,8 +117,9 @@ void CalculatorWidget::BuildWidgets() {
                         static_cast<int>(place.height * scale_));
     widget->setObjectName(QString::fromUtf8(control.name.data(), control.name.size()));
     widget->setProperty(kControlProperty, static_cast<int>(place.id));
-    // The model alone moves the focus: Qt gives it to no control on its own.
-    widget->setFocusPolicy(Qt::NoFocus);
+    // The model alone moves the focus: the binding takes every Tab, and a click gives no focus
+    // of its own. The controls that can take the focus still say so to assistive technology.
+    widget->setFocusPolicy(control.kind == ControlKind::Label ? Qt::NoFocus : Qt::TabFocus);
     if (place.resultFont) {
       widget->setFont(ResultFont(scale_));
     }
@@ -157,10 +134,24 @@ void CalculatorWidget::BuildWidgets() {
     widget->installEventFilter(this);
     widgets_[IndexOf(place.id)] = widget;
   }
-  for (const CaptionOf& pair : kCaptions) {
-    if (auto* box = qobject_cast<QLineEdit*>(widgetFor(pair.control))) {
-      AlignWithBoxText(qobject_cast<QLabel*>(widgetFor(pair.caption)), box);
-    }
+  for (const ControlPlacement& place : kPlacements) {
+    TieToCaption(place);
+  }
+}
+
+// A control with a caption beside it is named by it for assistive technology: the caption is
+// its buddy, which gives the "labelled by" relation and a text box its name.
+void CalculatorWidget::TieToCaption(const ControlPlacement& place) {
+  QWidget* widget = widgetFor(place.id);
+  widget->setAccessibleDescription(QString::fromUtf8(
+      place.description.data(), static_cast<qsizetype>(place.description.size())));
+  if (place.namedBy == place.id) {
+    return;
+  }
+  auto* caption = qobject_cast<QLabel*>(widgetFor(place.namedBy));
+  caption->setBuddy(widget);
+  if (auto* box = qobject_cast<QLineEdit*>(widget)) {
+    AlignWithBoxText(caption, box);
   }
 }
 
@@ -179,7 +170,7 @@ QWidget* CalculatorWidget::CreateWidget(const Control& control) {
       return new QLabel(this);
     case ControlKind::CommandButton:
       if (control.id == ControlId::CopyClip || control.id == ControlId::Cloerr) {
-        return WrappingButton(this);
+        return new WrappedCaptionButton(this);
       }
       return new QPushButton(this);  // never a default button: Enter goes to the model
     case ControlKind::CheckBox:
@@ -348,7 +339,9 @@ void CalculatorWidget::SyncControl(const Control& control) {
     check->setText(text);
     check->setChecked(control.value == 1);
   } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
-    SetButtonCaption(button, text);
+    if (button->text() != text) {
+      button->setText(text);
+    }
   }
   widget->setEnabled(control.enabled);
   widget->setVisible(control.visible);

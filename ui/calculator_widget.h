@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "ui/qt_hosts.h"
+#include "ui/window_layout.h"
 #include "window/calculator_window.h"
 #include "window/user_actions.h"
 
@@ -42,6 +43,7 @@ class CalculatorWidget : public QWidget {
  private:
   void BuildWidgets();
   QWidget* CreateWidget(const Control& control);
+  void TieToCaption(const ControlPlacement& place);
   std::optional<ControlId> ControlOf(const QObject* object) const;
   bool HandleKey(ControlId id, QKeyEvent* event);
   bool HandleMouse(ControlId id, QEvent* event);

@@ -1,4 +1,5 @@
 // The real Qt window driven with real key and mouse events (offscreen).
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -16,6 +17,7 @@
 #include "core/brg_arithmetic.h"
 #include "core/display_formats.h"
 #include "ui/calculator_widget.h"
+#include "ui/window_layout.h"
 
 using brg::ControlId;
 using brg::ui::CalculatorWidget;
@@ -232,12 +234,11 @@ class CalculatorWidgetTest : public QObject {
     QVERIFY(calculate->fontMetrics().horizontalAdvance(calculate->text()) + 8 <=
             calculate->width());
     for (ControlId id : {ControlId::CopyClip, ControlId::Cloerr}) {
-      auto* caption = W(id)->findChild<QLabel*>(QStringLiteral("caption"));
-      QVERIFY(caption != nullptr);
-      QRect needed = caption->fontMetrics().boundingRect(QRect(0, 0, W(id)->width() - 6, 1000),
-                                                         Qt::TextWordWrap, caption->text());
-      QVERIFY2(needed.height() <= W(id)->height() - 4, qPrintable(caption->text()));
-      QVERIFY(needed.width() <= W(id)->width() - 6);
+      auto* button = qobject_cast<QPushButton*>(W(id));
+      QRect needed = button->fontMetrics().boundingRect(QRect(0, 0, button->width() - 6, 1000),
+                                                        Qt::TextWordWrap, button->text());
+      QVERIFY2(needed.height() <= button->height() - 4, qPrintable(button->text()));
+      QVERIFY(needed.width() <= button->width() - 6);
     }
   }
 
@@ -562,6 +563,68 @@ class CalculatorWidgetTest : public QObject {
     Click(ControlId::BRG1);
     QCOMPARE(boxes->seen.size(), 2);  // only the No button emptied the window
     QCOMPARE(Edit(ControlId::Fosc)->text(), QString());
+  }
+
+  // Every control as assistive technology sees it: its role, its name (the caption beside it, or
+  // its own caption) and the caption that labels it, all from the layout table.
+  void everyControlIsNamedForAScreenReader() {
+    EnterValues("4", "9600");
+    Key(Qt::Key_Return);
+    for (const brg::ui::ControlPlacement& place : brg::ui::kPlacements) {
+      QAccessibleInterface* control = QAccessible::queryAccessibleInterface(W(place.id));
+      QVERIFY(control != nullptr);
+      const brg::Control& model = window->model().control(place.id);
+      QString caption = QString::fromStdString(window->model().control(place.namedBy).text);
+      QString what = W(place.id)->objectName();
+      switch (model.kind) {
+        case brg::ControlKind::TextBox:
+          QCOMPARE(control->role(), QAccessible::EditableText);
+          QCOMPARE(control->text(QAccessible::Name), caption);
+          break;
+        case brg::ControlKind::Label:
+          QCOMPARE(control->role(), QAccessible::StaticText);
+          QCOMPARE(control->text(QAccessible::Name), QString::fromStdString(model.text));
+          break;
+        case brg::ControlKind::CommandButton:
+          QCOMPARE(control->role(), QAccessible::Button);
+          QCOMPARE(control->text(QAccessible::Name), QString::fromStdString(model.text));
+          QCOMPARE(control->childCount(), 0);  // the caption is read once, as the name
+          break;
+        case brg::ControlKind::CheckBox:
+          QCOMPARE(control->role(), QAccessible::CheckBox);
+          QCOMPARE(control->text(QAccessible::Name), QStringLiteral("BRGH=1"));
+          break;
+      }
+      QCOMPARE(control->text(QAccessible::Description),
+               QString::fromUtf8(place.description.data(), place.description.size()));
+      auto labels = control->relations(QAccessible::Label);
+      if (place.namedBy != place.id) {
+        QVERIFY2(labels.size() == 1, qPrintable(what));
+        QCOMPARE(labels.front().first->text(QAccessible::Name), caption);
+      } else {
+        QVERIFY2(labels.isEmpty(), qPrintable(what));
+      }
+      QCOMPARE(control->state().focusable, model.kind != brg::ControlKind::Label);
+      QCOMPARE(control->state().focused, window->model().focus() == place.id);
+    }
+  }
+
+  void aQuestionIsReadAsADialogWithItsTitleAndText() {
+    boxes->Expect("Current setting cause an SPBRG overflow.", QMessageBox::Yes);
+    QString read;
+    QTimer::singleShot(0, [&] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        QAccessibleInterface* dialog = QAccessible::queryAccessibleInterface(box);
+        read = QString::number(dialog->role()) + " | " + dialog->text(QAccessible::Name) + " | " +
+               dialog->text(QAccessible::Description) + dialog->text(QAccessible::Value);
+      }
+    });
+    EnterValues("20", "1200");
+    Key(Qt::Key_Return);
+    QVERIFY2(read.startsWith(QString::number(QAccessible::AlertMessage) + " | Current setting cause "
+                                                                          "an SPBRG overflow. | "),
+             qPrintable(read));
+    QVERIFY2(read.contains(QStringLiteral("306.901%")), qPrintable(read));
   }
 };
 
