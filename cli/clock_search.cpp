@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "cli/columns.h"
+
 namespace brg::cli {
 namespace {
 
@@ -13,15 +15,6 @@ constexpr double kCrystals[] = {1,      1.8432,   2,       2.4576,  3.2768, 3.57
 constexpr double kInternal[] = {0.031, 0.25, 0.5, 1, 2, 4, 8, 16, 48};
 constexpr double kPllFactor = 4;
 constexpr double kHighestClock = 64;
-
-std::string MhzText(double mhz) {
-  std::string text = std::to_string(mhz);
-  text.erase(text.find_last_not_of('0') + 1);
-  if (text.back() == '.') {
-    text.pop_back();
-  }
-  return text;
-}
 
 RateOnClock SettleRate(const Clock& clock, const WantedRate& wanted,
                        const std::vector<BrgMode>& modes, double tolerance) {
@@ -46,13 +39,14 @@ RateOnClock SettleRate(const Clock& clock, const WantedRate& wanted,
 std::vector<Clock> ShippedClocks() {
   std::vector<Clock> clocks;
   for (double mhz : kCrystals) {
-    clocks.push_back(Clock{mhz, ClockKind::Crystal, MhzText(mhz)});
+    clocks.push_back(Clock{mhz, ClockKind::Crystal, DecimalText(mhz)});
     if (mhz * kPllFactor <= kHighestClock) {
-      clocks.push_back(Clock{mhz * kPllFactor, ClockKind::CrystalPll, MhzText(mhz) + " x4 PLL"});
+      clocks.push_back(
+          Clock{mhz * kPllFactor, ClockKind::CrystalPll, DecimalText(mhz) + " x4 PLL"});
     }
   }
   for (double mhz : kInternal) {
-    clocks.push_back(Clock{mhz, ClockKind::Internal, "internal " + MhzText(mhz)});
+    clocks.push_back(Clock{mhz, ClockKind::Internal, "internal " + DecimalText(mhz)});
   }
   clocks.push_back(Clock{16 * kPllFactor, ClockKind::Internal, "internal 16 x4 PLL"});
   return clocks;

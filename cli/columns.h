@@ -30,6 +30,20 @@ inline std::string PlainNumber(double value) {
   return std::string(buffer.data(), end);
 }
 
+// A decimal as people write it, up to six places and without trailing zeros: 18.432, 64,
+// 5000000, whatever the locale.
+inline std::string DecimalText(double value) {
+  std::array<char, 64> buffer{};
+  auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                    std::chars_format::fixed, 6);
+  std::string text(buffer.data(), end);
+  text.erase(text.find_last_not_of('0') + 1);
+  if (text.back() == '.') {
+    text.pop_back();
+  }
+  return text;
+}
+
 // A register byte as 0x06.
 inline std::string HexByte(std::uint8_t value) {
   std::array<char, 8> buffer{};

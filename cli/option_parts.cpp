@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "cli/columns.h"
 #include "cli/device_profile.h"
 
 namespace brg::cli {
@@ -28,21 +29,12 @@ std::string OneLine(const std::string& message) {
 
 }  // namespace
 
-std::string RangeEnd(double value) {
-  std::string text = std::to_string(value);
-  text.erase(text.find_last_not_of('0') + 1);
-  if (text.back() == '.') {
-    text.pop_back();
-  }
-  return text;
-}
-
 double RangeChecked(const std::string& text, const char* what, const char* unit, EntryRange range) {
   std::optional<double> value = PlainDecimal(text);
   if (!value || !range.Contains(*value)) {
     throw UsageError(std::string(what) + " " + Quoted(text) + " is not accepted: give a plain " +
-                     "number of " + unit + " from " + RangeEnd(range.low) + " to " +
-                     RangeEnd(range.high) + Hint(text));
+                     "number of " + unit + " from " + DecimalText(range.low) + " to " +
+                     DecimalText(range.high) + Hint(text));
   }
   return *value;
 }

@@ -14,9 +14,6 @@ namespace brg::cli {
 // usual slips (a decimal comma, a unit).
 double RangeChecked(const std::string& text, const char* what, const char* unit, EntryRange range);
 
-// A range end as the usage text shows it: 0.031, 64, 5000000.
-std::string RangeEnd(double value);
-
 // --mode (repeatable) and --enhanced.
 struct ModeArguments {
   std::vector<std::string> names;

@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cstdio>
 
+#include "cli/columns.h"
 #include "cli/device_profile.h"
 #include "cli/option_parts.h"
 #include "core/brg_arithmetic.h"
@@ -155,13 +156,13 @@ Options ParseCalculate(const std::vector<std::string>& arguments) {
       "from source (each with --help).\nExit status: 0 done; 1 no setting, an error above "
       "--max-error, or code for a setting that the window would question; 2 bad arguments.");
   auto* osc = app.add_option("OSC_MHZ", options.oscText,
-                             "oscillator frequency in MHz, " + RangeEnd(SpbrgOscMHz.low) + " to " +
-                                 RangeEnd(SpbrgOscMHz.high))
+                             "oscillator frequency in MHz, " + DecimalText(SpbrgOscMHz.low) +
+                                 " to " + DecimalText(SpbrgOscMHz.high))
                   ->type_name("");
   std::vector<std::string> baudTexts;
   app.add_option("BAUD", baudTexts,
-                 "wanted baud rates, " + RangeEnd(SpbrgBaud.low) + " to " +
-                     RangeEnd(SpbrgBaud.high) + " (with --table: more rows)")
+                 "wanted baud rates, " + DecimalText(SpbrgBaud.low) + " to " +
+                     DecimalText(SpbrgBaud.high) + " (with --table: more rows)")
       ->type_name("");
   std::string brgh;
   app.add_option("--brgh", brgh,

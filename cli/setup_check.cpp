@@ -5,6 +5,7 @@
 #include <cmath>
 #include <map>
 
+#include "cli/columns.h"
 #include "cli/options.h"
 #include "core/display_formats.h"
 
@@ -396,8 +397,8 @@ class Evaluation {
 
   void ChooseOscillator() {
     if (source_.defineOsc && options_.oscMHz && source_.defineOsc->first != *options_.oscMHz) {
-      Fault(source_.defineOsc->second, "DEFINE OSC " + PlainText(source_.defineOsc->first) +
-                                           " differs from --osc " + PlainText(*options_.oscMHz));
+      Fault(source_.defineOsc->second, "DEFINE OSC " + DecimalText(source_.defineOsc->first) +
+                                           " differs from --osc " + DecimalText(*options_.oscMHz));
     }
     if (options_.oscMHz) {
       report_.oscMHz = *options_.oscMHz;
@@ -461,7 +462,7 @@ class Evaluation {
     if (percent > options_.maxErrorPercent) {
       Fault(line,
             "the error " + FormatErrorPercent(setting.errorRatio, plain) + " is above " +
-                PlainText(options_.maxErrorPercent) + "%",
+                DecimalText(options_.maxErrorPercent) + "%",
             FindingKind::Tolerance);
     }
     ModeSetting best = BestInMode(report_.oscMHz, *report_.wantedBaud, setting.mode);
@@ -481,15 +482,6 @@ class Evaluation {
         return;
       }
     }
-  }
-
-  static std::string PlainText(double value) {
-    std::string text = std::to_string(value);
-    text.erase(text.find_last_not_of('0') + 1);
-    if (text.back() == '.') {
-      text.pop_back();
-    }
-    return text;
   }
 
   const SourceReader& source_;

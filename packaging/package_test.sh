@@ -7,13 +7,7 @@
 # usage: package_test.sh PATH/TO/package.deb
 set -uo pipefail
 deb=$(realpath "$1")
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/../tests/e2e/private_x_server.sh"
 passed=0
 failed=0
 check() {  # check DESCRIPTION COMMAND...
@@ -91,13 +85,10 @@ for program in spbrg spbrg-calculator; do
 done
 
 # The calculator from the package opens its window on a real X server.
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
+start_x_server
+QT_QPA_PLATFORM=xcb "$root/usr/bin/spbrg-calculator" >/dev/null 2>&1 &
 pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-DISPLAY=":$(head -n1 "$work/display")" QT_QPA_PLATFORM=xcb "$root/usr/bin/spbrg-calculator" >/dev/null 2>&1 &
-pids+=($!)
-check "spbrg-calculator shows its window" env DISPLAY=":$(head -n1 "$work/display")" \
+check "spbrg-calculator shows its window" \
   timeout 20 xdotool search --sync --name "Quorvel Kelvo SPBRG Calculator"
 
 if [ "${CI:-}" = true ]; then

@@ -4,13 +4,7 @@
 set -euo pipefail
 app=$1
 close_window=$2
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/private_x_server.sh"
 
 fail() {
   echo "FAIL: $*" >&2
@@ -43,12 +37,7 @@ no_display DISPLAY=localhost:99
 no_display QT_QPA_PLATFORM=nosuchplatform DISPLAY=:0
 no_display QT_QPA_PLATFORM_PLUGIN_PATH=/nonexistent QT_PLUGIN_PATH=/nonexistent DISPLAY=:0
 
-# A private X server on a free display number.
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$work/display")"
+start_x_server
 export LC_ALL=$locale_name LANG=$locale_name QT_QPA_PLATFORM=xcb
 
 "$app" >"$work/app.log" 2>&1 &

@@ -6,19 +6,9 @@
 set -euo pipefail
 app=$1
 check=$2
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/private_x_server.sh"
 
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$work/display")"
+start_x_server
 export LC_ALL=C LANG=C QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work
 eval "$(dbus-launch --sh-syntax)"
 pids+=("$DBUS_SESSION_BUS_PID")
