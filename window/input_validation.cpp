@@ -10,11 +10,6 @@ namespace {
 
 constexpr std::int16_t kEnterCode = 13;
 
-constexpr double kOscMinMHz = 1.0;
-constexpr double kOscMaxMHz = 48.0;
-constexpr double kBaudMin = 300.0;
-constexpr double kBaudMax = 250000.0;
-
 }  // namespace
 
 // A number beyond the double range counts as out of range on the side of its sign.
@@ -45,13 +40,13 @@ void CalculatorWindow::Fosc_Validate(bool& /*Cancel*/) {
   Trace("Fosc_Validate");
   double mhz = ReadForRangeCheck(ControlId::Fosc);
   bool empty = Text(ControlId::Fosc).empty();
-  if (!(mhz >= kOscMinMHz)) {
+  if (!(mhz >= WindowOscMHz.low)) {
     // An empty box keeps the focus, so it leaves no rejection pending for a later entry.
     if (!empty) {
       ShowMessage("Minimum recommended is 1 MHZ", msgbox::kWarningOk, "Oscillator speed too low");
       state_.InputRejected = true;
     }
-  } else if (mhz > kOscMaxMHz) {
+  } else if (mhz > WindowOscMHz.high) {
     ShowMessage("As now maximum allowed is 48MHZ", msgbox::kWarningOk, "Oscillator speed to high");
     state_.InputRejected = true;
   }
@@ -79,11 +74,11 @@ void CalculatorWindow::BaudRate_KeyPress(std::int16_t& KeyAscii) {
 void CalculatorWindow::BaudRate_Validate(bool& /*Cancel*/) {
   Trace("BaudRate_Validate");
   double baud = ReadForRangeCheck(ControlId::BaudRate);
-  if (baud > kBaudMax) {
+  if (baud > WindowBaud.high) {
     ShowMessage("That's a fast baudrate for a so small IC ;o)", msgbox::kWarningOk,
                 "Selected baudrate too high");
     state_.InputRejected = true;
-  } else if (!(baud >= kBaudMin)) {
+  } else if (!(baud >= WindowBaud.low)) {
     if (!Text(ControlId::BaudRate).empty()) {
       ShowMessage("Better for you to use morse code ;o)", msgbox::kWarningOk,
                   "Selected baudrate is too low");
