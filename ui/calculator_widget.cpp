@@ -84,7 +84,8 @@ bool IsLeftButton(QEvent* event) {
 
 QIcon ProgramIcon() {
   QIcon icon(QStringLiteral(":/spbrg-calculator.png"));
-  for (int size : {16, 24, 48, 64, 128, 256}) {
+  // Title and task bars show up to 64 pixels; launchers take the larger sizes from the theme.
+  for (int size : {16, 24, 48, 64}) {
     icon.addFile(QStringLiteral(":/sizes/%1.png").arg(size), QSize(size, size));
   }
   return icon;
