@@ -154,27 +154,6 @@ std::string Upper(std::string text) {
   return text;
 }
 
-// Edits between two names, a swap of neighbouring characters counting as one.
-std::size_t EditDistance(const std::string& a, const std::string& b) {
-  std::vector<std::vector<std::size_t>> d(a.size() + 1, std::vector<std::size_t>(b.size() + 1));
-  for (std::size_t i = 0; i <= a.size(); ++i) {
-    d[i][0] = i;
-  }
-  for (std::size_t j = 0; j <= b.size(); ++j) {
-    d[0][j] = j;
-  }
-  for (std::size_t i = 1; i <= a.size(); ++i) {
-    for (std::size_t j = 1; j <= b.size(); ++j) {
-      std::size_t cost = a[i - 1] == b[j - 1] ? 0 : 1;
-      d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + cost});
-      if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1]) {
-        d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
-      }
-    }
-  }
-  return d[a.size()][b.size()];
-}
-
 // Up to five parts whose names are closest to the one asked for.
 std::string NearNames(const std::filesystem::path& dir, const std::string& stem) {
   std::vector<std::pair<std::size_t, std::string>> near;
@@ -183,7 +162,7 @@ std::string NearNames(const std::filesystem::path& dir, const std::string& stem)
     std::string name = entry.path().filename().string();
     if (name.size() > 5 && name[0] == 'p' && entry.path().extension() == ".inc") {
       std::string other = name.substr(1, name.size() - 5);
-      std::size_t distance = EditDistance(stem, other);
+      std::size_t distance = NameDistance(stem, other);
       if (distance <= 2) {
         near.emplace_back(distance, Upper(other));
       }
@@ -227,6 +206,27 @@ std::optional<UsartRegister> RegisterOf(std::string_view name, const UsartProfil
     }
   }
   return std::nullopt;
+}
+
+// Edits between two names, a swap of neighbouring characters counting as one.
+std::size_t NameDistance(const std::string& a, const std::string& b) {
+  std::vector<std::vector<std::size_t>> d(a.size() + 1, std::vector<std::size_t>(b.size() + 1));
+  for (std::size_t i = 0; i <= a.size(); ++i) {
+    d[i][0] = i;
+  }
+  for (std::size_t j = 0; j <= b.size(); ++j) {
+    d[0][j] = j;
+  }
+  for (std::size_t i = 1; i <= a.size(); ++i) {
+    for (std::size_t j = 1; j <= b.size(); ++j) {
+      std::size_t cost = a[i - 1] == b[j - 1] ? 0 : 1;
+      d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + cost});
+      if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1]) {
+        d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+      }
+    }
+  }
+  return d[a.size()][b.size()];
 }
 
 DeviceProfile ClassicProfile() {

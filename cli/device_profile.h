@@ -47,6 +47,10 @@ enum class UsartRegister { Txsta, Rcsta, Spbrg, Spbrgh, Baudcon };
 // parts' headers give the register (TXSTA, TX1STA, TXSTA1, BAUDCTL, SPBRGL, ...), any case.
 std::optional<UsartRegister> RegisterOf(std::string_view name, const UsartProfile& usart);
 
+// Edits between two names, a swap of neighbouring characters counting as one: how near a
+// mistyped part or DEFINE name is to a known one.
+std::size_t NameDistance(const std::string& a, const std::string& b);
+
 // TXSTA, RCSTA, SPBRG, SPBRGH and BAUDCON: one USART that offers every mode.
 DeviceProfile ClassicProfile();
 

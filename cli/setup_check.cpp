@@ -212,7 +212,7 @@ class SourceReader {
     for (const std::string& prefix : {std::string("HSER_"), std::string("HSER2_")}) {
       for (const char* known : kDefineNames) {
         std::string candidate = prefix + known;
-        if (candidate != name && EditDistance(name, candidate) <= 2) {
+        if (candidate != name && NameDistance(name, candidate) <= 2) {
           findings.push_back({line, FindingKind::Fault,
                               "DEFINE " + name + " is no name the compiler knows: " + candidate +
                                   " is meant, and the line does nothing"});
@@ -296,23 +296,6 @@ class SourceReader {
                               "): the last assignment counts"});
     }
     registers_[role] = Written{*value, line, name};
-  }
-
-  static std::size_t EditDistance(const std::string& a, const std::string& b) {
-    std::vector<std::size_t> row(b.size() + 1);
-    for (std::size_t j = 0; j <= b.size(); ++j) {
-      row[j] = j;
-    }
-    for (std::size_t i = 1; i <= a.size(); ++i) {
-      std::size_t diagonal = row[0];
-      row[0] = i;
-      for (std::size_t j = 1; j <= b.size(); ++j) {
-        std::size_t above = row[j];
-        row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
-        diagonal = above;
-      }
-    }
-    return row[b.size()];
   }
 
   const UsartProfile& usart_;
