@@ -47,6 +47,60 @@ void RemoveLastUtf8Character(std::string& text) {
   }
 }
 
+// The text of a single-line box after a key at its end: a character appended, the last
+// character removed for Backspace; Enter and other control keys leave it as it is.
+std::string TextAfterKey(std::string text, char32_t character) {
+  if (character == kBackspace) {
+    RemoveLastUtf8Character(text);
+  } else if (character >= 0x20 && character != 0x7F) {
+    AppendUtf8(text, character);
+  }
+  return text;
+}
+
+// The scenario language's escapes, the inverse of UnescapeScriptText.
+std::string EscapeScriptText(std::string_view text) {
+  std::string escaped;
+  for (char c : text) {
+    switch (c) {
+      case '\r':
+        escaped += "\\r";
+        break;
+      case '\n':
+        escaped += "\\n";
+        break;
+      case '\t':
+        escaped += "\\t";
+        break;
+      case ' ':
+        escaped += "\\s";
+        break;
+      case '\\':
+        escaped += "\\\\";
+        break;
+      default:
+        escaped.push_back(c);
+    }
+  }
+  return escaped;
+}
+
+// UTF-8 text as characters; a broken sequence gives what its bytes spell.
+std::u32string DecodeUtf8(std::string_view text) {
+  std::u32string characters;
+  for (std::size_t i = 0; i < text.size();) {
+    auto lead = static_cast<unsigned char>(text[i]);
+    int length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+    for (int k = 1; k < length && i + k < text.size(); ++k) {
+      c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+    }
+    characters.push_back(c);
+    i += static_cast<std::size_t>(length);
+  }
+  return characters;
+}
+
 // A typed key as a real keyboard delivers it: Enter and the space bar act on buttons; in a text
 // box the key press comes first, and the box edits its text when it still has the focus.
 void TypeKey(CalculatorWindow& window, char32_t character) {
@@ -128,15 +182,6 @@ std::optional<UserAction> ParseCommand(std::string_view command, const std::stri
 
 }  // namespace
 
-std::string TextAfterKey(std::string text, char32_t character) {
-  if (character == kBackspace) {
-    RemoveLastUtf8Character(text);
-  } else if (character >= 0x20 && character != 0x7F) {
-    AppendUtf8(text, character);
-  }
-  return text;
-}
-
 void Perform(CalculatorWindow& window, const UserAction& action) {
   std::visit(Overloaded{
                  [&](action::Tab) { window.PressTab(); },
@@ -152,12 +197,6 @@ void Perform(CalculatorWindow& window, const UserAction& action) {
                  [&](action::SwitchBack) { window.SwitchBack(); },
              },
              action);
-}
-
-void TypeText(CalculatorWindow& window, std::string_view utf8) {
-  for (char32_t character : DecodeUtf8(utf8)) {
-    TypeKey(window, character);
-  }
 }
 
 std::string ScriptLine(const UserAction& action) {
@@ -206,32 +245,6 @@ std::optional<std::vector<UserAction>> ParseScriptLine(std::string_view line) {
   return std::vector<UserAction>{*single};
 }
 
-std::string EscapeScriptText(std::string_view text) {
-  std::string escaped;
-  for (char c : text) {
-    switch (c) {
-      case '\r':
-        escaped += "\\r";
-        break;
-      case '\n':
-        escaped += "\\n";
-        break;
-      case '\t':
-        escaped += "\\t";
-        break;
-      case ' ':
-        escaped += "\\s";
-        break;
-      case '\\':
-        escaped += "\\\\";
-        break;
-      default:
-        escaped.push_back(c);
-    }
-  }
-  return escaped;
-}
-
 std::string UnescapeScriptText(std::string_view text) {
   std::string plain;
   for (std::size_t i = 0; i < text.size(); ++i) {
@@ -262,21 +275,6 @@ std::string UnescapeScriptText(std::string_view text) {
     }
   }
   return plain;
-}
-
-std::u32string DecodeUtf8(std::string_view text) {
-  std::u32string characters;
-  for (std::size_t i = 0; i < text.size();) {
-    auto lead = static_cast<unsigned char>(text[i]);
-    int length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-    char32_t c = length == 1 ? lead : lead & (0x7F >> length);
-    for (int k = 1; k < length && i + k < text.size(); ++k) {
-      c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-    }
-    characters.push_back(c);
-    i += static_cast<std::size_t>(length);
-  }
-  return characters;
 }
 
 }  // namespace brg

@@ -69,14 +69,7 @@ using UserAction = std::variant<action::Tab, action::ShiftTab, action::Click, ac
 
 void Perform(CalculatorWindow& window, const UserAction& action);
 
-// Each character of UTF-8 text typed as one key.
-void TypeText(CalculatorWindow& window, std::string_view utf8);
-
-// The text of a single-line box after a key at its end: a character appended, the last
-// character removed for Backspace; Enter and other control keys leave it as it is.
-std::string TextAfterKey(std::string text, char32_t character);
-
-// The action in the scenario language, one line; ParseScriptAction reads it back.
+// The action in the scenario language, one line; ParseScriptLine reads it back.
 std::string ScriptLine(const UserAction& action);
 
 // The actions of one script line (COMMAND, a space, then its escaped argument to the end of the
@@ -85,10 +78,6 @@ std::string ScriptLine(const UserAction& action);
 std::optional<std::vector<UserAction>> ParseScriptLine(std::string_view line);
 
 // The scenario language's escapes: \r \n \t \s (space) and \\.
-std::string EscapeScriptText(std::string_view text);
 std::string UnescapeScriptText(std::string_view text);
-
-// UTF-8 text as characters; a broken sequence gives what its bytes spell.
-std::u32string DecodeUtf8(std::string_view text);
 
 }  // namespace brg
