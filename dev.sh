@@ -5,7 +5,8 @@
 #                   the package and make a short run of each fuzzer
 #   ./dev.sh package         build the Debian package and check it (lintian, files, start-up)
 #   ./dev.sh fuzz [SECONDS]  run each fuzzer for SECONDS (default 20) against the kept corpus
-#   ./dev.sh coverage        branch coverage of core/ and window/ (gcovr)
+#   ./dev.sh coverage        branch coverage of core/, engine/ and window/ (gcovr)
+#   ./dev.sh packages        the Debian packages that building and testing need, one a line
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -77,7 +78,7 @@ run_coverage() {
     -DCMAKE_CXX_FLAGS="--coverage -fno-inline" -DCMAKE_EXE_LINKER_FLAGS=--coverage
   find build-coverage -name '*.gcda' -delete
   ctest --test-dir build-coverage -j "$(nproc)" >/dev/null
-  gcovr --root . --filter 'core/' --filter 'window/' --object-directory build-coverage \
+  gcovr --root . --filter 'core/' --filter 'engine/' --filter 'window/' --object-directory build-coverage \
     --exclude-throw-branches --exclude-unreachable-branches --branches --txt
 }
 
@@ -111,8 +112,11 @@ case "${1:-}" in
     install_missing_packages
     run_coverage
     ;;
+  packages)
+    printf '%s\n' "${PACKAGES[@]}"
+    ;;
   *)
-    echo "usage: $0 run|test|package|fuzz [SECONDS]|coverage" >&2
+    echo "usage: $0 run|test|package|fuzz [SECONDS]|coverage|packages" >&2
     exit 2
     ;;
 esac

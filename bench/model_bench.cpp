@@ -4,8 +4,9 @@
 
 #include <string>
 
-#include "cli/setup_check.h"
 #include "core/brg_modes.h"
+#include "engine/part_profile.h"
+#include "engine/setup_check.h"
 #include "window/calculator_window.h"
 #include "window/leading_number.h"
 #include "window/user_actions.h"
@@ -111,11 +112,11 @@ void BM_CheckOneMebibyte(benchmark::State& state) {
     source +=
         "DEFINE HSER_RCSTA 90h\r\nDEFINE HSER_TXSTA 24h\r\nDEFINE HSER_SPBRG 25 ' 9600 Bauds\r\n";
   }
-  brg::cli::CheckOptions options;
+  brg::engine::CheckOptions options;
   options.oscMHz = 4;
-  brg::cli::DeviceProfile classic = brg::cli::ClassicProfile();
+  brg::engine::PartProfile classic = brg::engine::ClassicProfile();
   for (auto _ : state) {
-    benchmark::DoNotOptimize(brg::cli::CheckSetup(source, options, classic.usarts.front()));
+    benchmark::DoNotOptimize(brg::engine::CheckSetup(source, options, *classic.ports.front()));
   }
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
                           static_cast<int64_t>(source.size()));

@@ -2,8 +2,8 @@
 
 #include <cctype>
 
-#include "cli/columns.h"
-#include "cli/device_profile.h"
+#include "cli/usage_error.h"
+#include "core/text.h"
 
 namespace brg::cli {
 namespace {
@@ -39,6 +39,15 @@ double RangeChecked(const std::string& text, const char* what, const char* unit,
   return *value;
 }
 
+ModeOptions ModeArguments::Read() const {
+  ModeOptions options;
+  for (const std::string& name : names) {
+    options.modes.push_back(*ModeByName(name));
+  }
+  options.enhanced = enhanced;
+  return options;
+}
+
 void AddModeOptions(CLI::App& app, ModeArguments& modes) {
   std::vector<std::string> names;
   for (BrgMode mode : kAllModes) {
@@ -55,45 +64,52 @@ void AddModeOptions(CLI::App& app, ModeArguments& modes) {
                "every asynchronous mode the part has: 8/64, 8/16, 16/16, 16/4");
 }
 
-void AddDeviceOptions(CLI::App& app, Options& options) {
-  app.add_option("--device", options.device,
+void AddPartOptions(CLI::App& app, PartOptions& part) {
+  app.add_option("--device", part.device,
                  "the part (16F1829, PIC18F45K22, ...): its register names and modes from its "
                  "gputils header")
       ->type_name("PART");
-  options.gputilsHeaders = kGputilsHeaders;
-  app.add_option("--gputils-headers", options.gputilsHeaders,
-                 std::string("where the part headers are (default ") + kGputilsHeaders + ")")
+  app.add_option(
+         "--gputils-headers", part.gputilsHeaders,
+         std::string("where the part headers are (default ") + engine::kGputilsHeaders + ")")
       ->type_name("DIR");
-  app.add_option("--usart", options.usart, "with --device: the USART, 1 or 2 (default 1)")
+  app.add_option("--usart", part.usart, "with --device: the USART, 1 or 2 (default 1)")
       ->check(CLI::IsMember({1, 2}));
+}
+
+engine::PartProfile ProfileOf(const PartOptions& part) {
+  return part.device.empty() ? engine::ClassicProfile()
+                             : engine::ReadPartProfile(part.device, part.gputilsHeaders);
 }
 
 void AddMaxErrorOption(CLI::App& app, std::string& text) {
   app.add_option("--max-error", text, "the largest error in percent that passes")->type_name("PCT");
 }
 
-void ReadMaxError(const std::string& text, Options& options) {
+std::optional<double> ReadMaxError(const std::string& text) {
   if (text.empty()) {
-    return;
+    return std::nullopt;
   }
-  options.maxErrorPercent = PlainDecimal(text);
-  if (!options.maxErrorPercent) {
+  std::optional<double> percent = PlainDecimal(text);
+  if (!percent) {
     throw UsageError("--max-error " + Quoted(text) +
                      " is not accepted: give a plain number of percent, 0 or more");
   }
+  return percent;
 }
 
-bool Parse(CLI::App& app, const std::vector<std::string>& arguments, Options& options) {
+bool Parse(CLI::App& app, const std::vector<std::string>& arguments, const PartOptions& part,
+           std::string& help) {
   std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
   try {
     app.parse(reversed);
   } catch (const CLI::CallForHelp&) {
-    options.help = app.help();
+    help = app.help();
     return false;
   } catch (const CLI::ParseError& error) {
     throw UsageError(OneLine(error.what()) + "; see " + app.get_name() + " --help");
   }
-  if (options.usart != 1 && options.device.empty()) {
+  if (part.usart != 1 && part.device.empty()) {
     throw UsageError("--usart 2 goes with --device, whose header names the second USART");
   }
   return true;

@@ -3,10 +3,13 @@
 #pragma once
 
 #include <CLI/CLI.hpp>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "cli/options.h"
+#include "core/brg_arithmetic.h"
+#include "core/brg_modes.h"
+#include "engine/part_profile.h"
 
 namespace brg::cli {
 
@@ -14,22 +17,38 @@ namespace brg::cli {
 // usual slips (a decimal comma, a unit).
 double RangeChecked(const std::string& text, const char* what, const char* unit, EntryRange range);
 
-// --mode (repeatable) and --enhanced.
+// --mode (repeatable) and --enhanced: the modes named, and every asynchronous mode besides.
+struct ModeOptions {
+  std::vector<BrgMode> modes;
+  bool enhanced = false;
+
+  bool Any() const { return !modes.empty() || enhanced; }
+};
 struct ModeArguments {
   std::vector<std::string> names;
   bool enhanced = false;
+
+  ModeOptions Read() const;
 };
 void AddModeOptions(CLI::App& app, ModeArguments& modes);
 
 // --device, --gputils-headers and --usart.
-void AddDeviceOptions(CLI::App& app, Options& options);
+struct PartOptions {
+  std::string device;  // empty: the classic names
+  std::string gputilsHeaders = engine::kGputilsHeaders;
+  int usart = 1;
+};
+void AddPartOptions(CLI::App& app, PartOptions& part);
+// The part's profile, or the classic names.
+engine::PartProfile ProfileOf(const PartOptions& part);
 
 // --max-error PCT, read with ReadMaxError.
 void AddMaxErrorOption(CLI::App& app, std::string& text);
-void ReadMaxError(const std::string& text, Options& options);
+std::optional<double> ReadMaxError(const std::string& text);
 
-// Parses, or fills options.help; a UsageError of one line for anything the parser refuses.
+// Parses, or gives the help text; a UsageError of one line for anything the parser refuses.
 // Returns false when only the help is wanted.
-bool Parse(CLI::App& app, const std::vector<std::string>& arguments, Options& options);
+bool Parse(CLI::App& app, const std::vector<std::string>& arguments, const PartOptions& part,
+           std::string& help);
 
 }  // namespace brg::cli

@@ -6,6 +6,7 @@
 #include <sstream>
 #include <vector>
 
+#include "core/text.h"
 #include "tools/scenario_host.h"
 #include "window/calculator_window.h"
 #include "window/user_actions.h"
@@ -17,15 +18,6 @@ namespace {
 struct CheckFailed {
   std::string message;
 };
-
-std::string Trim(const std::string& text) {
-  std::size_t first = text.find_first_not_of(" \t\r");
-  if (first == std::string::npos) {
-    return "";
-  }
-  std::size_t last = text.find_last_not_of(" \t\r");
-  return text.substr(first, last - first + 1);
-}
 
 std::string Visible(const std::string& text) {
   std::string shown;
@@ -315,7 +307,7 @@ ScriptResult RunScript(const std::string& name, std::istream& script, std::ostre
       if (!line.empty() && line.back() == '\r') {
         line.pop_back();
       }
-      std::string trimmed = Trim(line);
+      std::string trimmed(Trim(line));
       if (trimmed.empty() || trimmed[0] == '#') {
         continue;
       }

@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "core/text.h"
+
 namespace brg {
 namespace {
 
@@ -17,34 +19,6 @@ Overloaded(Ts...) -> Overloaded<Ts...>;
 // A key's character code as the KeyPress handlers receive it: 16 bits, '?' beyond them.
 std::uint16_t KeyCode(char32_t character) {
   return static_cast<std::uint16_t>(character > 0xFFFF ? U'?' : character);
-}
-
-void AppendUtf8(std::string& text, char32_t c) {
-  if (c < 0x80) {
-    text.push_back(static_cast<char>(c));
-  } else if (c < 0x800) {
-    text.push_back(static_cast<char>(0xC0 | (c >> 6)));
-    text.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  } else if (c < 0x10000) {
-    text.push_back(static_cast<char>(0xE0 | (c >> 12)));
-    text.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-    text.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  } else {
-    text.push_back(static_cast<char>(0xF0 | (c >> 18)));
-    text.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-    text.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-    text.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  }
-}
-
-void RemoveLastUtf8Character(std::string& text) {
-  while (!text.empty()) {
-    bool continuation = (static_cast<unsigned char>(text.back()) & 0xC0) == 0x80;
-    text.pop_back();
-    if (!continuation) {
-      return;
-    }
-  }
 }
 
 // The text of a single-line box after a key at its end: a character appended, the last
@@ -83,22 +57,6 @@ std::string EscapeScriptText(std::string_view text) {
     }
   }
   return escaped;
-}
-
-// UTF-8 text as characters; a broken sequence gives what its bytes spell.
-std::u32string DecodeUtf8(std::string_view text) {
-  std::u32string characters;
-  for (std::size_t i = 0; i < text.size();) {
-    auto lead = static_cast<unsigned char>(text[i]);
-    int length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-    char32_t c = length == 1 ? lead : lead & (0x7F >> length);
-    for (int k = 1; k < length && i + k < text.size(); ++k) {
-      c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-    }
-    characters.push_back(c);
-    i += static_cast<std::size_t>(length);
-  }
-  return characters;
 }
 
 // A typed key as a real keyboard delivers it: Enter and the space bar act on buttons; in a text

@@ -8,20 +8,22 @@
 #include <cstring>
 #include <string>
 
-#include "cli/code_forms.h"
-#include "cli/setup_check.h"
+#include "engine/code_forms.h"
+#include "engine/errors.h"
+#include "engine/part_profile.h"
+#include "engine/setup_check.h"
 
 namespace {
 
 using namespace brg;
-using namespace brg::cli;
+using namespace brg::engine;
 
 void CheckAnyText(const std::uint8_t* data, std::size_t size) {
   CheckOptions options;
   options.oscMHz = 4;
   try {
     CheckSetup(std::string_view(reinterpret_cast<const char*>(data), size), options,
-               ClassicProfile().usarts.front());
+               *ClassicProfile().ports.front());
   } catch (const NotASetup&) {
   }
 }
@@ -48,8 +50,8 @@ void CheckOwnCode(const std::uint8_t* data, std::size_t size) {
   if (form == 0 && InfoOf(mode).sync) {
     form = 1;  // DEFINEs only set up the asynchronous port
   }
-  DeviceProfile classic = ClassicProfile();
-  const UsartProfile& usart = classic.usarts.front();
+  PartProfile classic = ClassicProfile();
+  const SerialPort& usart = *classic.ports.front();
   CodeSetting code{std::to_string(oscMHz), WantedRate{std::to_string(baud), double(baud)},
                    BestInMode(oscMHz, baud, mode)};
   std::string text = form == 0   ? DefinesForm(code, usart, (choice & 0x80) != 0)

@@ -1,0 +1,65 @@
+// spbrg check: a setup read from source, its findings printed.
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "cli/check_report.h"
+#include "cli/commands.h"
+#include "cli/exit_status.h"
+#include "engine/errors.h"
+#include "engine/setup_check.h"
+
+namespace brg::cli {
+namespace {
+
+// The source text: a file, standard input, or the NAME=VALUE arguments one a line.
+std::string SourceText(const CheckCommandOptions& options) {
+  if (!options.assignments.empty()) {
+    std::string text;
+    for (const std::string& assignment : options.assignments) {
+      text += assignment + "\n";
+    }
+    return text;
+  }
+  std::ostringstream text;
+  if (options.source == "-") {
+    text << std::cin.rdbuf();
+  } else {
+    std::ifstream file(options.source, std::ios::binary);
+    if (!file) {
+      throw engine::NotASetup("cannot read " + options.source);
+    }
+    text << file.rdbuf();
+  }
+  return text.str();
+}
+
+std::string SourceName(const CheckCommandOptions& options) {
+  if (!options.assignments.empty()) {
+    return "the arguments";
+  }
+  return options.source == "-" ? "standard input" : options.source;
+}
+
+}  // namespace
+
+int RunCheck(const CheckCommandOptions& options) {
+  engine::PartProfile part = ProfileOf(options.part);
+  const engine::SerialPort& port = part.Port(options.part.usart);
+  engine::CheckOptions check;
+  check.oscMHz = options.oscMHz;
+  check.baud = options.baud;
+  check.maxErrorPercent = options.maxErrorPercent;
+  engine::SetupReport report;
+  try {
+    report = engine::CheckSetup(SourceText(options), check, port);
+  } catch (const engine::NotASetup& error) {
+    std::cerr << "spbrg check: " << error.what() << "\n";
+    return kExitUsage;
+  }
+  PrintCheck(std::cout, SourceName(options), report, port,
+             options.assignments.empty() ? "line" : "argument");
+  return report.HasFault() ? kExitLimit : kExitDone;
+}
+
+}  // namespace brg::cli

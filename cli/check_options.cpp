@@ -1,0 +1,59 @@
+#include "cli/check_options.h"
+
+#include "cli/usage_error.h"
+#include "engine/budget.h"
+#include "engine/wanted_rate.h"
+
+namespace brg::cli {
+
+CheckCommandOptions ParseCheck(const std::vector<std::string>& arguments) {
+  CheckCommandOptions options;
+  CLI::App app(
+      "Reads a serial setup from source: RarIveza Pro DEFINE lines, BASIC or C register "
+      "assignments, or NAME=VALUE arguments; reports the mode, the real rate, the error and "
+      "every fault found, with its line.",
+      "spbrg check");
+  app.footer(
+      "Exit status: 0 nothing wrong; 1 a fault found; 2 the input cannot be read or is no "
+      "setup, or bad arguments.");
+  std::vector<std::string> inputs;
+  app.add_option("SOURCE", inputs, "a file, - for standard input, or NAME=VALUE assignments")
+      ->type_name("");
+  std::string osc;
+  app.add_option("--osc", osc, "the oscillator in MHz (a DEFINE OSC line may stand for it)")
+      ->type_name("MHZ");
+  std::string baud;
+  app.add_option("--baud", baud, "the wanted rate (else a rate named in a comment)")
+      ->type_name("BAUD");
+  AddPartOptions(app, options.part);
+  std::string maxError;
+  AddMaxErrorOption(app, maxError);
+  if (!Parse(app, arguments, options.part, options.help)) {
+    return options;
+  }
+  options.maxErrorPercent = ReadMaxError(maxError).value_or(engine::kDefaultMaxErrorPercent);
+  if (!osc.empty()) {
+    options.oscMHz = RangeChecked(osc, "--osc", "MHz", engine::kOscillatorMHz);
+  }
+  if (!baud.empty()) {
+    options.baud = RangeChecked(baud, "--baud", "baud", engine::kBaudRange);
+  }
+  bool assignments = !inputs.empty() && inputs.front().find('=') != std::string::npos;
+  for (const std::string& input : inputs) {
+    if ((input.find('=') != std::string::npos) != assignments ||
+        (!assignments && inputs.size() > 1)) {
+      throw UsageError("give one source (a file or -) or NAME=VALUE assignments, not both");
+    }
+  }
+  if (inputs.empty()) {
+    throw UsageError("missing SOURCE: give a file, - for standard input, or NAME=VALUE");
+  }
+  if (assignments) {
+    options.assignments = inputs;
+  } else {
+    options.source = inputs.front();
+  }
+  return options;
+}
+
+}  // namespace brg::cli

@@ -1,0 +1,25 @@
+// The command line of spbrg check: the source, and what it is checked against.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/option_parts.h"
+
+namespace brg::cli {
+
+struct CheckCommandOptions {
+  std::optional<double> oscMHz;  // --osc
+  std::optional<double> baud;    // --baud
+  double maxErrorPercent = 0;
+  PartOptions part;
+  // A file, or - for standard input; or NAME=VALUE assignments instead.
+  std::string source;
+  std::vector<std::string> assignments;
+  std::string help;
+};
+
+CheckCommandOptions ParseCheck(const std::vector<std::string>& arguments);
+
+}  // namespace brg::cli

@@ -1,0 +1,56 @@
+#include "cli/clocks_options.h"
+
+#include "cli/usage_error.h"
+#include "core/text.h"
+
+namespace brg::cli {
+
+ClocksOptions ParseClocks(const std::vector<std::string>& arguments) {
+  ClocksOptions options;
+  CLI::App app(
+      "Which clock gives all the rates within tolerance: every crystal (and x4 PLL up to "
+      "64 MHz) and internal oscillator tried with every rate, ranked by the worst error. Without "
+      "--mode or --enhanced the 8-bit modes 8/64 and 8/16.",
+      "spbrg clocks");
+  app.footer("Exit status: 0 a clock passes; 1 none passes; 2 bad arguments.");
+  std::vector<std::string> rateTexts;
+  app.add_option("RATE", rateTexts, "wanted baud rates")->required()->type_name("");
+  ModeArguments modes;
+  AddModeOptions(app, modes);
+  AddPartOptions(app, options.part);
+  std::string maxError;
+  AddMaxErrorOption(app, maxError);
+  std::string tolerance;
+  app.add_option("--osc-tolerance", tolerance,
+                 "an internal oscillator's own tolerance in percent, added to its errors "
+                 "(default 2)")
+      ->type_name("PCT");
+  app.add_option("--clock-list", options.clockList,
+                 "clocks in MHz, one a line, # comments, instead of the shipped list")
+      ->type_name("FILE");
+  app.add_flag("--json", options.json, "the ranking as JSON");
+  app.add_flag("--csv", options.csv, "the ranking as CSV");
+  if (!Parse(app, arguments, options.part, options.help)) {
+    return options;
+  }
+  if (options.json && options.csv) {
+    throw UsageError("--json and --csv exclude each other");
+  }
+  options.modes = modes.Read();
+  options.maxErrorPercent = ReadMaxError(maxError);
+  if (!tolerance.empty()) {
+    std::optional<double> percent = PlainDecimal(tolerance);
+    if (!percent) {
+      throw UsageError("--osc-tolerance " + Quoted(tolerance) +
+                       " is not accepted: give a plain number of percent");
+    }
+    options.oscTolerancePercent = *percent;
+  }
+  for (const std::string& text : rateTexts) {
+    options.rates.push_back(
+        engine::WantedRate{text, RangeChecked(text, "RATE", "baud", engine::kBaudRange)});
+  }
+  return options;
+}
+
+}  // namespace brg::cli

@@ -1,0 +1,172 @@
+// The aligned lines and the table of rates, in the window layout and the modes layout.
+#include "cli/rate_report.h"
+#include "core/text.h"
+
+namespace brg::cli {
+namespace {
+
+using engine::RateAnswer;
+using engine::SettingAnswer;
+
+bool Asynchronous(const SettingAnswer& answer) {
+  return !InfoOf(answer.setting.mode).sync;
+}
+
+std::string Name(const SettingAnswer& answer) {
+  return std::string(InfoOf(answer.setting.mode).name);
+}
+
+std::string WindowModeName(const SettingAnswer& answer) {
+  return InfoOf(answer.setting.mode).brgh ? "BRGH=1" : "BRGH=0";
+}
+
+std::string HighByte(const ModeSetting& setting) {
+  return InfoOf(setting.mode).brg16 ? HexValue(setting.spbrgh()) : "-";
+}
+
+// The window layout.
+
+void WindowLines(std::ostream& out, const ReportContext& context, const RateAnswer& answer) {
+  out << "Oscillator " << context.oscText << " MHz, wanted " << answer.wanted.text << " baud\n";
+  for (std::size_t i = 0; i < answer.settings.size(); ++i) {
+    const SettingAnswer& setting = answer.settings[i];
+    bool marked = answer.settings.size() > 1 && answer.IsBest(i);
+    out << (marked ? "* " : "  ") << WindowModeName(setting) << "  ";
+    if (setting.HasValue()) {
+      const ModeSetting& shown = setting.setting;
+      out << "SPBRG " << Padded(FormatSpbrg(shown.n), 3, true) << "  real "
+          << Padded(FormatBaudRate(shown.actualBaud, context.separators), 9, true)
+          << " baud  error "
+          << Padded(FormatErrorPercent(shown.errorRatio, context.separators), 9, true) << "  ";
+    }
+    out << VerdictText(setting, context.separators) << "\n";
+  }
+}
+
+std::string WindowCells(const SettingAnswer& answer, const Separators& separators) {
+  std::string column = engine::NamesOf(*answer.window).column;
+  if (!answer.HasValue()) {
+    return Padded("-", 5, true) + " " + Padded("-", 11, true) + " " + Padded("-", 10, true) + " " +
+           Padded(column, 7, false);
+  }
+  const ModeSetting& shown = answer.setting;
+  return Padded(FormatSpbrg(shown.n), 5, true) + " " +
+         Padded(FormatBaudRate(shown.actualBaud, separators), 11, true) + " " +
+         Padded(FormatErrorPercent(shown.errorRatio, separators), 10, true) + " " +
+         Padded(column, 7, false);
+}
+
+void WindowTable(std::ostream& out, const ReportContext& context,
+                 const std::vector<RateAnswer>& answers) {
+  out << "Oscillator " << context.oscText
+      << " MHz   (* the better mode; verdicts: <=10%, >10%, 255 clamped,"
+      << " 255>10% overflow, none)\n";
+  std::string modeHeader = Padded("SPBRG", 5, true) + " " + Padded("real", 11, true) + " " +
+                           Padded("error", 10, true) + " " + Padded("verdict", 7, false);
+  out << Padded("baud", 8, true) << "  |";
+  const std::vector<SettingAnswer>& modes = answers.front().settings;
+  for (std::size_t i = 0; i < modes.size(); ++i) {
+    out << (i > 0 ? " | " : " ") << WindowModeName(modes[i]) << " " << modeHeader;
+  }
+  out << "\n";
+  for (const RateAnswer& answer : answers) {
+    out << Padded(answer.wanted.text, 8, true) << "  |";
+    for (std::size_t i = 0; i < answer.settings.size(); ++i) {
+      out << (answer.IsBest(i) ? " *      " : "        ")
+          << WindowCells(answer.settings[i], context.separators) << " |";
+    }
+    out << "\n";
+  }
+}
+
+// The modes layout.
+
+std::string SettingRow(const RateAnswer& answer, std::size_t index, const Separators& separators) {
+  const SettingAnswer& setting = answer.settings[index];
+  const ModeSetting& mode = setting.setting;
+  return (answer.IsBest(index) ? "* " : "  ") + Padded(Name(setting), 6, false) +
+         Padded(std::to_string(mode.n), 6, true) + "  " + Padded(HighByte(mode), 6, true) + "  " +
+         Padded(HexValue(mode.spbrg()), 5, true) + "  " +
+         Padded(FormatBaudRate(mode.actualBaud, separators), 11, true) + "  " +
+         Padded(FormatErrorPercent(mode.errorRatio, separators), 10, true) + "  " +
+         VerdictText(setting, separators);
+}
+
+void ModeLines(std::ostream& out, const ReportContext& context, const RateAnswer& answer) {
+  out << "Oscillator " << context.oscText << " MHz, wanted " << answer.wanted.text << " baud\n";
+  out << "  mode       n  SPBRGH  SPBRG         real       error\n";
+  bool anyAsynchronous = false;
+  for (std::size_t i = 0; i < answer.settings.size(); ++i) {
+    if (Asynchronous(answer.settings[i])) {
+      anyAsynchronous = true;
+      out << SettingRow(answer, i, context.separators) << "\n";
+    }
+  }
+  bool headed = false;
+  for (std::size_t i = 0; i < answer.settings.size(); ++i) {
+    if (!Asynchronous(answer.settings[i])) {
+      if (!headed && anyAsynchronous) {
+        out << "  synchronous master clock, never the best UART setting:\n";
+      }
+      headed = true;
+      out << SettingRow(answer, i, context.separators) << "\n";
+    }
+  }
+  if (anyAsynchronous) {
+    out << "  best: "
+        << (answer.best ? Name(answer.settings[*answer.best]) + ", " + answer.reason
+                        : "none, " + answer.reason)
+        << "\n";
+  }
+}
+
+std::string ModeCell(const RateAnswer& answer, std::size_t index, const Separators& separators) {
+  const ModeSetting& setting = answer.settings[index].setting;
+  return std::string(answer.IsBest(index) ? "*" : " ") +
+         (setting.reach == Reach::Within ? " " : "!") + Padded(std::to_string(setting.n), 6, true) +
+         " " + Padded(FormatBaudRate(setting.actualBaud, separators), 11, true) + " " +
+         Padded(FormatErrorPercent(setting.errorRatio, separators), 10, true);
+}
+
+void ModeTable(std::ostream& out, const ReportContext& context,
+               const std::vector<RateAnswer>& answers) {
+  out << "Oscillator " << context.oscText
+      << " MHz   (* the best mode of the rate; ! beyond the register's reach)\n";
+  out << Padded("baud", 8, true) << "  |";
+  for (const SettingAnswer& setting : answers.front().settings) {
+    out << " " << Padded(Name(setting), 8, false) << " " << Padded("real", 11, true) << " "
+        << Padded("error", 10, true) << " |";
+  }
+  out << "\n";
+  for (const RateAnswer& answer : answers) {
+    out << Padded(answer.wanted.text, 8, true) << "  |";
+    for (std::size_t i = 0; i < answer.settings.size(); ++i) {
+      out << " " << ModeCell(answer, i, context.separators) << " |";
+    }
+    out << "\n";
+  }
+}
+
+}  // namespace
+
+void PrintLines(std::ostream& out, const ReportContext& context,
+                const std::vector<RateAnswer>& answers) {
+  for (const RateAnswer& answer : answers) {
+    if (context.layout == Layout::Window) {
+      WindowLines(out, context, answer);
+    } else {
+      ModeLines(out, context, answer);
+    }
+  }
+}
+
+void PrintTable(std::ostream& out, const ReportContext& context,
+                const std::vector<RateAnswer>& answers) {
+  if (context.layout == Layout::Window) {
+    WindowTable(out, context, answers);
+  } else {
+    ModeTable(out, context, answers);
+  }
+}
+
+}  // namespace brg::cli

@@ -1,0 +1,20 @@
+#include "engine/budget.h"
+
+#include <cmath>
+
+#include "core/brg_arithmetic.h"
+
+namespace brg::engine {
+
+bool AboveBudget(double errorRatio, double maxErrorPercent) {
+  return std::fabs(errorRatio * 100.0) > maxErrorPercent;
+}
+
+std::string WindowQuestion(const SettingAnswer& answer) {
+  if (answer.window) {
+    return WindowAsks(*answer.window) ? NamesOf(*answer.window).text : "";
+  }
+  return std::fabs(answer.setting.errorRatio) > ErrorLimit ? "error above 10%" : "";
+}
+
+}  // namespace brg::engine

@@ -1,0 +1,23 @@
+// The error budget of a serial link and the window's own limit: when a setting passes, and when
+// the window would question it. One home for the default budget.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "engine/rate_answer.h"
+
+namespace brg::engine {
+
+// The usual UART budget in percent: an 8N1 link sampled 16 times a bit tolerates about 4.6 %
+// in all, about 2 % for each end.
+inline constexpr double kDefaultMaxErrorPercent = 2;
+
+// |error| in percent is above the budget.
+bool AboveBudget(double errorRatio, double maxErrorPercent);
+
+// Why the window would ask the user whether to keep the setting, or "" when it would not: the
+// window's own question for what its Calculate arrives at, an error above 10 % otherwise.
+std::string WindowQuestion(const SettingAnswer& answer);
+
+}  // namespace brg::engine

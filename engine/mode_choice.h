@@ -1,0 +1,31 @@
+// The choice among the modes of a port: which modes are asked for and which the port has, each
+// at its exact best (or at a given register value), and the best asynchronous one with the
+// reason. Synchronous modes give a master clock, never the best UART setting.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "core/brg_modes.h"
+#include "engine/part_profile.h"
+#include "engine/rate_answer.h"
+#include "engine/serial_port.h"
+#include "engine/wanted_rate.h"
+
+namespace brg::engine {
+
+// Each mode at its exact best, or at register value `n`; the best asynchronous setting within
+// reach, by Better() (on a tie 8-bit before 16-bit, then BRGH set before clear).
+RateAnswer CalculateModes(double oscMHz, const WantedRate& wanted,
+                          const std::vector<BrgMode>& modes, std::optional<std::int32_t> n);
+
+// The modes asked for, each one the port has (PartError otherwise), and with `allAsynchronous`
+// every asynchronous mode of the port besides.
+std::vector<BrgMode> ChosenModes(const PartProfile& part, const SerialPort& port,
+                                 const std::vector<BrgMode>& asked, bool allAsynchronous);
+
+// The modes every USART has: the two 8-bit asynchronous ones.
+inline const std::vector<BrgMode> kEightBitModes{BrgMode::Async8Div64, BrgMode::Async8Div16};
+
+}  // namespace brg::engine

@@ -1,0 +1,32 @@
+// The serial ports of a PIC part: found from the part's gputils header (p16f1829.inc, ...),
+// with every register name and bit position taken from there. Without a part, the classic
+// names with every mode offered.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/serial_port.h"
+
+namespace brg::engine {
+
+// Where Debian's gputils package puts its part headers.
+inline constexpr const char* kGputilsHeaders = "/usr/share/gputils/header";
+
+struct PartProfile {
+  std::string part;  // as the user will read it, 16F1829; empty without a part
+  std::vector<std::shared_ptr<const SerialPort>> ports;
+
+  // Port `number`, from 1; PartError when the part has no such port.
+  const SerialPort& Port(int number) const;
+};
+
+// One USART with the datasheets' names that offers every mode.
+PartProfile ClassicProfile();
+
+// "16F1829", "PIC16F1829" or "p16f1829", any case, read from DIR/p16f1829.inc; PartError when
+// there are no headers, no such part (with near names) or no serial port.
+PartProfile ReadPartProfile(const std::string& part, const std::string& headerDir);
+
+}  // namespace brg::engine

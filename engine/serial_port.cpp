@@ -1,0 +1,42 @@
+#include "engine/serial_port.h"
+
+#include <algorithm>
+
+#include "core/text.h"
+
+namespace brg::engine {
+
+std::optional<int> PortRegister::BitPosition(std::string_view bit) const {
+  std::string wanted = Upper(bit);
+  for (const PortBit& named : bits) {
+    if (Upper(named.name) == wanted) {
+      return named.position;
+    }
+  }
+  return std::nullopt;
+}
+
+bool SerialPort::Offers(BrgMode mode) const {
+  const std::vector<BrgMode>& modes = Modes();
+  return std::find(modes.begin(), modes.end(), mode) != modes.end();
+}
+
+std::optional<std::size_t> SerialPort::RegisterNamed(std::string_view name) const {
+  std::string wanted = Upper(name);
+  const std::vector<PortRegister>& registers = Registers();
+  for (std::size_t i = 0; i < registers.size(); ++i) {
+    if (Upper(registers[i].name) == wanted) {
+      return i;
+    }
+  }
+  for (std::size_t i = 0; i < registers.size(); ++i) {
+    for (const std::string& alias : registers[i].aliases) {
+      if (Upper(alias) == wanted) {
+        return i;
+      }
+    }
+  }
+  return std::nullopt;
+}
+
+}  // namespace brg::engine

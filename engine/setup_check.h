@@ -1,0 +1,35 @@
+// Checks a serial setup written in source: reads it (setup_source.h), then says what it sets
+// up and what is wrong with it (setup_rules.h). Pure: text in, findings out.
+#pragma once
+
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "core/brg_modes.h"
+#include "engine/budget.h"
+#include "engine/finding.h"
+#include "engine/serial_port.h"
+
+namespace brg::engine {
+
+struct CheckOptions {
+  std::optional<double> oscMHz;  // --osc; a DEFINE OSC in the source may stand for it
+  std::optional<double> baud;    // --baud; otherwise a rate named in the source
+  double maxErrorPercent = kDefaultMaxErrorPercent;
+};
+
+struct SetupReport {
+  double oscMHz = 0;
+  std::optional<ModeSetting> setting;  // none when the compiler works the value out (HSER_BAUD)
+  std::optional<double> wantedBaud;
+  int wantedLine = 0;             // where the rate was named; 0 for --baud
+  std::vector<Finding> findings;  // by line
+
+  bool HasFault() const;
+};
+
+// Reads the setup of `port` from `text`; NotASetup when there is none, or no clock for it.
+SetupReport CheckSetup(std::string_view text, const CheckOptions& options, const SerialPort& port);
+
+}  // namespace brg::engine

@@ -1,0 +1,273 @@
+#include "engine/usart_port.h"
+
+#include <algorithm>
+
+namespace brg::engine {
+namespace {
+
+// The registers of a USART's set-up, by their index in the port's list.
+enum Register : std::size_t { kTxsta, kRcsta, kSpbrg, kSpbrgh, kBaudcon, kRegisterCount };
+
+// The names parts' headers give each register of the first and the second USART.
+struct UsartNames {
+  std::vector<const char*> byRegister[kRegisterCount];
+};
+
+const UsartNames kUsartNames[] = {
+    {{{"TXSTA", "TX1STA", "TXSTA1"},
+      {"RCSTA", "RC1STA", "RCSTA1"},
+      {"SPBRG", "SPBRGL", "SP1BRG", "SP1BRGL", "SPBRG1"},
+      {"SPBRGH", "SP1BRGH", "SPBRGH1"},
+      {"BAUDCON", "BAUDCTL", "BAUD1CON", "BAUDCON1"}}},
+    {{{"TXSTA2", "TX2STA"},
+      {"RCSTA2", "RC2STA"},
+      {"SPBRG2", "SP2BRG", "SP2BRGL"},
+      {"SPBRGH2", "SP2BRGH"},
+      {"BAUDCON2", "BAUD2CON", "BAUDCTL2"}}},
+};
+
+// The bits the set-up uses, at the datasheets' positions unless the header says otherwise.
+struct UsartBits {
+  int txen = 5, brgh = 2, sync = 4, csrc = 7;
+  int spen = 7, cren = 4;
+  int brg16 = 3;
+};
+
+bool BitSet(std::int64_t value, int position) {
+  return ((value >> position) & 1) != 0;
+}
+
+class UsartPort : public SerialPort {
+ public:
+  UsartPort(int number, std::vector<PortRegister> registers, UsartBits bits)
+      : number_(number), registers_(std::move(registers)), bits_(bits) {
+    for (BrgMode mode : kAllModes) {
+      if (!InfoOf(mode).brg16 || HasBrg16()) {
+        modes_.push_back(mode);
+      }
+    }
+    defines_.prefix = number == 1 ? "HSER_" : "HSER2_";
+    defines_.prefixes = {"HSER_", "HSER2_"};
+    defines_.registers = {
+        {"RCSTA", kRcsta}, {"TXSTA", kTxsta}, {"SPBRG", kSpbrg}, {"SPBRGH", kSpbrgh}};
+    defines_.block = {kRcsta, kTxsta, kSpbrg};
+    defines_.others = {"BAUD", "CLROERR"};
+    defines_.rate = "BAUD";
+    defines_.defaults = {{kRcsta, 0x90}, {kTxsta, 0x20}};
+  }
+
+  std::string KindName() const override { return "USART"; }
+  int Number() const override { return number_; }
+  const std::vector<PortRegister>& Registers() const override { return registers_; }
+  const std::vector<BrgMode>& Modes() const override { return modes_; }
+
+  std::string WhyNot(BrgMode) const override {
+    return "has no BRG16 (no BAUDCON and SPBRGH in its header)";
+  }
+
+  std::string ModeBits(BrgMode mode) const override {
+    const ModeInfo& info = InfoOf(mode);
+    return "SYNC " + std::to_string(info.sync) + ", BRG16 " + std::to_string(info.brg16) +
+           ", BRGH " + std::to_string(info.brgh);
+  }
+
+  PortClock Clock() const override { return PortClock{}; }
+
+  std::vector<RegisterWrite> Writes(const ModeSetting& setting) const override {
+    const ModeInfo& mode = InfoOf(setting.mode);
+    std::vector<RegisterWrite> writes;
+    if (mode.brg16) {
+      writes.push_back(Rate(kSpbrgh, setting.spbrgh()));
+    }
+    writes.push_back(Rate(kSpbrg, setting.spbrg()));
+    if (mode.brg16) {
+      writes.push_back(Control(kBaudcon, {{"BRG16", bits_.brg16}}));
+    }
+    if (mode.sync) {
+      writes.push_back(
+          Control(kTxsta, {{"CSRC", bits_.csrc}, {"SYNC", bits_.sync}, {"TXEN", bits_.txen}}));
+      writes.push_back(Control(kRcsta, {{"SPEN", bits_.spen}}));
+    } else {
+      std::vector<PortBit> transmit{{"TXEN", bits_.txen}};
+      if (mode.brgh) {
+        transmit.push_back({"BRGH", bits_.brgh});
+      }
+      writes.push_back(Control(kTxsta, transmit));
+      writes.push_back(Control(kRcsta, {{"SPEN", bits_.spen}, {"CREN", bits_.cren}}));
+    }
+    return writes;
+  }
+
+  PortReading Read(const RegisterValues& values) const override {
+    std::int64_t txsta = Value(values, kTxsta);
+    std::int64_t rcsta = Value(values, kRcsta);
+    bool brg16 = BitSet(Value(values, kBaudcon), bits_.brg16);
+    PortReading reading;
+    reading.rateRegister = kSpbrg;
+    CheckSwitches(txsta, rcsta, reading);
+    reading.mode = SelectedMode(txsta, brg16);
+    if (values[kSpbrg]) {
+      reading.n = RegisterPair(values, brg16, reading);
+    }
+    return reading;
+  }
+
+  const PortDefines* Defines() const override { return &defines_; }
+
+ private:
+  bool HasBrg16() const { return registers_[kSpbrgh].present && registers_[kBaudcon].present; }
+
+  static std::int64_t Value(const RegisterValues& values, Register reg) {
+    return values[reg].value_or(0);
+  }
+
+  RegisterWrite Rate(Register reg, std::uint8_t value) const {
+    return RegisterWrite{reg, registers_[reg].name, 8, value, true, {}};
+  }
+
+  RegisterWrite Control(Register reg, std::vector<PortBit> set) const {
+    RegisterWrite write{reg, registers_[reg].name, 8, 0, false, {}};
+    std::sort(set.begin(), set.end(),
+              [](const PortBit& a, const PortBit& b) { return a.position > b.position; });
+    for (const PortBit& bit : set) {
+      write.value |= 1U << bit.position;
+    }
+    write.bits = std::move(set);
+    return write;
+  }
+
+  // The mode that TXSTA and BAUDCON select.
+  BrgMode SelectedMode(std::int64_t txsta, bool brg16) const {
+    if (BitSet(txsta, bits_.sync)) {
+      return brg16 ? BrgMode::Sync16 : BrgMode::Sync8;
+    }
+    bool brgh = BitSet(txsta, bits_.brgh);
+    if (brg16) {
+      return brgh ? BrgMode::Async16Div4 : BrgMode::Async16Div16;
+    }
+    return brgh ? BrgMode::Async8Div16 : BrgMode::Async8Div64;
+  }
+
+  void CheckSwitches(std::int64_t txsta, std::int64_t rcsta, PortReading& reading) const {
+    bool sync = BitSet(txsta, bits_.sync);
+    if (!BitSet(rcsta, bits_.spen)) {
+      reading.findings.push_back(
+          {kRcsta, FindingKind::Fault, "SPEN is off in RCSTA: the port stays switched off"});
+    }
+    if (!BitSet(txsta, bits_.txen) && !BitSet(rcsta, bits_.cren) && !sync) {
+      reading.findings.push_back(
+          {kTxsta, FindingKind::Fault,
+           "neither TXEN (TXSTA) nor CREN (RCSTA) is on: the port neither sends nor receives"});
+    }
+  }
+
+  // n from SPBRG and, with BRG16 on, SPBRGH.
+  std::int32_t RegisterPair(const RegisterValues& values, bool brg16, PortReading& reading) const {
+    std::int64_t low = Value(values, kSpbrg);
+    std::int64_t high = Value(values, kSpbrgh);
+    if (!brg16) {
+      if (high != 0) {
+        reading.findings.push_back(
+            {kSpbrgh, FindingKind::Fault,
+             "SPBRGH is " + std::to_string(high) + " while BRG16 is off: it is not used"});
+      }
+      return static_cast<std::int32_t>(std::min<std::int64_t>(low, 255));
+    }
+    if (low > 0xFF && !values[kSpbrgh]) {
+      reading.findings.push_back(
+          {kSpbrg, FindingKind::Fault,
+           "n = " + std::to_string(low) + " is above 255 with BRG16 on, but no SPBRGH is written"});
+    }
+    return static_cast<std::int32_t>((std::min<std::int64_t>(high, 255) << 8) | (low & 0xFF));
+  }
+
+  int number_;
+  std::vector<PortRegister> registers_;
+  UsartBits bits_;
+  std::vector<BrgMode> modes_;
+  PortDefines defines_;
+};
+
+std::vector<std::string> Aliases(int number, Register reg) {
+  const std::vector<const char*>& names = kUsartNames[number - 1].byRegister[reg];
+  return std::vector<std::string>(names.begin(), names.end());
+}
+
+// The bits of the set-up that the port's writes and reads use, by register.
+std::vector<PortBit> SetUpBits(Register reg, const UsartBits& bits) {
+  switch (reg) {
+    case kTxsta:
+      return {{"CSRC", bits.csrc}, {"TXEN", bits.txen}, {"SYNC", bits.sync}, {"BRGH", bits.brgh}};
+    case kRcsta:
+      return {{"SPEN", bits.spen}, {"CREN", bits.cren}};
+    case kBaudcon:
+      return {{"BRG16", bits.brg16}};
+    default:
+      return {};
+  }
+}
+
+std::vector<PortRegister> Registers(int number, const std::string (&names)[kRegisterCount],
+                                    const UsartBits& bits) {
+  std::vector<PortRegister> registers;
+  for (std::size_t reg = 0; reg < kRegisterCount; ++reg) {
+    auto role = static_cast<Register>(reg);
+    registers.push_back(PortRegister{names[reg], Aliases(number, role), 8, SetUpBits(role, bits),
+                                     !names[reg].empty()});
+  }
+  return registers;
+}
+
+std::shared_ptr<const SerialPort> UsartInHeader(const GputilsHeader& header, int number) {
+  const UsartNames& candidates = kUsartNames[number - 1];
+  std::string names[kRegisterCount];
+  for (std::size_t reg = 0; reg < kRegisterCount; ++reg) {
+    names[reg] = header.FirstDefined(candidates.byRegister[reg]);
+  }
+  if (names[kTxsta].empty() || names[kRcsta].empty() || names[kSpbrg].empty()) {
+    return nullptr;
+  }
+  UsartBits bits;
+  auto bit = [&](Register reg, const char* name, int& position) {
+    if (std::optional<int> found = header.BitOf(names[reg], name)) {
+      position = *found;
+    }
+  };
+  bit(kTxsta, "TXEN", bits.txen);
+  bit(kTxsta, "BRGH", bits.brgh);
+  bit(kTxsta, "SYNC", bits.sync);
+  bit(kTxsta, "CSRC", bits.csrc);
+  bit(kRcsta, "SPEN", bits.spen);
+  bit(kRcsta, "CREN", bits.cren);
+  std::optional<int> brg16;
+  if (!names[kSpbrgh].empty() && !names[kBaudcon].empty()) {
+    brg16 = header.BitOf(names[kBaudcon], "BRG16");
+  }
+  if (brg16) {
+    bits.brg16 = *brg16;
+  } else {
+    names[kSpbrgh].clear();
+    names[kBaudcon].clear();
+  }
+  return std::make_shared<UsartPort>(number, Registers(number, names, bits), bits);
+}
+
+}  // namespace
+
+std::shared_ptr<const SerialPort> ClassicUsart() {
+  const std::string names[kRegisterCount] = {"TXSTA", "RCSTA", "SPBRG", "SPBRGH", "BAUDCON"};
+  UsartBits bits;
+  return std::make_shared<UsartPort>(1, Registers(1, names, bits), bits);
+}
+
+std::vector<std::shared_ptr<const SerialPort>> UsartsInHeader(const GputilsHeader& header) {
+  std::vector<std::shared_ptr<const SerialPort>> ports;
+  for (int number : {1, 2}) {
+    if (std::shared_ptr<const SerialPort> port = UsartInHeader(header, number)) {
+      ports.push_back(port);
+    }
+  }
+  return ports;
+}
+
+}  // namespace brg::engine

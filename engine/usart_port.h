@@ -1,0 +1,19 @@
+// The classic USART of PIC16 and PIC18 parts and its enhanced form, the EUSART (BRG16, a 16-bit
+// generator in SPBRGH:SPBRG, the control register BAUDCON or BAUDCTL): a kind of serial port.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "engine/gputils_header.h"
+#include "engine/serial_port.h"
+
+namespace brg::engine {
+
+// The register names of the datasheets with every mode offered: for code without a part.
+std::shared_ptr<const SerialPort> ClassicUsart();
+
+// The USARTs a part's header names, first and second, with the header's names and bits.
+std::vector<std::shared_ptr<const SerialPort>> UsartsInHeader(const GputilsHeader& header);
+
+}  // namespace brg::engine
