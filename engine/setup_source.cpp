@@ -150,12 +150,20 @@ class SourceReader {
     known.insert(known.end(), defines_->others.begin(), defines_->others.end());
     for (const std::string& prefix : defines_->prefixes) {
       for (const std::string& define : known) {
+        if (name == prefix + define) {
+          return;  // a DEFINE of another port
+        }
+      }
+    }
+    for (const std::string& prefix : defines_->prefixes) {
+      for (const std::string& define : known) {
         std::string candidate = prefix + define;
-        if (candidate != name && NameDistance(name, candidate) <= 2) {
+        if (NameDistance(name, candidate) <= 2) {
           facts.findings.push_back({line, FindingKind::Fault,
                                     "DEFINE " + name + " is no name the compiler knows: " +
                                         candidate + " is meant, and the line does nothing"});
           facts.anything = true;
+          facts.usesDefines = true;
           return;
         }
       }

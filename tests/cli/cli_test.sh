@@ -107,6 +107,12 @@ rejects 1 'no mode reaches 250000 baud from 1 MHz' 1 250000 --mode 8/16
 rejects 1 'the error -3.549% is above 1% for 115200 baud' 16 9600 115200 --mode 8/16 --max-error 1
 if "$spbrg" 16 9600 115200 --enhanced --max-error 1 >/dev/null; then pass; else fail "--enhanced --max-error 1"; fi
 if "$spbrg" 1 250000 --mode sync8 >/dev/null; then pass; else fail "a synchronous clock is no failed rate"; fi
+# An error of exactly 10 % is within the window's limit in a mode report too.
+if "$spbrg" 3.6864 64000 --mode 8/16 | grep -q -- '-10.0%  within 10%'; then pass; else fail "exactly 10% in a mode report"; fi
+# The largest register value of each mode, and one more.
+if "$spbrg" 16 9600 --mode 16/4 --spbrg 65535 | grep -q '16/4   65535    0xFF   0xFF'; then pass; else fail "--spbrg 65535"; fi
+rejects 2 '--spbrg "65536" is not accepted: give a whole number from 0 to 65535 for mode 16/4' 16 9600 --mode 16/4 --spbrg 65536
+if "$spbrg" 16 9600 --spbrg 255 | grep -q '8/16     255'; then pass; else fail "--spbrg 255"; fi
 
 # Parts from the gputils headers: what cannot be used is one line and exit 2.
 rejects 2 'no gputils part headers in /nonexistent: install gputils' 4 9600 --device 16F1829 --gputils-headers /nonexistent
@@ -138,6 +144,10 @@ fi
 "$spbrg" check "$golden/check_faults.bas" --osc 20 >/dev/null
 [ $? -eq 1 ] && pass || fail "check of faults did not exit 1"
 if "$spbrg" check SPBRG=25 TXSTA=0x24 RCSTA=0x90 --osc 4 --baud 9600 >/dev/null; then pass; else fail "check NAME=VALUE"; fi
+# The checker's budget on both sides of its bound: 1.8432 MHz, n = 11 is exactly 9600.
+if "$spbrg" check SPBRG=11 TXSTA=0x24 RCSTA=0x90 --osc 1.8432 --baud 9600 --max-error 0 >/dev/null; then pass; else fail "check --max-error 0 at 0%"; fi
+"$spbrg" check SPBRG=25 TXSTA=0x24 RCSTA=0x90 --osc 4 --baud 9600 --max-error 0.16 >/dev/null
+[ $? -eq 1 ] && pass || fail "check --max-error 0.16 at 0.16%"
 binary=$(mktemp)
 printf '\177ELF\000\001' >"$binary"
 rejects 2 'the input is binary' check "$binary" --osc 4

@@ -1,10 +1,11 @@
 #!/usr/bin/env python3
 """Checks spbrg's code against the real toolchain's output.
 
-listing HEADER LISTING MODE N REGISTERS: the gpasm listing writes, in this order, SPBRGH (16-bit
-  modes), SPBRG, BAUDCON (16-bit modes), TXSTA and RCSTA, under the part's names that REGISTERS
-  gives ("SPBRG=25 TXSTA=0x24 ..."), each to the address the part's header gives after the bank
-  its banksel selected, with the values that MODE and N call for.
+listing HEADER LISTING MODE N REGISTERS USART: the gpasm listing writes, in this order, SPBRGH
+  (16-bit modes), SPBRG, BAUDCON (16-bit modes), TXSTA and RCSTA of USART 1 or 2, each to the
+  address the part's header gives that register of that USART (found here from the header's own
+  names, not from spbrg's), under the names REGISTERS gives ("SPBRG=25 TXSTA=0x24 ..."), after
+  the bank its banksel selected, with the values that MODE and N call for.
 declarations HEADER: C declarations of every register file the header names.
 """
 import re
@@ -22,6 +23,34 @@ def header_registers(path):
         if in_files and match:
             registers.setdefault(match.group(1), int(match.group(2), 16))
     return registers
+
+
+# Every name the headers give each register of USART 1 and 2.
+ROLE_NAMES = {
+    "SPBRGH": ["SPBRGH{u}", "SP{u}BRGH"],
+    "SPBRG": ["SPBRG{u}", "SP{u}BRG", "SP{u}BRGL"],
+    "BAUDCON": ["BAUDCON{u}", "BAUD{u}CON", "BAUDCTL{u}"],
+    "TXSTA": ["TXSTA{u}", "TX{u}STA"],
+    "RCSTA": ["RCSTA{u}", "RC{u}STA"],
+}
+FIRST_PORT_NAMES = {"SPBRGH": ["SPBRGH"], "SPBRG": ["SPBRG", "SPBRGL"],
+                    "BAUDCON": ["BAUDCON", "BAUDCTL"], "TXSTA": ["TXSTA"], "RCSTA": ["RCSTA"]}
+
+
+def role_address(registers, role, usart):
+    names = [name.format(u=usart) for name in ROLE_NAMES[role]]
+    if usart == 1:
+        names = FIRST_PORT_NAMES[role] + names
+    addresses = {registers[name] for name in names if name in registers}
+    if len(addresses) != 1:
+        sys.exit(f"the header has {len(addresses)} addresses for {role} of USART {usart}")
+    return addresses.pop()
+
+
+def expected_roles(mode):
+    sixteen = mode in ("16/16", "16/4", "sync16")
+    return (["SPBRGH"] if sixteen else []) + ["SPBRG"] + (["BAUDCON"] if sixteen else []) + [
+        "TXSTA", "RCSTA"]
 
 
 def expected_writes(mode, n, names):
@@ -44,14 +73,16 @@ def expected_writes(mode, n, names):
     return list(zip(names, values))
 
 
-def check_listing(header, listing, mode, n, registers_text):
+def check_listing(header, listing, mode, n, registers_text, usart):
     registers = header_registers(header)
     names = [pair.split("=")[0] for pair in registers_text.split()]
     expected = expected_writes(mode, int(n), names)
+    addresses = [role_address(registers, role, int(usart)) for role in expected_roles(mode)]
     pic18 = "p18" in header
     bank = 0
     literal = None
     written = []
+    written_addresses = []
     line_re = re.compile(r"^([0-9A-F]{4,6})\s+([0-9A-F]{4})(?:\s+([0-9A-F]{4}))?\s+\d+\s+(\S+)\s*(\S*)")
     for line in open(listing, encoding="latin-1"):
         match = line_re.match(line)
@@ -82,6 +113,9 @@ def check_listing(header, listing, mode, n, registers_text):
             if registers.get(operand) != address:
                 sys.exit(f"movwf {operand} writes 0x{address:X}, the header says 0x{registers.get(operand, 0):X}")
             written.append((operand, literal))
+            written_addresses.append(address)
+    if written_addresses != addresses:
+        sys.exit(f"writes {[hex(a) for a in written_addresses]}, USART {usart} is at {[hex(a) for a in addresses]}")
     if written != expected:
         sys.exit(f"written {written}, expected {expected}")
 
@@ -93,6 +127,6 @@ def declarations(header):
 
 if __name__ == "__main__":
     if sys.argv[1] == "listing":
-        check_listing(*sys.argv[2:7])
+        check_listing(*sys.argv[2:8])
     else:
         declarations(sys.argv[2])

@@ -41,7 +41,7 @@ for entry in 16F877A:1 16F628A:1 16F1829:1 18F4550:1 18F45K22:1 18F45K22:2 18F26
       } >"$work/setup.asm"
       if ! (cd "$work" && gpasm -p "$lower" setup.asm >gpasm.out 2>&1) || grep -q Error "$work/gpasm.out"; then
         fail "$what: gpasm: $(grep Error "$work/gpasm.out" | head -n 1)"
-      elif ! message=$(python3 "$check" listing "$header" "$work/setup.lst" "$mode" "$n" "$registers" 2>&1); then
+      elif ! message=$(python3 "$check" listing "$header" "$work/setup.lst" "$mode" "$n" "$registers" "$usart" 2>&1); then
         fail "$what: $message"
       else
         passed=$((passed + 1))
