@@ -32,8 +32,26 @@ void CheckCombinations(const CalculateOptions& options, bool cloerrGiven) {
   if (cloerrGiven && options.form != OutputForm::Defines) {
     throw UsageError("--cloerr goes with --defines");
   }
-  if (options.table && (options.maxErrorPercent || options.spbrg)) {
-    throw UsageError("--max-error and --spbrg do not go with --table");
+  if (options.table && options.spbrg) {
+    throw UsageError("--spbrg does not go with --table");
+  }
+  if (options.window && options.modes.Any()) {
+    throw UsageError(
+        "--window shows the window's Calculate in its two modes; --mode and --enhanced name "
+        "other modes");
+  }
+}
+
+// "9.600" is 9.6 baud to spbrg, and most likely 9600 to the one who wrote it.
+void NoteThousandsPoint(CalculateOptions& options, const std::string& text) {
+  std::size_t point = text.find('.');
+  if (point != std::string::npos && point > 0 && point <= 3 && text.size() - point == 4 &&
+      *PlainDecimal(text) < engine::kStandardRates.front()) {
+    std::string whole = text;
+    whole.erase(point, 1);
+    options.notes.push_back("BAUD " + Quoted(text) + " is read as " +
+                            DecimalText(*PlainDecimal(text)) + " baud; " + whole +
+                            " baud is written " + whole);
   }
 }
 
@@ -52,6 +70,7 @@ void ReadPositionals(CalculateOptions& options, bool oscGiven,
   for (const std::string& text : baudTexts) {
     options.rates.push_back(
         engine::WantedRate{text, RangeChecked(text, "BAUD", "baud", kBaudRange)});
+    NoteThousandsPoint(options, text);
   }
 }
 
@@ -62,7 +81,7 @@ void ReadModes(CalculateOptions& options, const ModeArguments& arguments, const 
   if (!brgh.empty()) {
     if (arguments.enhanced || !arguments.names.empty()) {
       throw UsageError(
-          "--brgh picks one of the window's modes; with --mode or --enhanced name "
+          "--brgh picks one of the 8-bit modes; with --mode or --enhanced name "
           "the modes instead");
     }
     options.brgh = brgh == "1";
@@ -72,7 +91,8 @@ void ReadModes(CalculateOptions& options, const ModeArguments& arguments, const 
     return;
   }
   std::vector<BrgMode>& modes = options.modes.modes;
-  if (!options.modes.Any()) {  // the window's modes, as "+" and "-" step them
+  if (!options.modes.Any() && (options.window || options.brgh)) {
+    // the window's modes, as "+" and "-" step them
     if (options.brgh != false) {
       modes.push_back(BrgMode::Async8Div16);
     }
@@ -83,7 +103,7 @@ void ReadModes(CalculateOptions& options, const ModeArguments& arguments, const 
   std::optional<double> value = PlainDecimal(spbrg);
   bool whole = value && spbrg.find('.') == std::string::npos;
   std::vector<BrgMode> checked = modes;
-  if (options.modes.enhanced) {
+  if (options.modes.enhanced || !options.modes.Any()) {
     checked.insert(checked.end(), kAsyncModes.begin(), kAsyncModes.end());
   }
   for (BrgMode mode : checked) {
@@ -109,14 +129,16 @@ OutputForm FormNamed(const std::string& format) {
 CalculateOptions ParseCalculate(const std::vector<std::string>& arguments) {
   CalculateOptions options;
   CLI::App app(
-      "SPBRG value, real baud rate and error of the PIC USART baud-rate generator: what the "
-      "calculator window's Calculate arrives at, or with --mode and --enhanced every mode of the "
-      "generator at its exact best.",
+      "SPBRG value, real baud rate and error of the PIC USART baud-rate generator: each mode at "
+      "its exact best, the best setting within the error budget marked; with --window what the "
+      "calculator window's Calculate arrives at.",
       "spbrg");
   app.footer(
       "Commands: spbrg clocks RATE... searches the clock for rates; spbrg check reads a setup "
-      "from source (each with --help).\nExit status: 0 done; 1 no setting, an error above "
-      "--max-error, or code for a setting that the window would question; 2 bad arguments.");
+      "from source (each with --help).\nExit status: 0 done; 1 a rate without a setting within "
+      "the budget (a --table only with --max-error), code for such a setting, or a clock above "
+      "the part's maximum (with --window: no setting, an error above --max-error, or code for a "
+      "setting that the window would question); 2 bad arguments.");
   auto* osc = app.add_option("OSC_MHZ", options.oscText,
                              "oscillator frequency in MHz, " + DecimalText(kOscillatorMHz.low) +
                                  " to " + DecimalText(kOscillatorMHz.high))
@@ -126,10 +148,11 @@ CalculateOptions ParseCalculate(const std::vector<std::string>& arguments) {
                  "wanted baud rates, " + DecimalText(kBaudRange.low) + " to " +
                      DecimalText(kBaudRange.high) + " (with --table: more rows)")
       ->type_name("");
+  app.add_flag("--window", options.window,
+               "what the calculator window's Calculate arrives at, in its two BRGH modes, with "
+               "its 10% questions and its clamp at 255");
   std::string brgh;
-  app.add_option("--brgh", brgh,
-                 "one of the window's modes only: 1 BRGH set, 0 clear (default: both, the "
-                 "better one marked *)")
+  app.add_option("--brgh", brgh, "one of the 8-bit modes only: 1 BRGH set (8/16), 0 clear (8/64)")
       ->check(CLI::IsMember({"1", "0"}));
   app.add_flag("--table", options.table, "every standard rate from 300 to 250000");
   app.add_flag("--json", options.json, "the results as JSON");
@@ -159,6 +182,10 @@ CalculateOptions ParseCalculate(const std::vector<std::string>& arguments) {
   AddPartOptions(app, options.part);
   std::string maxError;
   AddMaxErrorOption(app, maxError);
+  std::string tolerance;
+  app.add_option("--osc-tolerance", tolerance,
+                 "the oscillator's own tolerance in percent, added to each error (default 0)")
+      ->type_name("PCT");
   app.add_flag("--locale", options.userLocale,
                "the user's thousands and decimal separators (default: , and .)");
   app.add_flag("--version", options.version, "the version");
@@ -175,7 +202,8 @@ CalculateOptions ParseCalculate(const std::vector<std::string>& arguments) {
     throw UsageError("--json and --csv exclude each other");
   }
   options.cloerr = cloerr;
-  options.maxErrorPercent = ReadMaxError(maxError);
+  options.maxErrorPercent = ReadPercent(maxError, "--max-error");
+  options.oscTolerancePercent = ReadPercent(tolerance, "--osc-tolerance").value_or(0);
   ReadModes(options, modes, brgh, spbrg);
   ReadPositionals(options, osc->count() > 0, baudTexts);
   CheckCombinations(options, cloerr);

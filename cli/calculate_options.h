@@ -18,9 +18,10 @@ struct CalculateOptions {
   std::string oscText;  // as given
   double oscMHz = 0;
   std::vector<engine::WantedRate> rates;  // empty only with --table
-  std::optional<bool> brgh;               // --brgh 1|0: one of the window's modes only
-  // --mode and --enhanced: these modes, each at its exact best (with neither: the window's
-  // Calculate); --spbrg alone names the window's modes here.
+  bool window = false;                    // --window: what the window's Calculate arrives at
+  std::optional<bool> brgh;               // --brgh 1|0: one of the 8-bit modes only
+  // --mode and --enhanced: these modes, each at its exact best; with neither the part's (or
+  // every USART's) asynchronous modes.
   ModeOptions modes;
   std::optional<std::int32_t> spbrg;  // --spbrg N: this register value instead of the best
   OutputForm form = OutputForm::Plain;
@@ -29,10 +30,12 @@ struct CalculateOptions {
   bool csv = false;
   bool cloerr = false;  // --cloerr: the overrun line after the DEFINEs
   std::optional<double> maxErrorPercent;
+  double oscTolerancePercent = 0;
   bool userLocale = false;
   PartOptions part;
   bool version = false;
-  std::string help;  // --help: the text to print
+  std::string help;                // --help: the text to print
+  std::vector<std::string> notes;  // said on stderr before the results: likely slips
 };
 
 CalculateOptions ParseCalculate(const std::vector<std::string>& arguments);

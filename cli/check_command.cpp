@@ -27,7 +27,7 @@ std::string SourceText(const CheckCommandOptions& options) {
   } else {
     std::ifstream file(options.source, std::ios::binary);
     if (!file) {
-      throw engine::NotASetup("cannot read " + options.source);
+      throw engine::NotASetup("cannot read " + options.source + ": no such file, or not readable");
     }
     text << file.rdbuf();
   }
@@ -50,6 +50,7 @@ int RunCheck(const CheckCommandOptions& options) {
   check.oscMHz = options.oscMHz;
   check.baud = options.baud;
   check.maxErrorPercent = options.maxErrorPercent;
+  check.part = &part;
   engine::SetupReport report;
   try {
     report = engine::CheckSetup(SourceText(options), check, port);

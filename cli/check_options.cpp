@@ -31,7 +31,8 @@ CheckCommandOptions ParseCheck(const std::vector<std::string>& arguments) {
   if (!Parse(app, arguments, options.part, options.help)) {
     return options;
   }
-  options.maxErrorPercent = ReadMaxError(maxError).value_or(engine::kDefaultMaxErrorPercent);
+  options.maxErrorPercent =
+      ReadPercent(maxError, "--max-error").value_or(engine::kDefaultMaxErrorPercent);
   if (!osc.empty()) {
     options.oscMHz = RangeChecked(osc, "--osc", "MHz", engine::kOscillatorMHz);
   }

@@ -17,6 +17,8 @@ struct ClocksOptions {
   std::optional<double> maxErrorPercent;
   double oscTolerancePercent = 2;  // an internal oscillator's own tolerance
   std::string clockList;           // --clock-list FILE instead of the shipped list
+  double minMHz = 0;               // --min and --max: the oscillator frequencies tried
+  double maxMHz = 1e9;
   bool json = false;
   bool csv = false;
   std::string help;

@@ -19,7 +19,7 @@ const char* KindName(ClockKind kind) {
     case ClockKind::Crystal:
       return "crystal";
     case ClockKind::CrystalPll:
-      return "crystal x4 PLL";
+      return "crystal PLL";
     case ClockKind::Internal:
       return "internal";
   }

@@ -1,6 +1,8 @@
 #include "cli/option_parts.h"
 
+#include <algorithm>
 #include <cctype>
+#include <cmath>
 
 #include "cli/usage_error.h"
 #include "core/text.h"
@@ -8,10 +10,75 @@
 namespace brg::cli {
 namespace {
 
-// Why a number was not taken, when it is a common slip.
-std::string Hint(const std::string& text) {
+// A group of digits with thousands separators: 9,600 or 2,500,000.
+bool ThousandsGrouped(const std::string& text) {
+  std::size_t comma = text.find(',');
+  if (comma == std::string::npos || comma == 0 || comma > 3) {
+    return false;
+  }
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    bool separator = i >= comma && (i - comma) % 4 == 0;
+    if (separator ? text[i] != ',' : !std::isdigit(static_cast<unsigned char>(text[i]))) {
+      return false;
+    }
+  }
+  return (text.size() - comma) % 4 == 0;
+}
+
+// 0x2580 as a number, when it is one.
+std::optional<double> Hexadecimal(const std::string& text) {
+  if (text.size() < 3 || text[0] != '0' || (text[1] != 'x' && text[1] != 'X') || text.size() > 10) {
+    return std::nullopt;
+  }
+  double value = 0;
+  for (std::size_t i = 2; i < text.size(); ++i) {
+    if (!std::isxdigit(static_cast<unsigned char>(text[i]))) {
+      return std::nullopt;
+    }
+    value = value * 16 + std::stoi(std::string(1, text[i]), nullptr, 16);
+  }
+  return value;
+}
+
+// 1e4 or 2.5E6 as a number, when it is one.
+std::optional<double> WithExponent(const std::string& text) {
+  std::size_t e = text.find_first_of("eE");
+  if (e == std::string::npos || e == 0) {
+    return std::nullopt;
+  }
+  std::optional<double> mantissa = PlainDecimal(text.substr(0, e));
+  std::string exponent = text.substr(e + 1);
+  bool negative = !exponent.empty() && exponent[0] == '-';
+  if (!exponent.empty() && (exponent[0] == '-' || exponent[0] == '+')) {
+    exponent.erase(0, 1);
+  }
+  std::optional<double> power = PlainDecimal(exponent);
+  if (!mantissa || !power || exponent.find('.') != std::string::npos || *power > 12) {
+    return std::nullopt;
+  }
+  return *mantissa * std::pow(10.0, negative ? -*power : *power);
+}
+
+// Why a number was not taken, when it is a common slip, with the number that was meant.
+std::string Hint(const std::string& text, EntryRange range) {
+  if (ThousandsGrouped(text)) {
+    std::string plain = text;
+    plain.erase(std::remove(plain.begin(), plain.end(), ','), plain.end());
+    if (range.Contains(*PlainDecimal(plain))) {
+      return " (" + plain + "? write it without the thousands separator)";
+    }
+  }
   if (text.find(',') != std::string::npos) {
-    return " (use a period as the decimal point)";
+    std::string point = text;
+    std::replace(point.begin(), point.end(), ',', '.');
+    return PlainDecimal(point) ? " (" + point + "? use a period as the decimal point)"
+                               : " (use a period as the decimal point)";
+  }
+  if (std::optional<double> hex = Hexadecimal(text)) {
+    return " (" + DecimalText(*hex) + "? give it in decimal)";
+  }
+  if (std::optional<double> value = WithExponent(text)) {
+    return " (" + DecimalText(*value) + "? give it without an exponent)";
   }
   std::size_t digits = text.find_first_not_of("0123456789.");
   if (digits != std::string::npos && digits > 0 &&
@@ -34,7 +101,7 @@ double RangeChecked(const std::string& text, const char* what, const char* unit,
   if (!value || !range.Contains(*value)) {
     throw UsageError(std::string(what) + " " + Quoted(text) + " is not accepted: give a plain " +
                      "number of " + unit + " from " + DecimalText(range.low) + " to " +
-                     DecimalText(range.high) + Hint(text));
+                     DecimalText(range.high) + Hint(text, range));
   }
   return *value;
 }
@@ -83,17 +150,21 @@ engine::PartProfile ProfileOf(const PartOptions& part) {
 }
 
 void AddMaxErrorOption(CLI::App& app, std::string& text) {
-  app.add_option("--max-error", text, "the largest error in percent that passes")->type_name("PCT");
+  app.add_option("--max-error", text,
+                 "the error budget: the largest error in percent that passes (default 2)")
+      ->type_name("PCT");
 }
 
-std::optional<double> ReadMaxError(const std::string& text) {
+std::optional<double> ReadPercent(const std::string& text, const char* option) {
   if (text.empty()) {
     return std::nullopt;
   }
-  std::optional<double> percent = PlainDecimal(text);
+  std::string number = text.back() == '%' ? text.substr(0, text.size() - 1) : text;
+  std::optional<double> percent = PlainDecimal(number);
   if (!percent) {
-    throw UsageError("--max-error " + Quoted(text) +
-                     " is not accepted: give a plain number of percent, 0 or more");
+    throw UsageError(std::string(option) + " " + Quoted(text) +
+                     " is not accepted: give a plain number of percent, 0 or more" +
+                     Hint(number, EntryRange{0, 1e9}));
   }
   return percent;
 }

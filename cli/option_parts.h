@@ -42,9 +42,10 @@ void AddPartOptions(CLI::App& app, PartOptions& part);
 // The part's profile, or the classic names.
 engine::PartProfile ProfileOf(const PartOptions& part);
 
-// --max-error PCT, read with ReadMaxError.
+// --max-error PCT, read with ReadPercent.
 void AddMaxErrorOption(CLI::App& app, std::string& text);
-std::optional<double> ReadMaxError(const std::string& text);
+// A percentage as people write it, 1.5 or 1.5%; nothing for an empty text.
+std::optional<double> ReadPercent(const std::string& text, const char* option);
 
 // Parses, or gives the help text; a UsageError of one line for anything the parser refuses.
 // Returns false when only the help is wanted.

@@ -1,4 +1,5 @@
-// The answers as data for other tools: JSON (numbers that read back exactly) and CSV.
+// The answers as data for other tools, in one form for the window's Calculate and the exact
+// modes, one rate or a table: JSON (numbers that read back exactly) and CSV.
 #include <nlohmann/json.hpp>
 
 #include "cli/rate_report.h"
@@ -13,7 +14,7 @@ using engine::SettingAnswer;
 using Json = nlohmann::ordered_json;
 
 constexpr const char* kCsvHeader =
-    "osc_mhz,baud,mode,n,spbrgh,spbrg,actual_baud,error_percent,verdict,best,registers\n";
+    "osc_mhz,baud,mode,n,spbrgh,spbrg,actual_baud,error_percent,verdict,best,passes,registers\n";
 
 std::vector<engine::RegisterWrite> Writes(const ReportContext& context,
                                           const SettingAnswer& answer) {
@@ -29,106 +30,89 @@ Json JsonRegisters(const std::vector<engine::RegisterWrite>& writes) {
   return json;
 }
 
-Json WindowSetting(const ReportContext& context, const RateAnswer& answer, std::size_t index) {
-  const SettingAnswer& setting = answer.settings[index];
-  Json json;
-  json["brgh"] = InfoOf(setting.setting.mode).brgh ? 1 : 0;
-  json["verdict"] = VerdictKey(setting);
-  json["best"] = answer.IsBest(index);
-  if (setting.HasValue()) {
-    const ModeSetting& shown = setting.setting;
-    json["spbrg"] = shown.n;
-    json["actual_baud"] = shown.actualBaud;
-    json["error_ratio"] = shown.errorRatio;
-    json["actual_baud_text"] = FormatBaudRate(shown.actualBaud, context.separators);
-    json["error_text"] = FormatErrorPercent(shown.errorRatio, context.separators);
-    json["registers"] = JsonRegisters(Writes(context, setting));
-  }
-  return json;
+std::string ModeName(BrgMode mode) {
+  return std::string(InfoOf(mode).name);
 }
 
-Json WindowRate(const ReportContext& context, const RateAnswer& answer) {
-  Json json;
-  json["wanted_baud"] = answer.wanted.baud;
-  json["settings"] = Json::array();
-  for (std::size_t i = 0; i < answer.settings.size(); ++i) {
-    json["settings"].push_back(WindowSetting(context, answer, i));
-  }
-  return json;
+// A number, or null for a setting without a value.
+template <typename T>
+Json ValueOrNull(const SettingAnswer& answer, T value) {
+  return answer.HasValue() ? Json(value) : Json(nullptr);
 }
 
-Json WindowJson(const ReportContext& context, const std::vector<RateAnswer>& answers, bool table) {
-  Json json;
-  json["oscillator_mhz"] = context.oscMHz;
-  const char* key = table ? "table" : answers.size() == 1 ? "result" : "results";
-  if (!table && answers.size() == 1) {
-    json[key] = WindowRate(context, answers.front());
-    return json;
-  }
-  json[key] = Json::array();
-  for (const RateAnswer& answer : answers) {
-    json[key].push_back(WindowRate(context, answer));
-  }
-  return json;
-}
-
-Json ModeSettingJson(const ReportContext& context, const RateAnswer& answer, std::size_t index) {
+Json SettingJson(const ReportContext& context, const RateAnswer& answer, std::size_t index) {
   const SettingAnswer& answered = answer.settings[index];
   const ModeSetting& setting = answered.setting;
   Json json;
-  json["mode"] = std::string(InfoOf(setting.mode).name);
-  json["n"] = setting.n;
-  json["spbrgh"] = setting.spbrgh();
-  json["spbrg"] = setting.spbrg();
-  json["actual_baud"] = setting.actualBaud;
-  json["error_ratio"] = setting.errorRatio;
-  json["actual_baud_text"] = FormatBaudRate(setting.actualBaud, context.separators);
-  json["error_text"] = FormatErrorPercent(setting.errorRatio, context.separators);
+  json["mode"] = ModeName(setting.mode);
+  json["n"] = ValueOrNull(answered, setting.n);
+  json["spbrgh"] = ValueOrNull(answered, setting.spbrgh());
+  json["spbrg"] = ValueOrNull(answered, setting.spbrg());
+  json["actual_baud"] = ValueOrNull(answered, setting.actualBaud);
+  json["error_ratio"] = ValueOrNull(answered, setting.errorRatio);
+  json["actual_baud_text"] =
+      ValueOrNull(answered, FormatBaudRate(setting.actualBaud, context.separators));
+  json["error_text"] =
+      ValueOrNull(answered, FormatErrorPercent(setting.errorRatio, context.separators));
   json["verdict"] = VerdictKey(answered);
   json["trouble_spot"] = setting.troubleSpot();
   json["best"] = answer.IsBest(index);
-  json["registers"] = JsonRegisters(Writes(context, answered));
+  json["passes"] = answered.passes;
+  json["registers"] =
+      answered.HasValue() ? JsonRegisters(Writes(context, answered)) : Json(nullptr);
   return json;
 }
 
-Json ModesJson(const ReportContext& context, const std::vector<RateAnswer>& answers) {
+Json BriefSetting(const ModeSetting& setting) {
   Json json;
-  json["oscillator_mhz"] = context.oscMHz;
-  json["results"] = Json::array();
-  for (const RateAnswer& answer : answers) {
-    Json rate;
-    rate["wanted_baud"] = answer.wanted.baud;
-    rate["settings"] = Json::array();
-    for (std::size_t i = 0; i < answer.settings.size(); ++i) {
-      rate["settings"].push_back(ModeSettingJson(context, answer, i));
-    }
-    rate["best"] =
-        answer.best ? Json(std::string(InfoOf(answer.Best()->setting.mode).name)) : Json(nullptr);
-    rate["reason"] = answer.reason;
-    json["results"].push_back(rate);
-  }
+  json["mode"] = ModeName(setting.mode);
+  json["n"] = setting.n;
+  json["actual_baud"] = setting.actualBaud;
+  json["error_ratio"] = setting.errorRatio;
   return json;
+}
+
+Json RateJson(const ReportContext& context, const RateAnswer& answer) {
+  Json rate;
+  rate["wanted_baud"] = answer.wanted.baud;
+  rate["settings"] = Json::array();
+  for (std::size_t i = 0; i < answer.settings.size(); ++i) {
+    rate["settings"].push_back(SettingJson(context, answer, i));
+  }
+  rate["best"] = answer.best ? Json(ModeName(answer.Best()->setting.mode)) : Json(nullptr);
+  rate["reason"] = answer.reason;
+  rate["nearest"] = answer.nearest ? Json(ModeName(answer.settings[*answer.nearest].setting.mode))
+                                   : Json(nullptr);
+  rate["passing_elsewhere"] =
+      answer.passingElsewhere ? BriefSetting(*answer.passingElsewhere) : Json(nullptr);
+  return rate;
 }
 
 // n, SPBRGH, SPBRG, real rate and error in percent; empty cells for a setting without a value.
-std::string CsvValues(const ReportContext& context, const SettingAnswer& answer) {
+std::string CsvValues(const SettingAnswer& answer) {
   if (!answer.HasValue()) {
     return ",,,,";
   }
   const ModeSetting& setting = answer.setting;
-  bool window = context.layout == Layout::Window;
   return std::to_string(setting.n) + "," +
          (InfoOf(setting.mode).brg16 ? std::to_string(setting.spbrgh()) : "") + "," +
-         (window ? std::to_string(setting.n) : std::to_string(setting.spbrg())) + "," +
-         PlainNumber(setting.actualBaud) + "," + PlainNumber(setting.errorRatio * 100);
+         std::to_string(setting.spbrg()) + "," + PlainNumber(setting.actualBaud) + "," +
+         PlainNumber(setting.errorRatio * 100);
 }
 
 }  // namespace
 
 void PrintJson(std::ostream& out, const ReportContext& context,
-               const std::vector<RateAnswer>& answers, bool table) {
-  Json json = context.layout == Layout::Window ? WindowJson(context, answers, table)
-                                               : ModesJson(context, answers);
+               const std::vector<RateAnswer>& answers) {
+  Json json;
+  json["oscillator_mhz"] = context.oscMHz;
+  json["max_error_percent"] = context.budget.maxErrorPercent;
+  json["osc_tolerance_percent"] = context.budget.oscTolerancePercent;
+  json["results"] = Json::array();
+  for (const RateAnswer& answer : answers) {
+    json["results"].push_back(RateJson(context, answer));
+  }
+  json["note"] = context.note.empty() ? Json(nullptr) : Json(context.note);
   out << json.dump(2) << "\n";
 }
 
@@ -139,8 +123,9 @@ void PrintCsv(std::ostream& out, const ReportContext& context,
     for (std::size_t i = 0; i < answer.settings.size(); ++i) {
       const SettingAnswer& setting = answer.settings[i];
       out << context.oscText << "," << answer.wanted.text << ","
-          << InfoOf(setting.setting.mode).name << "," << CsvValues(context, setting) << ","
+          << InfoOf(setting.setting.mode).name << "," << CsvValues(setting) << ","
           << VerdictKey(setting) << "," << (answer.IsBest(i) ? "true" : "false") << ","
+          << (setting.passes ? "true" : "false") << ","
           << (setting.HasValue() ? engine::RegistersText(Writes(context, setting)) : "") << "\n";
     }
   }

@@ -24,10 +24,25 @@ std::string HighByte(const ModeSetting& setting) {
   return InfoOf(setting.mode).brg16 ? HexValue(setting.spbrgh()) : "-";
 }
 
+// "2%", or "2% with the oscillator's 0.5%".
+std::string BudgetWords(const ReportContext& context) {
+  std::string words = context.Shown(DecimalText(context.budget.maxErrorPercent)) + "%";
+  if (context.budget.oscTolerancePercent > 0) {
+    words += " with the oscillator's " +
+             context.Shown(DecimalText(context.budget.oscTolerancePercent)) + "%";
+  }
+  return words;
+}
+
+std::string Heading(const ReportContext& context, const RateAnswer& answer) {
+  return "Oscillator " + context.Shown(context.oscText) + " MHz, wanted " +
+         context.Shown(answer.wanted.text) + " baud";
+}
+
 // The window layout.
 
 void WindowLines(std::ostream& out, const ReportContext& context, const RateAnswer& answer) {
-  out << "Oscillator " << context.oscText << " MHz, wanted " << answer.wanted.text << " baud\n";
+  out << Heading(context, answer) << "\n";
   for (std::size_t i = 0; i < answer.settings.size(); ++i) {
     const SettingAnswer& setting = answer.settings[i];
     bool marked = answer.settings.size() > 1 && answer.IsBest(i);
@@ -58,7 +73,7 @@ std::string WindowCells(const SettingAnswer& answer, const Separators& separator
 
 void WindowTable(std::ostream& out, const ReportContext& context,
                  const std::vector<RateAnswer>& answers) {
-  out << "Oscillator " << context.oscText
+  out << "Oscillator " << context.Shown(context.oscText)
       << " MHz   (* the better mode; verdicts: <=10%, >10%, 255 clamped,"
       << " 255>10% overflow, none)\n";
   std::string modeHeader = Padded("SPBRG", 5, true) + " " + Padded("real", 11, true) + " " +
@@ -92,8 +107,27 @@ std::string SettingRow(const RateAnswer& answer, std::size_t index, const Separa
          VerdictText(setting, separators);
 }
 
+// "best: ..." and, without a passing setting, where one may be found.
+void BestLines(std::ostream& out, const ReportContext& context, const RateAnswer& answer) {
+  out << "  best: ";
+  if (answer.best) {
+    out << Name(*answer.Best()) << ", " << answer.reason << "\n";
+    return;
+  }
+  out << (answer.nearest ? "" : "none, ") << answer.reason;
+  if (answer.nearest) {
+    out << "; nearest "
+        << SettingWords(answer.settings[*answer.nearest].setting, context.separators);
+  }
+  out << "\n";
+  if (answer.passingElsewhere) {
+    out << "  passes " << context.Reaching(answer.passingElsewhere->mode) << ": "
+        << SettingWords(*answer.passingElsewhere, context.separators) << "\n";
+  }
+}
+
 void ModeLines(std::ostream& out, const ReportContext& context, const RateAnswer& answer) {
-  out << "Oscillator " << context.oscText << " MHz, wanted " << answer.wanted.text << " baud\n";
+  out << Heading(context, answer) << ", budget " << BudgetWords(context) << "\n";
   out << "  mode       n  SPBRGH  SPBRG         real       error\n";
   bool anyAsynchronous = false;
   for (std::size_t i = 0; i < answer.settings.size(); ++i) {
@@ -113,25 +147,33 @@ void ModeLines(std::ostream& out, const ReportContext& context, const RateAnswer
     }
   }
   if (anyAsynchronous) {
-    out << "  best: "
-        << (answer.best ? Name(answer.settings[*answer.best]) + ", " + answer.reason
-                        : "none, " + answer.reason)
-        << "\n";
+    BestLines(out, context, answer);
   }
+}
+
+char CellMark(const RateAnswer& answer, std::size_t index) {
+  const SettingAnswer& setting = answer.settings[index];
+  if (answer.IsBest(index)) {
+    return '*';
+  }
+  if (setting.setting.reach != Reach::Within) {
+    return '!';
+  }
+  return setting.passes || InfoOf(setting.setting.mode).sync ? ' ' : '-';
 }
 
 std::string ModeCell(const RateAnswer& answer, std::size_t index, const Separators& separators) {
   const ModeSetting& setting = answer.settings[index].setting;
-  return std::string(answer.IsBest(index) ? "*" : " ") +
-         (setting.reach == Reach::Within ? " " : "!") + Padded(std::to_string(setting.n), 6, true) +
-         " " + Padded(FormatBaudRate(setting.actualBaud, separators), 11, true) + " " +
+  return std::string(1, CellMark(answer, index)) + " " +
+         Padded(std::to_string(setting.n), 6, true) + " " +
+         Padded(FormatBaudRate(setting.actualBaud, separators), 11, true) + " " +
          Padded(FormatErrorPercent(setting.errorRatio, separators), 10, true);
 }
 
 void ModeTable(std::ostream& out, const ReportContext& context,
                const std::vector<RateAnswer>& answers) {
-  out << "Oscillator " << context.oscText
-      << " MHz   (* the best mode of the rate; ! beyond the register's reach)\n";
+  out << "Oscillator " << context.Shown(context.oscText) << " MHz, budget " << BudgetWords(context)
+      << "   (* the best mode of the rate; - above the budget; ! beyond the register's reach)\n";
   out << Padded("baud", 8, true) << "  |";
   for (const SettingAnswer& setting : answers.front().settings) {
     out << " " << Padded(Name(setting), 8, false) << " " << Padded("real", 11, true) << " "
@@ -158,6 +200,9 @@ void PrintLines(std::ostream& out, const ReportContext& context,
       ModeLines(out, context, answer);
     }
   }
+  if (!context.note.empty()) {
+    out << "  " << context.note << "\n";
+  }
 }
 
 void PrintTable(std::ostream& out, const ReportContext& context,
@@ -166,6 +211,9 @@ void PrintTable(std::ostream& out, const ReportContext& context,
     WindowTable(out, context, answers);
   } else {
     ModeTable(out, context, answers);
+  }
+  if (!context.note.empty()) {
+    out << context.note << "\n";
   }
 }
 

@@ -1,7 +1,5 @@
-// The verdict of a setting in either layout: the window's own, or the reach and the 10 % limit
-// of an exact mode.
-#include <cmath>
-
+// The verdict of a setting in either layout: the window's own, or the budget and the reach of
+// an exact mode; and the words for a setting and for numbers in the report's separators.
 #include "cli/rate_report.h"
 
 namespace brg::cli {
@@ -9,24 +7,23 @@ namespace brg::cli {
 using engine::SettingAnswer;
 
 std::string VerdictText(const SettingAnswer& answer, const Separators& separators) {
+  (void)separators;
   if (answer.window) {
     return engine::NamesOf(*answer.window).text;
   }
   const ModeSetting& setting = answer.setting;
-  std::string text;
+  bool clock = InfoOf(setting.mode).sync;  // a master clock has no budget to pass
+  std::string text = clock ? "master clock" : answer.passes ? "passes" : "fails";
   switch (setting.reach) {
     case Reach::TooFast:
-      text = "unreachable: too fast";
+      text += clock ? ", too fast even at n = 0" : ": too fast even at n = 0";
       break;
     case Reach::TooSlow:
-      text = "unreachable: too slow, clamped at " + std::to_string(InfoOf(setting.mode).nMax);
+      text += std::string(answer.passes || clock ? ", " : ": too slow, ") + "clamped at " +
+              std::to_string(InfoOf(setting.mode).nMax);
       break;
     case Reach::Within:
-      text = std::fabs(setting.errorRatio) > ErrorLimit ? "error above 10%" : "within 10%";
       break;
-  }
-  if (setting.reach != Reach::Within) {
-    text += " (nearest " + FormatBaudRate(setting.actualBaud, separators) + ")";
   }
   if (setting.troubleSpot()) {
     text += "; n = 0 in 16/4 fails on some parts";
@@ -38,8 +35,7 @@ std::string VerdictKey(const SettingAnswer& answer) {
   if (answer.window) {
     return engine::NamesOf(*answer.window).key;
   }
-  const ModeSetting& setting = answer.setting;
-  switch (setting.reach) {
+  switch (answer.setting.reach) {
     case Reach::TooFast:
       return "too_fast";
     case Reach::TooSlow:
@@ -47,7 +43,42 @@ std::string VerdictKey(const SettingAnswer& answer) {
     case Reach::Within:
       break;
   }
-  return std::fabs(setting.errorRatio) > ErrorLimit ? "above_10_percent" : "within_10_percent";
+  return answer.passes ? "within_budget" : "above_budget";
+}
+
+std::string SettingWords(const ModeSetting& setting, const Separators& separators) {
+  return std::string(InfoOf(setting.mode).name) + " n = " + std::to_string(setting.n) + " at " +
+         FormatErrorPercent(setting.errorRatio, separators) +
+         (setting.troubleSpot() ? " (n = 0 in 16/4 fails on some parts)" : "");
+}
+
+std::string InSeparators(const std::string& plain, const Separators& separators) {
+  std::size_t point = plain.find('.');
+  std::string whole = plain.substr(0, point);
+  std::string grouped;
+  for (std::size_t i = 0; i < whole.size(); ++i) {
+    if (i > 0 && (whole.size() - i) % 3 == 0) {
+      grouped += separators.group;
+    }
+    grouped += whole[i];
+  }
+  return point == std::string::npos ? grouped
+                                    : grouped + separators.decimal + plain.substr(point + 1);
+}
+
+}  // namespace brg::cli
+
+namespace brg::cli {
+
+std::string ReportContext::Shown(const std::string& plain) const {
+  return localeNumbers ? InSeparators(plain, separators) : plain;
+}
+
+std::string ReportContext::Reaching(BrgMode mode) const {
+  if (!part.empty()) {
+    return "in another mode of the " + part;
+  }
+  return InfoOf(mode).brg16 ? "with --enhanced" : "with --mode " + std::string(InfoOf(mode).name);
 }
 
 }  // namespace brg::cli

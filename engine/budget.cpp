@@ -10,6 +10,11 @@ bool AboveBudget(double errorRatio, double maxErrorPercent) {
   return std::fabs(errorRatio * 100.0) > maxErrorPercent;
 }
 
+bool Passes(const ModeSetting& setting, const Budget& budget) {
+  return std::fabs(setting.errorRatio * 100.0) + budget.oscTolerancePercent <=
+         budget.maxErrorPercent;
+}
+
 std::string WindowQuestion(const SettingAnswer& answer) {
   if (answer.window) {
     return WindowAsks(*answer.window) ? NamesOf(*answer.window).text : "";

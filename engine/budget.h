@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "core/brg_modes.h"
 #include "engine/rate_answer.h"
 
 namespace brg::engine {
@@ -13,8 +14,17 @@ namespace brg::engine {
 // in all, about 2 % for each end.
 inline constexpr double kDefaultMaxErrorPercent = 2;
 
+struct Budget {
+  double maxErrorPercent = kDefaultMaxErrorPercent;
+  double oscTolerancePercent = 0;  // the oscillator's own error, added to the setting's
+};
+
 // |error| in percent is above the budget.
 bool AboveBudget(double errorRatio, double maxErrorPercent);
+
+// A setting passes when |error| plus the oscillator's tolerance is within the budget; a value
+// held at its register's end passes too when its error does.
+bool Passes(const ModeSetting& setting, const Budget& budget);
 
 // Why the window would ask the user whether to keep the setting, or "" when it would not: the
 // window's own question for what its Calculate arrives at, an error above 10 % otherwise.

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/text.h"
+#include "engine/budget.h"
 #include "engine/errors.h"
 
 namespace brg::engine {
@@ -18,7 +19,7 @@ constexpr double kPllFactor = 4;
 constexpr double kHighestClock = 64;
 
 RateOnClock SettleRate(const Clock& clock, const WantedRate& wanted,
-                       const std::vector<BrgMode>& modes, double tolerance) {
+                       const std::vector<BrgMode>& modes, const Budget& budget) {
   RateOnClock rate;
   rate.wanted = wanted;
   bool first = true;
@@ -29,13 +30,64 @@ RateOnClock SettleRate(const Clock& clock, const WantedRate& wanted,
       first = false;
     }
   }
-  double own = clock.kind == ClockKind::Internal ? tolerance : 0;
-  rate.budget =
-      rate.best.reach == Reach::Within ? std::fabs(rate.best.errorRatio) * 100 + own : HUGE_VAL;
+  rate.budget = std::fabs(rate.best.errorRatio) * 100 + budget.oscTolerancePercent;
+  rate.fails = !Passes(rate.best, budget);
   return rate;
 }
 
+std::string Factor(double factor) {
+  return " x" + DecimalText(factor) + " PLL";
+}
+
+// A system clock of a 96 MHz USB PLL, whose postscaler divides by 2, 3, 4 or 6, fed by any
+// crystal of 4, 8, ... 24 MHz.
+std::string UsbPllName(double output) {
+  return "USB PLL /" + DecimalText(96 / output) + " (4-24)";
+}
+
 }  // namespace
+
+std::vector<Clock> ClocksOfPart(const ClockLimits& limits) {
+  std::vector<Clock> clocks;
+  for (double mhz : kCrystals) {
+    if (mhz > limits.maxCrystalMHz) {
+      continue;
+    }
+    clocks.push_back(Clock{mhz, ClockKind::Crystal, DecimalText(mhz)});
+    bool pllInput = mhz >= limits.pllMinInMHz && mhz <= limits.pllMaxInMHz;
+    for (double factor : limits.pllFactors) {
+      if (pllInput && mhz * factor <= limits.maxOscMHz) {
+        clocks.push_back(
+            Clock{mhz * factor, ClockKind::CrystalPll, DecimalText(mhz) + Factor(factor)});
+      }
+    }
+  }
+  for (double output : limits.usbPllOutputs) {
+    clocks.push_back(Clock{output, ClockKind::CrystalPll, UsbPllName(output)});
+  }
+  for (double mhz : limits.internal) {
+    clocks.push_back(Clock{mhz, ClockKind::Internal, "internal " + DecimalText(mhz)});
+  }
+  for (double mhz : limits.internalPll) {
+    for (double factor : limits.pllFactors) {
+      if (mhz * factor <= limits.maxOscMHz) {
+        clocks.push_back(Clock{mhz * factor, ClockKind::Internal,
+                               "internal " + DecimalText(mhz) + Factor(factor)});
+      }
+    }
+  }
+  return clocks;
+}
+
+std::vector<Clock> ClocksWithin(const std::vector<Clock>& clocks, double lowMHz, double highMHz) {
+  std::vector<Clock> within;
+  for (const Clock& clock : clocks) {
+    if (clock.mhz >= lowMHz && clock.mhz <= highMHz) {
+      within.push_back(clock);
+    }
+  }
+  return within;
+}
 
 std::vector<Clock> ShippedClocks() {
   std::vector<Clock> clocks;
@@ -85,9 +137,10 @@ std::vector<ClockResult> SearchClocks(const std::vector<Clock>& clocks,
     ClockResult result;
     result.clock = clock;
     result.passes = true;
+    Budget budget{maxErrorPercent,
+                  clock.kind == ClockKind::Internal ? internalTolerancePercent : 0};
     for (const WantedRate& wanted : rates) {
-      RateOnClock rate = SettleRate(clock, wanted, modes, internalTolerancePercent);
-      rate.fails = !(rate.budget <= maxErrorPercent);
+      RateOnClock rate = SettleRate(clock, wanted, modes, budget);
       result.passes = result.passes && !rate.fails;
       result.worst = std::max(result.worst, rate.budget);
       result.rates.push_back(rate);

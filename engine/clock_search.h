@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/brg_modes.h"
+#include "engine/part_data.h"
 #include "engine/wanted_rate.h"
 
 namespace brg::engine {
@@ -17,20 +18,28 @@ enum class ClockKind { Crystal, CrystalPll, Internal };
 struct Clock {
   double mhz = 0;
   ClockKind kind = ClockKind::Crystal;
-  std::string name;  // "18.432", "16 x4 PLL", "internal 16 x4 PLL"
+  std::string name;  // "18.432", "16 x4 PLL", "USB PLL /2 (4-24)", "internal 16 x4 PLL"
 };
 
-// The crystals (and x4 PLL where the result is at most 64 MHz) and the internal oscillators.
+// The crystals (and x4 PLL where the result is at most 64 MHz) and the internal oscillators of
+// the parts in general.
 std::vector<Clock> ShippedClocks();
+
+// What one part can run: the crystals up to its highest, its PLL where it takes the crystal or
+// internal frequency and stays within the part's maximum, and its internal oscillators.
+std::vector<Clock> ClocksOfPart(const ClockLimits& limits);
+
+// The clocks whose frequency lies from `lowMHz` to `highMHz`.
+std::vector<Clock> ClocksWithin(const std::vector<Clock>& clocks, double lowMHz, double highMHz);
 
 // One frequency in MHz a line, '#' starting a comment; InputError naming the line otherwise.
 std::vector<Clock> ReadClockList(std::istream& in, const std::string& name);
 
 struct RateOnClock {
   WantedRate wanted;
-  ModeSetting best;   // the best of the modes, within reach when any mode reaches the rate
-  double budget = 0;  // |error| in percent plus the oscillator's own tolerance
-  bool fails = false;
+  ModeSetting best;    // the best of the modes, within reach when any mode reaches the rate
+  double budget = 0;   // |error| in percent plus the oscillator's own tolerance
+  bool fails = false;  // outside the budget (budget.h)
 };
 
 struct ClockResult {

@@ -1,6 +1,7 @@
 // The choice among the modes of a port: which modes are asked for and which the port has, each
-// at its exact best (or at a given register value), and the best asynchronous one with the
-// reason. Synchronous modes give a master clock, never the best UART setting.
+// at its exact best (or at a given register value), whether each passes the budget, and the
+// best asynchronous one that passes with the reason; when none passes, the nearest, and a mode
+// not asked that would pass. Synchronous modes give a master clock, never the best UART setting.
 #pragma once
 
 #include <cstdint>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "core/brg_modes.h"
+#include "engine/budget.h"
 #include "engine/part_profile.h"
 #include "engine/rate_answer.h"
 #include "engine/serial_port.h"
@@ -15,10 +17,16 @@
 
 namespace brg::engine {
 
-// Each mode at its exact best, or at register value `n`; the best asynchronous setting within
-// reach, by Better() (on a tie 8-bit before 16-bit, then BRGH set before clear).
+// Each mode at its exact best, or at register value `n`; the best asynchronous setting that
+// passes, by Better() (on a tie 8-bit before 16-bit, then BRGH set before clear); without one,
+// the nearest.
 RateAnswer CalculateModes(double oscMHz, const WantedRate& wanted,
-                          const std::vector<BrgMode>& modes, std::optional<std::int32_t> n);
+                          const std::vector<BrgMode>& modes, std::optional<std::int32_t> n,
+                          const Budget& budget = {});
+
+// Without a passing setting: the best of the other modes at their exact best, when it passes.
+void LookElsewhere(RateAnswer& answer, double oscMHz, const std::vector<BrgMode>& others,
+                   const Budget& budget);
 
 // The modes asked for, each one the port has (PartError otherwise), and with `allAsynchronous`
 // every asynchronous mode of the port besides.
@@ -27,5 +35,13 @@ std::vector<BrgMode> ChosenModes(const PartProfile& part, const SerialPort& port
 
 // The modes every USART has: the two 8-bit asynchronous ones.
 inline const std::vector<BrgMode> kEightBitModes{BrgMode::Async8Div64, BrgMode::Async8Div16};
+
+// What is weighed when no mode is named: every asynchronous mode of a named part's port, else
+// the modes every USART has.
+std::vector<BrgMode> DefaultModes(const PartProfile& part, const SerialPort& port);
+
+// The port's asynchronous modes that are not among `asked`.
+std::vector<BrgMode> OtherAsynchronousModes(const SerialPort& port,
+                                            const std::vector<BrgMode>& asked);
 
 }  // namespace brg::engine

@@ -27,7 +27,20 @@ std::string PartStem(const std::string& part) {
   return stem;
 }
 
-// Up to five parts whose names are closest to the one asked for.
+// The letters of a part's family between its number and its variant, "k" of 18f45k22, "q" of
+// 18f47q43; "" for 16f1829 and 16f877a.
+std::string FamilyLetters(const std::string& stem) {
+  std::size_t at = stem.find_first_not_of("0123456789");
+  at = stem.find_first_of("0123456789", at);
+  at = stem.find_first_not_of("0123456789", at);
+  if (at == std::string::npos) {
+    return "";
+  }
+  std::size_t end = stem.find_first_of("0123456789", at);
+  return end == std::string::npos ? "" : stem.substr(at, end - at);
+}
+
+// Up to five parts of the same family whose names are closest to the one asked for.
 std::string NearNames(const std::filesystem::path& dir, const std::string& stem) {
   std::vector<std::pair<std::size_t, std::string>> near;
   std::error_code error;
@@ -36,7 +49,7 @@ std::string NearNames(const std::filesystem::path& dir, const std::string& stem)
     if (name.size() > 5 && name[0] == 'p' && entry.path().extension() == ".inc") {
       std::string other = name.substr(1, name.size() - 5);
       std::size_t distance = NameDistance(stem, other);
-      if (distance <= 2) {
+      if (distance <= 2 && FamilyLetters(other) == FamilyLetters(stem)) {
         near.emplace_back(distance, Upper(other));
       }
     }
@@ -58,6 +71,14 @@ const SerialPort& PartProfile::Port(int number) const {
                     ": --usart " + std::to_string(number) + " is not available");
   }
   return *ports[static_cast<std::size_t>(number) - 1];
+}
+
+std::string PartProfile::ClockRefusal(double oscMHz) const {
+  if (family == nullptr || oscMHz <= family->clock.maxOscMHz) {
+    return "";
+  }
+  return DecimalText(oscMHz) + " MHz is above the " + DecimalText(family->clock.maxOscMHz) +
+         " MHz maximum of the " + part + " (" + family->name + ")";
 }
 
 PartProfile ClassicProfile() {
@@ -84,6 +105,7 @@ PartProfile ReadPartProfile(const std::string& part, const std::string& headerDi
   PartProfile profile;
   profile.part = Upper(stem);
   profile.ports = UsartsInHeader(ReadGputilsHeader(header));
+  profile.family = FamilyOf(profile.part);
   if (profile.ports.empty()) {
     throw PartError("the part " + profile.part + " has no USART");
   }

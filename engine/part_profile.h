@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/part_data.h"
 #include "engine/serial_port.h"
 
 namespace brg::engine {
@@ -17,9 +18,13 @@ inline constexpr const char* kGputilsHeaders = "/usr/share/gputils/header";
 struct PartProfile {
   std::string part;  // as the user will read it, 16F1829; empty without a part
   std::vector<std::shared_ptr<const SerialPort>> ports;
+  const PartFamily* family = nullptr;  // its clock limits; none when the table lacks the part
 
   // Port `number`, from 1; PartError when the part has no such port.
   const SerialPort& Port(int number) const;
+  // Why the part cannot run from an oscillator of `oscMHz`, or "" when it can or its limits
+  // are unknown.
+  std::string ClockRefusal(double oscMHz) const;
 };
 
 // One USART with the datasheets' names that offers every mode.

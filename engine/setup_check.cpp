@@ -44,7 +44,7 @@ bool SetupReport::HasFault() const {
 
 SetupReport CheckSetup(std::string_view text, const CheckOptions& options, const SerialPort& port) {
   if (text.size() > kLargestSource) {
-    throw NotASetup("the input is larger than 16 MiB: no source of a serial setup is");
+    throw NotASetup("the input is larger than 16 MiB, more than any source of a serial setup");
   }
   if (!ValidUtf8(text)) {
     throw NotASetup("the input is binary, not source text");

@@ -9,6 +9,7 @@
 #include "core/brg_modes.h"
 #include "engine/budget.h"
 #include "engine/finding.h"
+#include "engine/part_profile.h"
 #include "engine/serial_port.h"
 
 namespace brg::engine {
@@ -17,6 +18,7 @@ struct CheckOptions {
   std::optional<double> oscMHz;  // --osc; a DEFINE OSC in the source may stand for it
   std::optional<double> baud;    // --baud; otherwise a rate named in the source
   double maxErrorPercent = kDefaultMaxErrorPercent;
+  const PartProfile* part = nullptr;  // the part named, for its clock limits
 };
 
 struct SetupReport {

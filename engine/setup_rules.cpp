@@ -80,6 +80,12 @@ class Judgement {
     } else {
       throw NotASetup("no oscillator: give --osc MHZ (or a DEFINE OSC line in the source)");
     }
+    if (options_.part != nullptr) {
+      if (std::string refusal = options_.part->ClockRefusal(report_.oscMHz); !refusal.empty()) {
+        Add(options_.oscMHz || !facts_.defineOsc ? 0 : facts_.defineOsc->second,
+            "the oscillator " + refusal);
+      }
+    }
   }
 
   void ChooseWantedRate() {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "engine/budget.h"
 #include "engine/rate_answer.h"
 
 namespace brg::engine {
@@ -56,7 +57,7 @@ ModeSetting AsModeSetting(const Setting& setting) {
 }
 
 RateAnswer CalculateWindowRate(double oscMHz, const WantedRate& wanted,
-                               const std::vector<bool>& brghModes) {
+                               const std::vector<bool>& brghModes, const Budget& budget) {
   std::vector<Setting> settings;
   for (bool brgh : brghModes) {
     settings.push_back(CalculateSetting(oscMHz, wanted.baud, brgh));
@@ -70,7 +71,9 @@ RateAnswer CalculateWindowRate(double oscMHz, const WantedRate& wanted,
   RateAnswer answer;
   answer.wanted = wanted;
   for (const Setting& setting : settings) {
-    answer.settings.push_back(SettingAnswer{AsModeSetting(setting), setting.verdict});
+    ModeSetting mode = AsModeSetting(setting);
+    bool passes = setting.verdict != Verdict::Fault && Passes(mode, budget);
+    answer.settings.push_back(SettingAnswer{mode, setting.verdict, passes});
   }
   if (!settings.empty() && settings[better].verdict != Verdict::Fault) {
     answer.best = better;

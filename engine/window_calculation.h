@@ -13,6 +13,7 @@
 
 namespace brg::engine {
 
+struct Budget;
 struct RateAnswer;
 struct WantedRate;
 
@@ -54,8 +55,8 @@ constexpr bool WindowAsks(Verdict verdict) {
 ModeSetting AsModeSetting(const Setting& setting);
 
 // The window's Calculate in each BRGH mode asked (true: set), in that order; the best is the
-// better one that has a value.
+// better one that has a value, whether it passes the budget or not.
 RateAnswer CalculateWindowRate(double oscMHz, const WantedRate& wanted,
-                               const std::vector<bool>& brghModes);
+                               const std::vector<bool>& brghModes, const Budget& budget);
 
 }  // namespace brg::engine

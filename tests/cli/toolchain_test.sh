@@ -31,7 +31,7 @@ for entry in 16F877A:1 16F628A:1 16F1829:1 18F4550:1 18F45K22:1 18F45K22:2 18F26
       what="$part USART $usart $mode $rate"
       row=$("$spbrg" "${args[@]}" "$rate" --csv | tail -n 1)
       n=$(echo "$row" | cut -d, -f4)
-      registers=$(echo "$row" | cut -d, -f11)
+      registers=$(echo "$row" | cut -d, -f12)
       {
         echo "    list p=$lower"
         echo "    #include <p$lower.inc>"

@@ -2,6 +2,7 @@
 // questions, the window's Calculate as an answer, and the standard rates.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 #include "engine/budget.h"
@@ -31,6 +32,7 @@ struct ChoiceRow {
   std::vector<BrgMode> modes;
   std::string best;
   std::string reason;
+  double maxError = kDefaultMaxErrorPercent;
 };
 
 void PrintTo(const ChoiceRow& row, std::ostream* out) {
@@ -41,16 +43,21 @@ class ModeChoiceTest : public testing::TestWithParam<ChoiceRow> {};
 
 TEST_P(ModeChoiceTest, TheBestAsynchronousModeAndWhy) {
   const ChoiceRow& row = GetParam();
-  RateAnswer answer = CalculateModes(row.osc, Rate(row.baud), row.modes, std::nullopt);
+  RateAnswer answer =
+      CalculateModes(row.osc, Rate(row.baud), row.modes, std::nullopt, Budget{row.maxError, 0});
   ASSERT_EQ(answer.settings.size(), row.modes.size());
   EXPECT_EQ(BestName(answer), row.best);
   EXPECT_EQ(answer.reason, row.reason);
+  for (const SettingAnswer& setting : answer.settings) {
+    EXPECT_EQ(setting.passes, std::fabs(setting.setting.errorRatio) * 100 <= row.maxError);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Rates, ModeChoiceTest,
     testing::Values(
         ChoiceRow{"LowestErrorWins", 16, 115200, kEverything, "16/4", "the lowest error"},
+        ChoiceRow{"ANearTieIsNoTie", 12, 9600, kEverything, "16/4", "the lowest error"},
         ChoiceRow{"EightBitBeforeSixteenOnATie", 4, 9600, kEverything, "8/16",
                   "the lowest error, shared with 16/16, 16/4 (on a tie 8-bit before 16-bit, then "
                   "BRGH set before clear)"},
@@ -66,19 +73,33 @@ INSTANTIATE_TEST_SUITE_P(
                   1000000,
                   {BrgMode::Sync8, BrgMode::Async8Div16},
                   "8/16",
-                  "the lowest error"},
+                  "the lowest error",
+                  25},
+        ChoiceRow{"AnErrorAboveTheBudgetIsNeverTheBest",
+                  20,
+                  1000000,
+                  {BrgMode::Sync8, BrgMode::Async8Div16},
+                  "none",
+                  "none within the budget",
+                  24.9},
         ChoiceRow{"OnlySynchronousModes",
                   20,
                   1000000,
                   {BrgMode::Sync8},
                   "none",
-                  "no asynchronous mode reaches this rate"},
-        ChoiceRow{"BeyondReachIsNeverTheBest",
+                  "no asynchronous mode asked"},
+        ChoiceRow{"ClampedFarOffIsNeverTheBest",
                   48,
                   300,
                   {BrgMode::Async8Div16, BrgMode::Async8Div64},
                   "none",
-                  "no asynchronous mode reaches this rate"},
+                  "none within the budget"},
+        ChoiceRow{"AClampedValueWithinTheBudgetPasses",
+                  20,
+                  1200,
+                  {BrgMode::Async8Div16, BrgMode::Async8Div64},
+                  "8/64",
+                  "the lowest error"},
         ChoiceRow{"WithinReachBeatsAClampedMode",
                   48,
                   300,
@@ -90,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(
                   250000,
                   {BrgMode::Async8Div16},
                   "none",
-                  "no asynchronous mode reaches this rate"}),
+                  "none within the budget"}),
     [](const testing::TestParamInfo<ChoiceRow>& info) { return info.param.name; });
 
 TEST(ModeChoice, AGivenRegisterValueIsEvaluatedInEveryMode) {
@@ -102,6 +123,42 @@ TEST(ModeChoice, AGivenRegisterValueIsEvaluatedInEveryMode) {
   EXPECT_EQ(answer.settings[1].setting.n, 25);
   EXPECT_EQ(BestName(answer), "8/16");
   EXPECT_FALSE(answer.settings[0].window.has_value());
+}
+
+TEST(ModeChoice, WithoutAPassingSettingTheNearestAndWhereOnePasses) {
+  RateAnswer answer = CalculateModes(16, Rate(115200), kEightBitModes, std::nullopt, Budget{});
+  EXPECT_FALSE(answer.best.has_value());
+  ASSERT_TRUE(answer.nearest.has_value());
+  EXPECT_EQ(answer.settings[*answer.nearest].setting.mode, BrgMode::Async8Div16);
+  EXPECT_EQ(answer.Chosen(), &answer.settings[*answer.nearest]);
+  LookElsewhere(answer, 16, {BrgMode::Async16Div16, BrgMode::Async16Div4}, Budget{});
+  ASSERT_TRUE(answer.passingElsewhere.has_value());
+  EXPECT_EQ(answer.passingElsewhere->mode, BrgMode::Async16Div4);
+  EXPECT_EQ(answer.passingElsewhere->n, 34);
+  RateAnswer nowhere = CalculateModes(16, Rate(115200), kEightBitModes, std::nullopt, Budget{});
+  LookElsewhere(nowhere, 16, {BrgMode::Async16Div16}, Budget{});
+  EXPECT_FALSE(nowhere.passingElsewhere.has_value());
+  RateAnswer passing = CalculateModes(4, Rate(9600), kEightBitModes, std::nullopt, Budget{});
+  LookElsewhere(passing, 4, {BrgMode::Async16Div4}, Budget{});
+  EXPECT_FALSE(passing.passingElsewhere.has_value());
+  EXPECT_FALSE(passing.nearest.has_value());
+  EXPECT_EQ(passing.Chosen(), passing.Best());
+}
+
+TEST(ModeChoice, TheOscillatorsToleranceCountsAgainstTheBudget) {
+  // 4 MHz, 9600 in 8/16: 0.16 %.
+  EXPECT_TRUE(CalculateModes(4, Rate(9600), {BrgMode::Async8Div16}, {}, Budget{2, 1.83}).best);
+  EXPECT_FALSE(CalculateModes(4, Rate(9600), {BrgMode::Async8Div16}, {}, Budget{2, 1.85}).best);
+}
+
+TEST(ModeChoice, DefaultModesAreThePartsOrThoseEveryUsartHas) {
+  PartProfile classic = ClassicProfile();
+  EXPECT_EQ(DefaultModes(classic, classic.Port(1)), kEightBitModes);
+  PartProfile part = ReadPartProfile("16FTEST", SPBRG_TEST_HEADERS);
+  EXPECT_EQ(DefaultModes(part, part.Port(1)),
+            std::vector<BrgMode>(kAsyncModes.begin(), kAsyncModes.end()));
+  EXPECT_EQ(OtherAsynchronousModes(classic.Port(1), kEightBitModes),
+            (std::vector<BrgMode>{BrgMode::Async16Div16, BrgMode::Async16Div4}));
 }
 
 TEST(ModeChoice, AnExactTieBetweenTwoValuesGoesToTheLowerOne) {
@@ -188,7 +245,7 @@ TEST(Budget, TheWindowQuestionsWhatItsOwnCalculateQuestions) {
 }
 
 TEST(WindowRate, TheBetterModeThatHasAValueIsTheBest) {
-  RateAnswer both = CalculateWindowRate(4, Rate(9600), {true, false});
+  RateAnswer both = CalculateWindowRate(4, Rate(9600), {true, false}, {});
   ASSERT_EQ(both.settings.size(), 2U);
   EXPECT_EQ(both.settings[0].setting.mode, BrgMode::Async8Div16);
   EXPECT_EQ(both.settings[0].setting.n, 25);
@@ -196,23 +253,23 @@ TEST(WindowRate, TheBetterModeThatHasAValueIsTheBest) {
   EXPECT_EQ(both.settings[1].setting.mode, BrgMode::Async8Div64);
   EXPECT_EQ(both.settings[1].setting.n, 6);
   EXPECT_EQ(both.best, 0U);
-  RateAnswer low = CalculateWindowRate(20, Rate(1200), {true, false});
+  RateAnswer low = CalculateWindowRate(20, Rate(1200), {true, false}, {});
   EXPECT_EQ(low.best, 1U);  // BRGH clear, 1.725 % against 306.9 % at the clamp
   EXPECT_EQ(low.settings[0].window, Verdict::ClampOverflow);
-  RateAnswer none = CalculateWindowRate(1, Rate(250000), {true});
+  RateAnswer none = CalculateWindowRate(1, Rate(250000), {true}, {});
   EXPECT_FALSE(none.best.has_value());
   EXPECT_FALSE(none.settings[0].HasValue());
-  RateAnswer oneFault = CalculateWindowRate(1, Rate(100000), {false, true});
+  RateAnswer oneFault = CalculateWindowRate(1, Rate(100000), {false, true}, {});
   EXPECT_FALSE(oneFault.settings[0].HasValue());
   EXPECT_EQ(oneFault.best, 1U);
 }
 
 TEST(WindowRate, ATieGoesToTheModeAskedFirst) {
   // 1.8432 MHz, 28800: BRGH set n = 3 and clear n = 0 both give 28,800 exactly.
-  RateAnswer tie = CalculateWindowRate(1.8432, Rate(28800), {true, false});
+  RateAnswer tie = CalculateWindowRate(1.8432, Rate(28800), {true, false}, {});
   EXPECT_EQ(tie.settings[0].setting.errorRatio, tie.settings[1].setting.errorRatio);
   EXPECT_EQ(tie.best, 0U);
-  RateAnswer reversed = CalculateWindowRate(1.8432, Rate(28800), {false, true});
+  RateAnswer reversed = CalculateWindowRate(1.8432, Rate(28800), {false, true}, {});
   EXPECT_EQ(reversed.best, 0U);
 }
 

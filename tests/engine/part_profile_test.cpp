@@ -99,6 +99,8 @@ TEST(OwnHeaders, WhatCannotBeUsedIsOneLine) {
                                                   kOwnHeaders + "; near names: 16FTEST, 18FTEST");
   EXPECT_EQ(PartError("16F../p16ftest", kOwnHeaders),
             "no part 16F../p16ftest among the gputils headers in " + kOwnHeaders);
+  EXPECT_EQ(PartError("16FTESXYZ", kOwnHeaders),  // three edits from 16FTEST
+            "no part 16FTESXYZ among the gputils headers in " + kOwnHeaders);
   EXPECT_EQ(PartError("12F675XYZQ", kOwnHeaders),
             "no part 12F675XYZQ among the gputils headers in " + kOwnHeaders);
   EXPECT_EQ(PartError("16FTEST", "/nonexistent"),
@@ -120,12 +122,12 @@ TEST(GputilsHeaderReader, ReadsSectionsAndBitsUnderEveryNameOfARegister) {
       "TXSTA  EQU  H'0098'\nTX1STA EQU H'0098'\nOTHER EQU H'0099'\nJUNK EQU 0x12\n"
       ";----- TX1STA Bits ----\nTXEN EQU H'0005'\nBRGH EQU H'0002'\n"
       ";----- OTHER Bits ----\nTXEN EQU H'0001'\n"
-      ";----- Configuration Bits ----\n_XT_OSC EQU H'3FFD'\n");
+      ";----- CONFIG1 Options ----\n_FOSC_XT EQU H'3FFD'\n");
   GputilsHeader header = ReadGputilsHeader(text);
   EXPECT_EQ(header.registers.size(), 3U);
   EXPECT_EQ(header.registers.at("TX1STA"), 0x98U);
   EXPECT_FALSE(header.Defines("JUNK"));
-  EXPECT_FALSE(header.Defines("_XT_OSC"));
+  EXPECT_FALSE(header.Defines("_FOSC_XT"));
   EXPECT_EQ(header.BitOf("TXSTA", "TXEN"), 5);
   EXPECT_EQ(header.BitOf("OTHER", "TXEN"), 1);
   EXPECT_EQ(header.BitOf("TXSTA", "SYNC"), std::nullopt);
@@ -135,6 +137,15 @@ TEST(GputilsHeaderReader, ReadsSectionsAndBitsUnderEveryNameOfARegister) {
   ASSERT_EQ(bits.size(), 2U);
   EXPECT_EQ(bits[0].name, "TXEN");
   EXPECT_EQ(bits[1].name, "BRGH");
+}
+
+TEST(InstalledHeaders, AtMostFiveNearNamesNearestFirst) {
+  if (!std::filesystem::is_directory(kGputilsHeaders)) {
+    GTEST_SKIP() << "gputils is not installed";
+  }
+  EXPECT_EQ(PartError("16F1820", kGputilsHeaders),
+            std::string("no part 16F1820 among the gputils headers in ") + kGputilsHeaders +
+                "; near names: 16F1823, 16F1824, 16F1825, 16F1826, 16F1827");
 }
 
 // The installed headers, as gputils ships them.
