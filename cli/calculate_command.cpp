@@ -10,7 +10,9 @@
 #include "core/text.h"
 #include "engine/budget.h"
 #include "engine/code_forms.h"
+#include "engine/errors.h"
 #include "engine/mode_choice.h"
+#include "engine/uart_clock.h"
 #include "engine/window_calculation.h"
 
 namespace brg::cli {
@@ -64,7 +66,7 @@ void PrintReport(const CalculateOptions& options, const ReportContext& context,
 
 // Code for one setting in the form asked for; false when the form is the report.
 bool PrintCode(const CalculateOptions& options, const engine::CodeSetting& code,
-               const SerialPort& port) {
+               const SerialPort& port, const engine::PartProfile& part) {
   switch (options.form) {
     case OutputForm::Defines:
       std::cout << engine::DefinesForm(code, port, options.cloerr);
@@ -76,6 +78,10 @@ bool PrintCode(const CalculateOptions& options, const engine::CodeSetting& code,
       std::cout << engine::CForm(code, port);
       return true;
     case OutputForm::Asm:
+      if (!part.assemblable || !port.BasicCompiler()) {
+        throw engine::InputError("gpasm has no header for the " + part.part +
+                                 ": give --format c (" + port.Toolchain() + ")");
+      }
       std::cout << engine::AsmForm(code, port);
       return true;
     case OutputForm::Plain:
@@ -97,13 +103,14 @@ bool AboveMaxError(const CalculateOptions& options, double errorRatio) {
 
 // A setting the window would question is not silently taken: a warning and exit 1, unless
 // --max-error allows its error.
-int WindowCode(const CalculateOptions& options, const RateAnswer& answer, const SerialPort& port) {
+int WindowCode(const CalculateOptions& options, const RateAnswer& answer, const SerialPort& port,
+               const engine::PartProfile& part) {
   const SettingAnswer* chosen = answer.Best();
   if (chosen == nullptr) {
     SayNoSetting(options, answer.wanted);
     return kExitLimit;
   }
-  PrintCode(options, {options.oscText, answer.wanted, chosen->setting}, port);
+  PrintCode(options, {options.oscText, answer.wanted, chosen->setting, ""}, port, part);
   std::string questioned = engine::WindowQuestion(*chosen);
   bool allowed = options.maxErrorPercent && !AboveMaxError(options, chosen->setting.errorRatio);
   if (!questioned.empty() && !allowed) {
@@ -115,14 +122,14 @@ int WindowCode(const CalculateOptions& options, const RateAnswer& answer, const 
 }
 
 int RunWindowModes(const CalculateOptions& options, const ReportContext& context,
-                   const SerialPort& port) {
+                   const SerialPort& port, const engine::PartProfile& part) {
   std::vector<RateAnswer> answers;
   for (const WantedRate& rate : Rates(options)) {
     answers.push_back(
         engine::CalculateWindowRate(options.oscMHz, rate, WindowModes(options), context.budget));
   }
   if (options.form != OutputForm::Plain) {
-    return WindowCode(options, answers.front(), port);
+    return WindowCode(options, answers.front(), port, part);
   }
   PrintReport(options, context, answers);
   if (options.table) {
@@ -171,10 +178,11 @@ bool SynchronousOnly(const RateAnswer& answer) {
 // Code for the best setting; for the nearest one with a warning when none passes; for the one
 // synchronous mode asked.
 int ExactCode(const CalculateOptions& options, const ReportContext& context,
-              const RateAnswer& answer, const SerialPort& port) {
+              const RateAnswer& answer, const SerialPort& port, const engine::PartProfile& part) {
   const SettingAnswer* chosen =
       SynchronousOnly(answer) ? &answer.settings.front() : answer.Chosen();
-  PrintCode(options, {options.oscText, answer.wanted, chosen->setting}, port);
+  PrintCode(options, {options.oscText, answer.wanted, chosen->setting, context.clockText}, port,
+            part);
   if (answer.best || SynchronousOnly(answer)) {
     return kExitDone;
   }
@@ -184,17 +192,17 @@ int ExactCode(const CalculateOptions& options, const ReportContext& context,
 }
 
 int RunExactModes(const CalculateOptions& options, ReportContext context, const SerialPort& port,
-                  const std::vector<BrgMode>& modes) {
+                  const engine::PartProfile& part, const std::vector<BrgMode>& modes) {
   std::vector<BrgMode> others = engine::OtherAsynchronousModes(port, modes);
   std::vector<RateAnswer> answers;
   for (const WantedRate& rate : Rates(options)) {
     RateAnswer answer =
-        engine::CalculateModes(options.oscMHz, rate, modes, options.spbrg, context.budget);
-    engine::LookElsewhere(answer, options.oscMHz, others, context.budget);
+        engine::CalculateModes(port, context.clockMHz, rate, modes, options.spbrg, context.budget);
+    engine::LookElsewhere(answer, port, context.clockMHz, others, context.budget);
     answers.push_back(answer);
   }
   if (options.form != OutputForm::Plain) {
-    return ExactCode(options, context, answers.front(), port);
+    return ExactCode(options, context, answers.front(), port, part);
   }
   bool shownElsewhere = std::any_of(answers.begin(), answers.end(), [](const RateAnswer& answer) {
     return answer.passingElsewhere.has_value();
@@ -264,13 +272,22 @@ int RunCalculate(const CalculateOptions& options) {
   context.port = &port;
   context.budget = engine::Budget{options.maxErrorPercent.value_or(engine::kDefaultMaxErrorPercent),
                                   options.oscTolerancePercent};
+  engine::UartClock clock = engine::UartClockOf(port, options.oscMHz, options.part.uartClockMHz);
+  context.clockMHz = clock.mhz;
+  context.clockText = clock.text;
+  if (options.window && !port.Offers(BrgMode::Async8Div16)) {
+    throw engine::InputError(
+        "--window is the calculator window's Calculate for the 8-bit USART; "
+        "the " +
+        part.part + " has the " + port.KindName() + ", whose modes --mode names");
+  }
   if (options.window && !options.spbrg) {
     context.layout = Layout::Window;
-    return RunWindowModes(options, context, port);
+    return RunWindowModes(options, context, port, part);
   }
   std::vector<BrgMode> modes = Modes(options, part, port);
   DescribeLeftOut(options, part, modes, context);
-  return RunExactModes(options, context, port, modes);
+  return RunExactModes(options, context, port, part, modes);
 }
 
 }  // namespace brg::cli

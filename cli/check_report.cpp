@@ -30,7 +30,11 @@ void PrintCheck(std::ostream& out, const std::string& sourceName, const engine::
                 const engine::SerialPort& port, const std::string& place) {
   Separators plain;
   out << "Setup of " << port.KindName() << " " << port.Number() << " in " << sourceName
-      << ", oscillator " << PlainNumber(report.oscMHz) << " MHz\n";
+      << ", oscillator " << PlainNumber(report.oscMHz) << " MHz"
+      << (report.setting && report.clockMHz != report.oscMHz
+              ? ", UART clock " + port.Clock().name + " " + PlainNumber(report.clockMHz) + " MHz"
+              : "")
+      << "\n";
   if (report.setting) {
     const ModeSetting& setting = *report.setting;
     out << "  mode " << InfoOf(setting.mode).name << " (" << port.ModeBits(setting.mode)

@@ -61,7 +61,7 @@ int RunClocks(const ClocksOptions& options) {
               << " are unknown; the usual crystals and internal oscillators are tried\n";
   }
   std::vector<engine::ClockResult> ranking = engine::SearchClocks(
-      Clocks(options, part), options.rates, modes, maxError, options.oscTolerancePercent);
+      Clocks(options, part), options.rates, port, modes, maxError, options.oscTolerancePercent);
   if (options.json) {
     PrintClocksJson(std::cout, ranking, maxError);
   } else if (options.csv) {

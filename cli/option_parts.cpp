@@ -117,36 +117,53 @@ ModeOptions ModeArguments::Read() const {
 
 void AddModeOptions(CLI::App& app, ModeArguments& modes) {
   std::vector<std::string> names;
-  for (BrgMode mode : kAllModes) {
+  for (BrgMode mode : kEveryMode) {
     names.emplace_back(InfoOf(mode).name);
   }
   app.add_option("--mode", modes.names,
                  "a mode of the generator at its exact best, repeatable: 8/64, 8/16, 16/16, "
-                 "16/4 (BRG16), sync8, sync16 (synchronous master clock)")
+                 "16/4 (BRG16, BRGS or BRGH on the UARTs), sync8, sync16 (synchronous master "
+                 "clock), frac (the dsPIC33C fractional generator)")
       ->type_name("MODE")
       ->expected(1)
       ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
       ->check(CLI::IsMember(names));
   app.add_flag("--enhanced", modes.enhanced,
-               "every asynchronous mode the part has: 8/64, 8/16, 16/16, 16/4");
+               "every asynchronous mode the part has: 8/64, 8/16, 16/16, 16/4, frac");
 }
 
 void AddPartOptions(CLI::App& app, PartOptions& part) {
   app.add_option("--device", part.device,
-                 "the part (16F1829, PIC18F45K22, ...): its register names and modes from its "
-                 "gputils header")
+                 "the part (16F1829, PIC18F45K22, PIC18F47Q43, PIC24FJ64GA002, "
+                 "dsPIC33CK256MP508, PIC32MX250F128B, ...): its ports, register names, modes and "
+                 "clock limits")
       ->type_name("PART");
   app.add_option(
          "--gputils-headers", part.gputilsHeaders,
          std::string("where the part headers are (default ") + engine::kGputilsHeaders + ")")
       ->type_name("DIR");
-  app.add_option("--usart", part.usart, "with --device: the USART, 1 or 2 (default 1)")
-      ->check(CLI::IsMember({1, 2}));
+  app.add_option("--usart,--uart", part.usart,
+                 "with --device: the serial port, 1 to the part's number of ports (default 1)")
+      ->check(CLI::Range(1, 6));
+  app.add_option("--pbdiv", part.pbdiv,
+                 "PIC32: the peripheral bus divider, PBCLK = Fosc / N (default 1; 2 for the "
+                 "PBCLK2 of PIC32MZ and MK)")
+      ->type_name("N")
+      ->check(CLI::IsMember({1.0, 2.0, 4.0, 8.0}));
+  app.add_option("--uart-clock", part.uartClockMHz,
+                 "the UART's own clock in MHz, instead of the one worked out from the oscillator")
+      ->type_name("MHZ")
+      ->check(CLI::Range(0.001, 300.0));
 }
 
 engine::PartProfile ProfileOf(const PartOptions& part) {
-  return part.device.empty() ? engine::ClassicProfile()
-                             : engine::ReadPartProfile(part.device, part.gputilsHeaders);
+  engine::PartProfile profile =
+      part.device.empty() ? engine::ClassicProfile()
+                          : engine::ReadPartProfile(part.device, part.gputilsHeaders, {part.pbdiv});
+  if (part.pbdiv && profile.Port(1).Clock().name.rfind("PBCLK", 0) != 0) {
+    throw UsageError("--pbdiv divides the peripheral bus clock of a PIC32; give --device PART");
+  }
+  return profile;
 }
 
 void AddMaxErrorOption(CLI::App& app, std::string& text) {
@@ -181,7 +198,8 @@ bool Parse(CLI::App& app, const std::vector<std::string>& arguments, const PartO
     throw UsageError(OneLine(error.what()) + "; see " + app.get_name() + " --help");
   }
   if (part.usart != 1 && part.device.empty()) {
-    throw UsageError("--usart 2 goes with --device, whose header names the second USART");
+    throw UsageError("--usart " + std::to_string(part.usart) +
+                     " goes with --device, whose data names the other ports");
   }
   return true;
 }

@@ -32,11 +32,13 @@ struct ModeArguments {
 };
 void AddModeOptions(CLI::App& app, ModeArguments& modes);
 
-// --device, --gputils-headers and --usart.
+// --device, --gputils-headers, --usart, and the port's clock: --pbdiv and --uart-clock.
 struct PartOptions {
   std::string device;  // empty: the classic names
   std::string gputilsHeaders = engine::kGputilsHeaders;
   int usart = 1;
+  std::optional<double> pbdiv;
+  std::optional<double> uartClockMHz;
 };
 void AddPartOptions(CLI::App& app, PartOptions& part);
 // The part's profile, or the classic names.

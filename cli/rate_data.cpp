@@ -21,11 +21,13 @@ std::vector<engine::RegisterWrite> Writes(const ReportContext& context,
   return context.port->Writes(answer.setting);
 }
 
-// Each register written, by its name, with its value.
+// Each register written, by its name, with the value the writes leave in it.
 Json JsonRegisters(const std::vector<engine::RegisterWrite>& writes) {
   Json json = Json::object();
   for (const engine::RegisterWrite& write : writes) {
-    json[write.name] = write.value;
+    std::uint32_t before =
+        write.addsBits && json.contains(write.name) ? json[write.name].get<std::uint32_t>() : 0;
+    json[write.name] = before | write.value;
   }
   return json;
 }
@@ -106,6 +108,8 @@ void PrintJson(std::ostream& out, const ReportContext& context,
                const std::vector<RateAnswer>& answers) {
   Json json;
   json["oscillator_mhz"] = context.oscMHz;
+  json["uart_clock_mhz"] = context.clockMHz;
+  json["uart_clock"] = context.clockText.empty() ? Json(nullptr) : Json(context.clockText);
   json["max_error_percent"] = context.budget.maxErrorPercent;
   json["osc_tolerance_percent"] = context.budget.oscTolerancePercent;
   json["results"] = Json::array();

@@ -1,4 +1,6 @@
 // The aligned lines and the table of rates, in the window layout and the modes layout.
+#include <algorithm>
+
 #include "cli/rate_report.h"
 #include "core/text.h"
 
@@ -20,8 +22,18 @@ std::string WindowModeName(const SettingAnswer& answer) {
   return InfoOf(answer.setting.mode).brgh ? "BRGH=1" : "BRGH=0";
 }
 
-std::string HighByte(const ModeSetting& setting) {
-  return InfoOf(setting.mode).brg16 ? HexValue(setting.spbrgh()) : "-";
+// The rate registers' columns: as wide as the name or the widest value, whichever is wider.
+std::size_t ColumnWidth(const engine::RateColumn& column) {
+  return std::max(column.name.size(), HexValue(0, column.bits).size());
+}
+
+std::string RateCells(const ReportContext& context, const ModeSetting& setting) {
+  std::string cells;
+  for (const engine::RateColumn& column : context.port->RateColumns()) {
+    std::optional<std::uint32_t> value = column.ValueOf(setting);
+    cells += "  " + Padded(value ? HexValue(*value, column.bits) : "-", ColumnWidth(column), true);
+  }
+  return cells;
 }
 
 // "2%", or "2% with the oscillator's 0.5%".
@@ -96,15 +108,22 @@ void WindowTable(std::ostream& out, const ReportContext& context,
 
 // The modes layout.
 
-std::string SettingRow(const RateAnswer& answer, std::size_t index, const Separators& separators) {
+std::string SettingRow(const ReportContext& context, const RateAnswer& answer, std::size_t index) {
   const SettingAnswer& setting = answer.settings[index];
   const ModeSetting& mode = setting.setting;
   return (answer.IsBest(index) ? "* " : "  ") + Padded(Name(setting), 6, false) +
-         Padded(std::to_string(mode.n), 6, true) + "  " + Padded(HighByte(mode), 6, true) + "  " +
-         Padded(HexValue(mode.spbrg()), 5, true) + "  " +
-         Padded(FormatBaudRate(mode.actualBaud, separators), 11, true) + "  " +
-         Padded(FormatErrorPercent(mode.errorRatio, separators), 10, true) + "  " +
-         VerdictText(setting, separators);
+         Padded(std::to_string(mode.n), 6, true) + RateCells(context, mode) + "  " +
+         Padded(FormatBaudRate(mode.actualBaud, context.separators), 11, true) + "  " +
+         Padded(FormatErrorPercent(mode.errorRatio, context.separators), 10, true) + "  " +
+         VerdictText(setting, context.separators);
+}
+
+std::string ModeHeader(const ReportContext& context) {
+  std::string header = "  mode       n";
+  for (const engine::RateColumn& column : context.port->RateColumns()) {
+    header += "  " + Padded(column.name, ColumnWidth(column), true);
+  }
+  return header + "         real       error";
 }
 
 // "best: ..." and, without a passing setting, where one may be found.
@@ -128,12 +147,15 @@ void BestLines(std::ostream& out, const ReportContext& context, const RateAnswer
 
 void ModeLines(std::ostream& out, const ReportContext& context, const RateAnswer& answer) {
   out << Heading(context, answer) << ", budget " << BudgetWords(context) << "\n";
-  out << "  mode       n  SPBRGH  SPBRG         real       error\n";
+  if (!context.clockText.empty()) {
+    out << "  " << context.clockText << "\n";
+  }
+  out << ModeHeader(context) << "\n";
   bool anyAsynchronous = false;
   for (std::size_t i = 0; i < answer.settings.size(); ++i) {
     if (Asynchronous(answer.settings[i])) {
       anyAsynchronous = true;
-      out << SettingRow(answer, i, context.separators) << "\n";
+      out << SettingRow(context, answer, i) << "\n";
     }
   }
   bool headed = false;
@@ -143,7 +165,7 @@ void ModeLines(std::ostream& out, const ReportContext& context, const RateAnswer
         out << "  synchronous master clock, never the best UART setting:\n";
       }
       headed = true;
-      out << SettingRow(answer, i, context.separators) << "\n";
+      out << SettingRow(context, answer, i) << "\n";
     }
   }
   if (anyAsynchronous) {
@@ -174,6 +196,9 @@ void ModeTable(std::ostream& out, const ReportContext& context,
                const std::vector<RateAnswer>& answers) {
   out << "Oscillator " << context.Shown(context.oscText) << " MHz, budget " << BudgetWords(context)
       << "   (* the best mode of the rate; - above the budget; ! beyond the register's reach)\n";
+  if (!context.clockText.empty()) {
+    out << context.clockText << "\n";
+  }
   out << Padded("baud", 8, true) << "  |";
   for (const SettingAnswer& setting : answers.front().settings) {
     out << " " << Padded(Name(setting), 8, false) << " " << Padded("real", 11, true) << " "

@@ -29,6 +29,8 @@ struct ReportContext {
   // Said under the results: the modes that were left out.
   std::string note;
   bool localeNumbers = false;  // the header's numbers in the separators too
+  double clockMHz = 0;         // the generator's clock
+  std::string clockText;       // how it comes from the oscillator, "" for Fosc itself
 
   // A number of the header as the report shows it.
   std::string Shown(const std::string& plain) const;

@@ -18,13 +18,13 @@ constexpr double kInternal[] = {0.031, 0.25, 0.5, 1, 2, 4, 8, 16, 48};
 constexpr double kPllFactor = 4;
 constexpr double kHighestClock = 64;
 
-RateOnClock SettleRate(const Clock& clock, const WantedRate& wanted,
+RateOnClock SettleRate(const Clock& clock, const WantedRate& wanted, const SerialPort& port,
                        const std::vector<BrgMode>& modes, const Budget& budget) {
   RateOnClock rate;
   rate.wanted = wanted;
   bool first = true;
   for (BrgMode mode : modes) {
-    ModeSetting setting = BestInMode(clock.mhz, wanted.baud, mode);
+    ModeSetting setting = port.Best(clock.mhz / port.Clock().divisor, wanted.baud, mode);
     if (first || Better(setting, rate.best)) {
       rate.best = setting;
       first = false;
@@ -39,10 +39,9 @@ std::string Factor(double factor) {
   return " x" + DecimalText(factor) + " PLL";
 }
 
-// A system clock of a 96 MHz USB PLL, whose postscaler divides by 2, 3, 4 or 6, fed by any
-// crystal of 4, 8, ... 24 MHz.
-std::string UsbPllName(double output) {
-  return "USB PLL /" + DecimalText(96 / output) + " (4-24)";
+// A system clock of a PLL with fixed outputs.
+std::string PllOutputName(double output, const std::string& from) {
+  return "PLL " + DecimalText(output) + " (" + from + ")";
 }
 
 }  // namespace
@@ -62,8 +61,10 @@ std::vector<Clock> ClocksOfPart(const ClockLimits& limits) {
       }
     }
   }
-  for (double output : limits.usbPllOutputs) {
-    clocks.push_back(Clock{output, ClockKind::CrystalPll, UsbPllName(output)});
+  for (double output : limits.pllOutputs) {
+    clocks.push_back(Clock{output,
+                           limits.pllOutputsInternal ? ClockKind::Internal : ClockKind::CrystalPll,
+                           PllOutputName(output, limits.pllOutputsFrom)});
   }
   for (double mhz : limits.internal) {
     clocks.push_back(Clock{mhz, ClockKind::Internal, "internal " + DecimalText(mhz)});
@@ -118,7 +119,8 @@ std::vector<Clock> ReadClockList(std::istream& in, const std::string& name) {
     std::optional<double> mhz = PlainDecimal(text);
     if (!mhz || !kOscillatorMHz.Contains(*mhz)) {
       throw InputError(name + ":" + std::to_string(number) + ": " + Quoted(text) +
-                       " is not a clock in MHz from 0.031 to 64");
+                       " is not a clock in MHz from " + DecimalText(kOscillatorMHz.low) + " to " +
+                       DecimalText(kOscillatorMHz.high));
     }
     clocks.push_back(Clock{*mhz, ClockKind::Crystal, text});
   }
@@ -129,7 +131,7 @@ std::vector<Clock> ReadClockList(std::istream& in, const std::string& name) {
 }
 
 std::vector<ClockResult> SearchClocks(const std::vector<Clock>& clocks,
-                                      const std::vector<WantedRate>& rates,
+                                      const std::vector<WantedRate>& rates, const SerialPort& port,
                                       const std::vector<BrgMode>& modes, double maxErrorPercent,
                                       double internalTolerancePercent) {
   std::vector<ClockResult> results;
@@ -140,7 +142,7 @@ std::vector<ClockResult> SearchClocks(const std::vector<Clock>& clocks,
     Budget budget{maxErrorPercent,
                   clock.kind == ClockKind::Internal ? internalTolerancePercent : 0};
     for (const WantedRate& wanted : rates) {
-      RateOnClock rate = SettleRate(clock, wanted, modes, budget);
+      RateOnClock rate = SettleRate(clock, wanted, port, modes, budget);
       result.passes = result.passes && !rate.fails;
       result.worst = std::max(result.worst, rate.budget);
       result.rates.push_back(rate);

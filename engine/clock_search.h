@@ -9,6 +9,7 @@
 
 #include "core/brg_modes.h"
 #include "engine/part_data.h"
+#include "engine/serial_port.h"
 #include "engine/wanted_rate.h"
 
 namespace brg::engine {
@@ -18,7 +19,7 @@ enum class ClockKind { Crystal, CrystalPll, Internal };
 struct Clock {
   double mhz = 0;
   ClockKind kind = ClockKind::Crystal;
-  std::string name;  // "18.432", "16 x4 PLL", "USB PLL /2 (4-24)", "internal 16 x4 PLL"
+  std::string name;  // "18.432", "16 x4 PLL", "PLL 48 (4-24 MHz crystal)", "internal 16 x4 PLL"
 };
 
 // The crystals (and x4 PLL where the result is at most 64 MHz) and the internal oscillators of
@@ -49,9 +50,10 @@ struct ClockResult {
   bool passes = false;
 };
 
-// Every clock with every rate, ranked: clocks that pass first, then by their worst budget.
+// Every clock with every rate in the port's modes (its generator clocked from the oscillator as
+// the port divides it), ranked: clocks that pass first, then by their worst budget.
 std::vector<ClockResult> SearchClocks(const std::vector<Clock>& clocks,
-                                      const std::vector<WantedRate>& rates,
+                                      const std::vector<WantedRate>& rates, const SerialPort& port,
                                       const std::vector<BrgMode>& modes, double maxErrorPercent,
                                       double internalTolerancePercent);
 

@@ -38,8 +38,15 @@ const PortDefines::Name* DefineOf(const PortDefines& defines, const RegisterWrit
 std::string DefinesForm(const CodeSetting& code, const SerialPort& port, bool cloerr) {
   const ModeInfo& mode = InfoOf(code.setting.mode);
   const PortDefines* defines = port.Defines();
+  if (!port.BasicCompiler()) {
+    throw InputError("the BASIC compiler writes code for 8-bit parts only: give --format c (" +
+                     port.Toolchain() + ")");
+  }
   if (defines == nullptr) {
-    throw InputError("the BASIC compiler has no DEFINEs for this port: give --format c");
+    throw InputError("the BASIC compiler has no DEFINEs for " + port.KindName() + " " +
+                     std::to_string(port.Number()) +
+                     " of this part: give --format basic-registers or c (" + port.Toolchain() +
+                     ")");
   }
   if (mode.sync) {
     throw InputError(
@@ -72,9 +79,14 @@ std::string DefinesForm(const CodeSetting& code, const SerialPort& port, bool cl
 }
 
 std::string BasicRegistersForm(const CodeSetting& code, const SerialPort& port) {
+  if (!port.BasicCompiler()) {
+    throw InputError("the BASIC compiler writes code for 8-bit parts only: give --format c (" +
+                     port.Toolchain() + ")");
+  }
   std::string line;
   for (const RegisterWrite& write : port.Writes(code.setting)) {
-    line += (line.empty() ? "" : " : ") + write.name + " = " + ValueText(write, "$");
+    line += (line.empty() ? "" : " : ") + write.name + " = " +
+            (write.addsBits ? write.name + " | " : "") + ValueText(write, "$");
   }
   return "' " + SummaryLine(code) + "\n" + line + "\n";
 }
@@ -82,8 +94,8 @@ std::string BasicRegistersForm(const CodeSetting& code, const SerialPort& port) 
 std::string CForm(const CodeSetting& code, const SerialPort& port) {
   std::string text = "// " + SummaryLine(code) + "\n";
   for (const RegisterWrite& write : port.Writes(code.setting)) {
-    text += write.name + " = " + ValueText(write, "0x") + ";";
-    if (!write.rate) {
+    text += write.name + (write.addsBits ? " |= " : " = ") + ValueText(write, "0x") + ";";
+    if (!write.bits.empty()) {
       text += " //";
       for (const PortBit& bit : write.bits) {
         text += " " + bit.name;
@@ -109,7 +121,7 @@ std::string AsmForm(const CodeSetting& code, const SerialPort& port) {
 std::string RegistersText(const std::vector<RegisterWrite>& writes) {
   std::string text;
   for (const RegisterWrite& write : writes) {
-    text += (text.empty() ? "" : " ") + write.name + "=" +
+    text += (text.empty() ? "" : " ") + write.name + (write.addsBits ? "|=" : "=") +
             (write.rate ? std::to_string(write.value) : HexValue(write.value, write.width));
   }
   return text;
@@ -120,7 +132,8 @@ std::string SummaryLine(const CodeSetting& code) {
   return code.oscText + " MHz, " + code.wanted.text +
          " baud wanted: " + FormatBaudRate(code.setting.actualBaud, plain) + " baud real, error " +
          FormatErrorPercent(code.setting.errorRatio, plain) + ", mode " +
-         std::string(InfoOf(code.setting.mode).name);
+         std::string(InfoOf(code.setting.mode).name) +
+         (code.clockText.empty() ? "" : "; " + code.clockText);
 }
 
 }  // namespace brg::engine

@@ -18,12 +18,14 @@ struct CodeSetting {
   std::string oscText;
   WantedRate wanted;
   ModeSetting setting;
+  std::string clockText;  // how the generator's clock comes from the oscillator, if it differs
 };
 
 // The DEFINEs: for the three-line block byte for byte the window's export, then a DEFINE for
 // each further rate register and a bit write for each further control bit; `cloerr` adds the
 // overrun-clear line. Asynchronous modes of a port with DEFINEs only (InputError otherwise).
 std::string DefinesForm(const CodeSetting& code, const SerialPort& port, bool cloerr);
+// InputError for a port of a part the BASIC compiler does not know.
 std::string BasicRegistersForm(const CodeSetting& code, const SerialPort& port);
 std::string CForm(const CodeSetting& code, const SerialPort& port);
 std::string AsmForm(const CodeSetting& code, const SerialPort& port);
@@ -31,7 +33,8 @@ std::string AsmForm(const CodeSetting& code, const SerialPort& port);
 // "NAME=25 NAME=0x24 ...": each register written with its value, for a CSV column.
 std::string RegistersText(const std::vector<RegisterWrite>& writes);
 
-// "4 MHz, 9600 baud wanted: 9,615 baud real, error 0.16%, mode 8/16" for the comment line.
+// "4 MHz, 9600 baud wanted: 9,615 baud real, error 0.16%, mode 8/16" for the comment line, the
+// UART clock after it where it is not the oscillator.
 std::string SummaryLine(const CodeSetting& code);
 
 }  // namespace brg::engine

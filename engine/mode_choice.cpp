@@ -56,7 +56,7 @@ void ChooseBest(RateAnswer& answer) {
 
 }  // namespace
 
-RateAnswer CalculateModes(double oscMHz, const WantedRate& wanted,
+RateAnswer CalculateModes(const SerialPort& port, double clockMHz, const WantedRate& wanted,
                           const std::vector<BrgMode>& modes, std::optional<std::int32_t> n,
                           const Budget& budget) {
   RateAnswer answer;
@@ -64,7 +64,7 @@ RateAnswer CalculateModes(double oscMHz, const WantedRate& wanted,
   for (BrgMode mode : modes) {
     SettingAnswer setting;
     setting.setting =
-        n ? EvaluateMode(oscMHz, wanted.baud, mode, *n) : BestInMode(oscMHz, wanted.baud, mode);
+        n ? EvaluateMode(clockMHz, wanted.baud, mode, *n) : port.Best(clockMHz, wanted.baud, mode);
     setting.passes = Passes(setting.setting, budget);
     answer.settings.push_back(setting);
   }
@@ -72,13 +72,13 @@ RateAnswer CalculateModes(double oscMHz, const WantedRate& wanted,
   return answer;
 }
 
-void LookElsewhere(RateAnswer& answer, double oscMHz, const std::vector<BrgMode>& others,
-                   const Budget& budget) {
+void LookElsewhere(RateAnswer& answer, const SerialPort& port, double clockMHz,
+                   const std::vector<BrgMode>& others, const Budget& budget) {
   if (answer.best) {
     return;
   }
   for (BrgMode mode : others) {
-    ModeSetting setting = BestInMode(oscMHz, answer.wanted.baud, mode);
+    ModeSetting setting = port.Best(clockMHz, answer.wanted.baud, mode);
     if (Passes(setting, budget) &&
         (!answer.passingElsewhere || Better(setting, *answer.passingElsewhere))) {
       answer.passingElsewhere = setting;

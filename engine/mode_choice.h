@@ -17,16 +17,16 @@
 
 namespace brg::engine {
 
-// Each mode at its exact best, or at register value `n`; the best asynchronous setting that
-// passes, by Better() (on a tie 8-bit before 16-bit, then BRGH set before clear); without one,
-// the nearest.
-RateAnswer CalculateModes(double oscMHz, const WantedRate& wanted,
+// Each mode of the port at its exact best from the generator's clock, or at register value
+// `n`; the best asynchronous setting that passes, by Better() (on a tie 8-bit before 16-bit,
+// then BRGH set before clear); without one, the nearest.
+RateAnswer CalculateModes(const SerialPort& port, double clockMHz, const WantedRate& wanted,
                           const std::vector<BrgMode>& modes, std::optional<std::int32_t> n,
                           const Budget& budget = {});
 
 // Without a passing setting: the best of the other modes at their exact best, when it passes.
-void LookElsewhere(RateAnswer& answer, double oscMHz, const std::vector<BrgMode>& others,
-                   const Budget& budget);
+void LookElsewhere(RateAnswer& answer, const SerialPort& port, double clockMHz,
+                   const std::vector<BrgMode>& others, const Budget& budget);
 
 // The modes asked for, each one the port has (PartError otherwise), and with `allAsynchronous`
 // every asynchronous mode of the port besides.

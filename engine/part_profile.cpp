@@ -8,6 +8,7 @@
 #include "core/text.h"
 #include "engine/errors.h"
 #include "engine/gputils_header.h"
+#include "engine/port_kinds.h"
 #include "engine/usart_port.h"
 
 namespace brg::engine {
@@ -66,9 +67,11 @@ std::string NearNames(const std::filesystem::path& dir, const std::string& stem)
 
 const SerialPort& PartProfile::Port(int number) const {
   if (number < 1 || static_cast<std::size_t>(number) > ports.size()) {
-    throw PartError("the part " + part + " has " +
-                    (ports.size() == 1 ? "one USART" : "no USART " + std::to_string(number)) +
-                    ": --usart " + std::to_string(number) + " is not available");
+    std::string kind = ports.empty() ? "USART" : ports.front()->KindName();
+    throw PartError(
+        "the part " + part + " has " +
+        (ports.size() == 1 ? "one " + kind : "no " + kind + " " + std::to_string(number)) +
+        ": --usart " + std::to_string(number) + " is not available");
   }
   return *ports[static_cast<std::size_t>(number) - 1];
 }
@@ -85,31 +88,86 @@ PartProfile ClassicProfile() {
   return PartProfile{"", {ClassicUsart()}};
 }
 
-PartProfile ReadPartProfile(const std::string& part, const std::string& headerDir) {
+namespace {
+
+// The ports of a family that the table describes.
+std::vector<std::shared_ptr<const SerialPort>> PortsOfFamily(const PartFamily& family,
+                                                             const ClockChoices& choices) {
+  std::vector<std::shared_ptr<const SerialPort>> ports;
+  for (int number = 1; number <= family.ports; ++number) {
+    switch (family.kind) {
+      case PortKind::Eusart:
+        ports.push_back(NumberedEusart(number));
+        break;
+      case PortKind::Pic18Uart:
+        ports.push_back(Pic18Uart(number));
+        break;
+      case PortKind::Pic24Uart:
+        ports.push_back(Pic24Uart(number));
+        break;
+      case PortKind::Dspic33cUart:
+        ports.push_back(Dspic33cUart(number));
+        break;
+      case PortKind::Pic32Uart:
+        ports.push_back(
+            Pic32Uart(number, choices.pbdiv.value_or(family.pbdiv), family.bus, family.busNote));
+        break;
+      case PortKind::FromHeader:
+        break;
+    }
+  }
+  return ports;
+}
+
+bool PlainName(const std::string& stem) {
+  return !stem.empty() && std::all_of(stem.begin(), stem.end(), [](char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) != 0;
+  });
+}
+
+}  // namespace
+
+PartProfile ReadPartProfile(const std::string& part, const std::string& headerDir,
+                            const ClockChoices& choices) {
   std::filesystem::path dir(headerDir);
   std::error_code error;
+  std::string stem = PartStem(part);
+  const PartFamily* family = PlainName(stem) ? FamilyOf(stem) : nullptr;
+  std::ifstream header;
+  if (PlainName(stem) && std::filesystem::is_directory(dir, error)) {
+    header.open(dir / ("p" + stem + ".inc"));
+  }
+  if (header.is_open()) {
+    PartProfile profile;
+    profile.part = Upper(stem);
+    profile.ports = UsartsInHeader(ReadGputilsHeader(header));
+    profile.family = family;
+    if (!profile.ports.empty() || family == nullptr || family->kind == PortKind::FromHeader) {
+      if (profile.ports.empty()) {
+        throw PartError("the part " + profile.part + " has no USART");
+      }
+      return profile;
+    }
+  }
+  if (family != nullptr && family->kind != PortKind::FromHeader) {
+    PartProfile profile;
+    profile.part = DisplayPartName(stem);
+    profile.ports = PortsOfFamily(*family, choices);
+    profile.family = family;
+    profile.assemblable = header.is_open();
+    return profile;
+  }
+  if (std::string line = FamilyLineOf(stem); !line.empty()) {
+    throw PartError("no part data for " + DisplayPartName(stem) + ": it is a " + line +
+                    " part, but the engine's table has no row for its family");
+  }
   if (!std::filesystem::is_directory(dir, error)) {
     throw PartError("no gputils part headers in " + headerDir +
                     ": install gputils (apt-get install gputils) or give --gputils-headers DIR");
   }
-  std::string stem = PartStem(part);
-  bool plainName = !stem.empty() && std::all_of(stem.begin(), stem.end(), [](char c) {
-    return std::isalnum(static_cast<unsigned char>(c)) != 0;
-  });
-  std::ifstream header(dir / ("p" + stem + ".inc"));
-  if (!plainName || !header) {
-    std::string near = plainName ? NearNames(dir, stem) : "";
-    throw PartError("no part " + part + " among the gputils headers in " + headerDir +
-                    (near.empty() ? "" : "; near names: " + near));
-  }
-  PartProfile profile;
-  profile.part = Upper(stem);
-  profile.ports = UsartsInHeader(ReadGputilsHeader(header));
-  profile.family = FamilyOf(profile.part);
-  if (profile.ports.empty()) {
-    throw PartError("the part " + profile.part + " has no USART");
-  }
-  return profile;
+  std::string near = PlainName(stem) ? NearNames(dir, stem) : "";
+  throw PartError("no part " + part + " among the gputils headers in " + headerDir +
+                  (near.empty() ? "" : "; near names: " + near));
 }
 
 }  // namespace brg::engine

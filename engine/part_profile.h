@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,7 @@ struct PartProfile {
   std::string part;  // as the user will read it, 16F1829; empty without a part
   std::vector<std::shared_ptr<const SerialPort>> ports;
   const PartFamily* family = nullptr;  // its clock limits; none when the table lacks the part
+  bool assemblable = true;             // gpasm knows the part (its header is there)
 
   // Port `number`, from 1; PartError when the part has no such port.
   const SerialPort& Port(int number) const;
@@ -27,11 +29,19 @@ struct PartProfile {
   std::string ClockRefusal(double oscMHz) const;
 };
 
+// What a user may choose of a port's clock: the PIC32 peripheral bus divider.
+struct ClockChoices {
+  std::optional<double> pbdiv;
+};
+
 // One USART with the datasheets' names that offers every mode.
 PartProfile ClassicProfile();
 
-// "16F1829", "PIC16F1829" or "p16f1829", any case, read from DIR/p16f1829.inc; PartError when
-// there are no headers, no such part (with near names) or no serial port.
-PartProfile ReadPartProfile(const std::string& part, const std::string& headerDir);
+// "16F1829", "PIC16F1829" or "p16f1829", any case, read from DIR/p16f1829.inc; a part gputils
+// has no header for ("PIC18F47Q43", "PIC24FJ64GA002", "dsPIC33CK256MP508") from the family
+// table. PartError when there are no headers, no such part (with near names), a part of a
+// family line the table lacks, or no serial port.
+PartProfile ReadPartProfile(const std::string& part, const std::string& headerDir,
+                            const ClockChoices& choices = {});
 
 }  // namespace brg::engine

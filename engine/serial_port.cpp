@@ -16,6 +16,18 @@ std::optional<int> PortRegister::BitPosition(std::string_view bit) const {
   return std::nullopt;
 }
 
+std::optional<std::uint32_t> RateColumn::ValueOf(const ModeSetting& setting) const {
+  if (wideModesOnly && !InfoOf(setting.mode).brg16) {
+    return std::nullopt;
+  }
+  std::uint32_t mask = bits >= 32 ? 0xFFFFFFFFU : (1U << bits) - 1;
+  return (static_cast<std::uint32_t>(setting.n) >> shift) & mask;
+}
+
+ModeSetting SerialPort::Best(double clockMHz, double wantedBaud, BrgMode mode) const {
+  return BestInMode(clockMHz, wantedBaud, mode, RangeOf(mode));
+}
+
 bool SerialPort::Offers(BrgMode mode) const {
   const std::vector<BrgMode>& modes = Modes();
   return std::find(modes.begin(), modes.end(), mode) != modes.end();

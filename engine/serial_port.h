@@ -45,6 +45,7 @@ struct RegisterWrite {
   std::uint32_t value = 0;
   bool rate = false;          // a rate register: its value is a part of n
   std::vector<PortBit> bits;  // the bits set in a control register, most significant first
+  bool addsBits = false;      // sets `bits` and leaves the register's others as they are
 };
 
 // Register values as a setup leaves them, by register index; nothing for one left alone.
@@ -62,6 +63,8 @@ struct PortReading {
   BrgMode mode = BrgMode::Async8Div64;
   std::int32_t n = 0;
   std::size_t rateRegister = 0;  // the register a finding about the rate belongs to
+  // The generator's clock as a part of the oscillator, where the registers select it.
+  std::optional<double> clockDivisor;
   std::vector<PortFinding> findings;
 };
 
@@ -80,10 +83,22 @@ struct PortDefines {
   std::vector<std::pair<std::size_t, std::int64_t>> defaults;  // what the compiler writes itself
 };
 
+// A part of n as reports show it: the register, where n's bits sit in it.
+struct RateColumn {
+  std::string name;
+  int shift = 0;  // n's lowest bit in the register
+  int bits = 8;
+  bool wideModesOnly = false;  // used only in the modes with the wide register (BRG16)
+
+  // The register's value for n, or nothing when the mode does not use it.
+  std::optional<std::uint32_t> ValueOf(const ModeSetting& setting) const;
+};
+
 // The clock the port's generator runs from, as a part of the oscillator.
 struct PortClock {
-  std::string name = "Fosc";
-  double divisor = 1;
+  std::string name = "Fosc";  // Fosc, Fcy, Fp, PBCLK
+  double divisor = 1;         // of the oscillator Fosc
+  std::string note;           // what the reset or erased setting of a divider is, where it matters
 };
 
 class SerialPort {
@@ -104,6 +119,17 @@ class SerialPort {
   virtual std::string ModeBits(BrgMode mode) const = 0;
 
   virtual PortClock Clock() const = 0;
+  // The ends of the rate register in a mode.
+  virtual BrgRange RangeOf(BrgMode mode) const { return DefaultRange(mode); }
+  // The mode's exact best n within the port's register, from the generator's own clock.
+  ModeSetting Best(double clockMHz, double wantedBaud, BrgMode mode) const;
+  // The rate registers as reports show n in them, most significant first.
+  virtual std::vector<RateColumn> RateColumns() const = 0;
+
+  // The C compiler of the part's family (XC8, XC16, XC32), and whether the BASIC compiler,
+  // which knows the 8-bit parts only, writes code for it.
+  virtual std::string Toolchain() const = 0;
+  virtual bool BasicCompiler() const = 0;
 
   // The writes that set the port up for a setting of one of its modes: the rate registers
   // first, the register that switches the port on last.

@@ -23,6 +23,7 @@ struct CheckOptions {
 
 struct SetupReport {
   double oscMHz = 0;
+  double clockMHz = 0;  // the generator's clock: Fosc, or the part the registers select
   std::optional<ModeSetting> setting;  // none when the compiler works the value out (HSER_BAUD)
   std::optional<double> wantedBaud;
   int wantedLine = 0;             // where the rate was named; 0 for --baud

@@ -39,8 +39,9 @@ class Judgement {
     if (!Has(reading.rateRegister)) {
       return;  // a rate DEFINE alone: the compiler works n out
     }
+    report_.clockMHz = report_.oscMHz / reading.clockDivisor.value_or(port_.Clock().divisor);
     report_.setting =
-        EvaluateMode(report_.oscMHz, report_.wantedBaud.value_or(1), reading.mode, reading.n);
+        EvaluateMode(report_.clockMHz, report_.wantedBaud.value_or(1), reading.mode, reading.n);
     if (report_.wantedBaud) {
       CheckRate(*report_.setting, Line(reading.rateRegister));
     }
@@ -115,7 +116,7 @@ class Judgement {
               DecimalText(options_.maxErrorPercent) + "%",
           FindingKind::Tolerance);
     }
-    ModeSetting best = BestInMode(report_.oscMHz, *report_.wantedBaud, setting.mode);
+    ModeSetting best = port_.Best(report_.clockMHz, *report_.wantedBaud, setting.mode);
     if (std::fabs(best.errorRatio) < std::fabs(setting.errorRatio)) {
       Add(line, "a better setting in the same mode: " + SettingText(best), FindingKind::Tolerance);
     }
@@ -126,7 +127,7 @@ class Judgement {
       if (InfoOf(mode).sync) {
         continue;
       }
-      ModeSetting other = BestInMode(report_.oscMHz, *report_.wantedBaud, mode);
+      ModeSetting other = port_.Best(report_.clockMHz, *report_.wantedBaud, mode);
       if (other.reach == Reach::Within &&
           std::fabs(other.errorRatio) < std::fabs(best.errorRatio) / 2 &&
           std::fabs(best.errorRatio) * 100 >= 0.5) {

@@ -96,7 +96,12 @@ class SourceReader {
         std::string_view("<>!").find(statement[equals - 1]) != std::string_view::npos) {
       return;
     }
-    ReadAssignment(Trim(statement.substr(0, equals)), Trim(statement.substr(equals + 1)), line);
+    char op = std::string_view("|&^").find(statement[equals - 1]) != std::string_view::npos
+                  ? statement[equals - 1]
+                  : '=';
+    std::size_t targetEnd = op == '=' ? equals : equals - 1;
+    ReadAssignment(Trim(statement.substr(0, targetEnd)), Trim(statement.substr(equals + 1)), op,
+                   line);
   }
 
   void ReadDefine(std::string_view rest, int line) {
@@ -128,7 +133,7 @@ class SourceReader {
     }
     for (const PortDefines::Name& known : defines_->registers) {
       if (known.define == define) {
-        Write(known.reg, name, value, line);
+        Write(known.reg, name, value, '=', line);
         return;
       }
     }
@@ -170,7 +175,8 @@ class SourceReader {
     }
   }
 
-  void ReadAssignment(std::string_view target, std::string_view value, int line) {
+  // `op` is '=' for a plain assignment, '|', '&' or '^' for the compound ones.
+  void ReadAssignment(std::string_view target, std::string_view value, char op, int line) {
     std::string_view reg = target;
     std::string_view bit;
     if (std::size_t dot = target.find('.'); dot != std::string_view::npos) {
@@ -189,7 +195,7 @@ class SourceReader {
     }
     facts.anything = true;
     if (bit.empty()) {
-      Write(*index, std::string(target), value, line);
+      Write(*index, std::string(target), value, op, line);
       return;
     }
     std::optional<int> position = BitPosition(*index, bit);
@@ -214,14 +220,24 @@ class SourceReader {
     return port_.Registers()[reg].BitPosition(bit);
   }
 
-  void Write(std::size_t reg, const std::string& name, std::string_view text, int line) {
-    std::optional<long> value = ReadLiteral(text);
+  void Write(std::size_t reg, const std::string& name, std::string_view text, char op, int line) {
+    bool inverted = op != '=' && !text.empty() && text[0] == '~';
+    std::optional<long> value = ReadLiteral(inverted ? Trim(text.substr(1)) : text);
     if (!value) {
       facts.findings.push_back({line, FindingKind::Fault,
                                 name + " = " + std::string(text) + ": the value is no number"});
       return;
     }
     auto previous = facts.registers.find(reg);
+    if (op != '=') {
+      std::int64_t before = previous != facts.registers.end() ? previous->second.value : 0;
+      std::int64_t operand = inverted ? ~static_cast<std::int64_t>(*value) : *value;
+      std::int64_t after = op == '|'   ? (before | operand)
+                           : op == '&' ? (before & operand)
+                                       : (before ^ operand);
+      facts.registers[reg] = WrittenRegister{after & 0xFFFFFFFF, line, name};
+      return;
+    }
     if (previous != facts.registers.end()) {
       facts.findings.push_back({line, FindingKind::Note,
                                 name + " is assigned again (first on line " +

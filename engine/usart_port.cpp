@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "engine/port_registers.h"
+
 namespace brg::engine {
 namespace {
 
@@ -33,9 +35,7 @@ struct UsartBits {
   int brg16 = 3;
 };
 
-bool BitSet(std::int64_t value, int position) {
-  return ((value >> position) & 1) != 0;
-}
+using port::BitSet;
 
 class UsartPort : public SerialPort {
  public:
@@ -46,7 +46,7 @@ class UsartPort : public SerialPort {
         modes_.push_back(mode);
       }
     }
-    defines_.prefix = number == 1 ? "HSER_" : "HSER2_";
+    defines_.prefix = number == 1 ? "HSER_" : "HSER" + std::to_string(number) + "_";
     defines_.prefixes = {"HSER_", "HSER2_"};
     defines_.registers = {
         {"RCSTA", kRcsta}, {"TXSTA", kTxsta}, {"SPBRG", kSpbrg}, {"SPBRGH", kSpbrgh}};
@@ -72,28 +72,30 @@ class UsartPort : public SerialPort {
   }
 
   PortClock Clock() const override { return PortClock{}; }
+  std::vector<RateColumn> RateColumns() const override {
+    return {{"SPBRGH", 8, 8, true}, {"SPBRG", 0, 8, false}};
+  }
+  std::string Toolchain() const override { return "XC8"; }
+  bool BasicCompiler() const override { return true; }
 
   std::vector<RegisterWrite> Writes(const ModeSetting& setting) const override {
     const ModeInfo& mode = InfoOf(setting.mode);
     std::vector<RegisterWrite> writes;
     if (mode.brg16) {
-      writes.push_back(Rate(kSpbrgh, setting.spbrgh()));
+      writes.push_back(port::Rate(registers_, kSpbrgh, setting.spbrgh()));
     }
-    writes.push_back(Rate(kSpbrg, setting.spbrg()));
+    writes.push_back(port::Rate(registers_, kSpbrg, setting.spbrg()));
     if (mode.brg16) {
-      writes.push_back(Control(kBaudcon, {{"BRG16", bits_.brg16}}));
+      writes.push_back(port::Control(registers_, kBaudcon, {"BRG16"}));
     }
     if (mode.sync) {
-      writes.push_back(
-          Control(kTxsta, {{"CSRC", bits_.csrc}, {"SYNC", bits_.sync}, {"TXEN", bits_.txen}}));
-      writes.push_back(Control(kRcsta, {{"SPEN", bits_.spen}}));
+      writes.push_back(port::Control(registers_, kTxsta, {"CSRC", "SYNC", "TXEN"}));
+      writes.push_back(port::Control(registers_, kRcsta, {"SPEN"}));
     } else {
-      std::vector<PortBit> transmit{{"TXEN", bits_.txen}};
-      if (mode.brgh) {
-        transmit.push_back({"BRGH", bits_.brgh});
-      }
-      writes.push_back(Control(kTxsta, transmit));
-      writes.push_back(Control(kRcsta, {{"SPEN", bits_.spen}, {"CREN", bits_.cren}}));
+      writes.push_back(port::Control(
+          registers_, kTxsta,
+          mode.brgh ? std::vector<std::string>{"TXEN", "BRGH"} : std::vector<std::string>{"TXEN"}));
+      writes.push_back(port::Control(registers_, kRcsta, {"SPEN", "CREN"}));
     }
     return writes;
   }
@@ -112,28 +114,14 @@ class UsartPort : public SerialPort {
     return reading;
   }
 
-  const PortDefines* Defines() const override { return &defines_; }
+  // The BASIC compiler has DEFINEs for the first two ports only.
+  const PortDefines* Defines() const override { return number_ <= 2 ? &defines_ : nullptr; }
 
  private:
   bool HasBrg16() const { return registers_[kSpbrgh].present && registers_[kBaudcon].present; }
 
   static std::int64_t Value(const RegisterValues& values, Register reg) {
-    return values[reg].value_or(0);
-  }
-
-  RegisterWrite Rate(Register reg, std::uint8_t value) const {
-    return RegisterWrite{reg, registers_[reg].name, 8, value, true, {}};
-  }
-
-  RegisterWrite Control(Register reg, std::vector<PortBit> set) const {
-    RegisterWrite write{reg, registers_[reg].name, 8, 0, false, {}};
-    std::sort(set.begin(), set.end(),
-              [](const PortBit& a, const PortBit& b) { return a.position > b.position; });
-    for (const PortBit& bit : set) {
-      write.value |= 1U << bit.position;
-    }
-    write.bits = std::move(set);
-    return write;
+    return port::ValueOf(values, reg);
   }
 
   // The mode that TXSTA and BAUDCON select.
@@ -189,8 +177,23 @@ class UsartPort : public SerialPort {
 };
 
 std::vector<std::string> Aliases(int number, Register reg) {
-  const std::vector<const char*>& names = kUsartNames[number - 1].byRegister[reg];
-  return std::vector<std::string>(names.begin(), names.end());
+  if (number <= 2) {
+    const std::vector<const char*>& names = kUsartNames[number - 1].byRegister[reg];
+    return std::vector<std::string>(names.begin(), names.end());
+  }
+  std::string u = std::to_string(number);
+  switch (reg) {
+    case kTxsta:
+      return {"TX" + u + "STA", "TXSTA" + u};
+    case kRcsta:
+      return {"RC" + u + "STA", "RCSTA" + u};
+    case kSpbrg:
+      return {"SP" + u + "BRGL", "SP" + u + "BRG", "SPBRG" + u};
+    case kSpbrgh:
+      return {"SP" + u + "BRGH", "SPBRGH" + u};
+    default:
+      return {"BAUD" + u + "CON", "BAUDCON" + u};
+  }
 }
 
 // The bits of the set-up that the port's writes and reads use, by register.
@@ -258,6 +261,14 @@ std::shared_ptr<const SerialPort> ClassicUsart() {
   const std::string names[kRegisterCount] = {"TXSTA", "RCSTA", "SPBRG", "SPBRGH", "BAUDCON"};
   UsartBits bits;
   return std::make_shared<UsartPort>(1, Registers(1, names, bits), bits);
+}
+
+std::shared_ptr<const SerialPort> NumberedEusart(int number) {
+  std::string u = std::to_string(number);
+  const std::string names[kRegisterCount] = {"TX" + u + "STA", "RC" + u + "STA", "SP" + u + "BRGL",
+                                             "SP" + u + "BRGH", "BAUD" + u + "CON"};
+  UsartBits bits;
+  return std::make_shared<UsartPort>(number, Registers(number, names, bits), bits);
 }
 
 std::vector<std::shared_ptr<const SerialPort>> UsartsInHeader(const GputilsHeader& header) {

@@ -13,6 +13,10 @@ namespace brg::engine {
 // The register names of the datasheets with every mode offered: for code without a part.
 std::shared_ptr<const SerialPort> ClassicUsart();
 
+// EUSART `number` of a part gputils has no header for, under the names of the newer datasheets
+// (TX1STA, RC1STA, SP1BRGL, SP1BRGH, BAUD1CON).
+std::shared_ptr<const SerialPort> NumberedEusart(int number);
+
 // The USARTs a part's header names, first and second, with the header's names and bits.
 std::vector<std::shared_ptr<const SerialPort>> UsartsInHeader(const GputilsHeader& header);
 

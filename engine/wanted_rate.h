@@ -10,9 +10,9 @@
 
 namespace brg::engine {
 
-// The oscillators and rates the engine calculates for, wider than the window: 31 kHz to 64 MHz,
+// The oscillators and rates the engine calculates for, wider than the window: 31 kHz to 300 MHz,
 // 1 to 5,000,000 baud.
-inline constexpr EntryRange kOscillatorMHz{0.031, 64};
+inline constexpr EntryRange kOscillatorMHz{0.031, 300};
 inline constexpr EntryRange kBaudRange{1, 5000000};
 
 struct WantedRate {

@@ -8,6 +8,7 @@
 
 #include "engine/clock_search.h"
 #include "engine/errors.h"
+#include "engine/usart_port.h"
 
 namespace brg::engine {
 namespace {
@@ -17,8 +18,9 @@ const std::vector<BrgMode> kEnhanced(kAsyncModes.begin(), kAsyncModes.end());
 
 RateOnClock OnClock(double mhz, ClockKind kind, double baud, const std::vector<BrgMode>& modes,
                     double tolerance = 2) {
-  std::vector<ClockResult> results = SearchClocks(
-      {Clock{mhz, kind, "x"}}, {WantedRate{std::to_string(baud), baud}}, modes, 2, tolerance);
+  std::vector<ClockResult> results =
+      SearchClocks({Clock{mhz, kind, "x"}}, {WantedRate{std::to_string(baud), baud}},
+                   *ClassicUsart(), modes, 2, tolerance);
   return results.front().rates.front();
 }
 
@@ -60,8 +62,9 @@ TEST(ClockSearch, AnInternalOscillatorsOwnToleranceCounts) {
 }
 
 TEST(ClockSearch, RanksPassingClocksFirstByTheirWorstError) {
-  std::vector<ClockResult> ranking = SearchClocks(
-      ShippedClocks(), {WantedRate{"9600", 9600}, WantedRate{"115200", 115200}}, kEightBit, 2, 2);
+  std::vector<ClockResult> ranking =
+      SearchClocks(ShippedClocks(), {WantedRate{"9600", 9600}, WantedRate{"115200", 115200}},
+                   *ClassicUsart(), kEightBit, 2, 2);
   ASSERT_TRUE(ranking.front().passes);
   EXPECT_EQ(ranking.front().worst, 0);
   for (std::size_t i = 1; i < ranking.size(); ++i) {
@@ -78,7 +81,7 @@ TEST(ClockSearch, OnlyInternalOscillatorsGetTheirOwnTolerance) {
   int internal = 0;
   for (const Clock& clock : clocks) {
     std::vector<ClockResult> result =
-        SearchClocks({clock}, {WantedRate{"9600", 9600}}, kEightBit, 2, 1.5);
+        SearchClocks({clock}, {WantedRate{"9600", 9600}}, *ClassicUsart(), kEightBit, 2, 1.5);
     const RateOnClock& rate = result.front().rates.front();
     double error = std::fabs(rate.best.errorRatio) * 100;
     if (clock.kind == ClockKind::Internal) {
@@ -98,8 +101,9 @@ TEST(ClockSearch, ARateExactlyAtTheBudgetPasses) {
   // Internal 8 MHz in 8/16: n = 0 gives 500,000 exactly; 0 % plus the oscillator's 2 %.
   EXPECT_FALSE(OnClock(8, ClockKind::Internal, 500000, kEightBit, 2).fails);
   EXPECT_TRUE(OnClock(8, ClockKind::Internal, 500000, kEightBit, 2.001).fails);
-  std::vector<ClockResult> exact = SearchClocks({Clock{18.432, ClockKind::Crystal, "18.432"}},
-                                                {WantedRate{"9600", 9600}}, kEightBit, 0, 2);
+  std::vector<ClockResult> exact =
+      SearchClocks({Clock{18.432, ClockKind::Crystal, "18.432"}}, {WantedRate{"9600", 9600}},
+                   *ClassicUsart(), kEightBit, 0, 2);
   EXPECT_TRUE(exact.front().passes);
   EXPECT_EQ(exact.front().worst, 0);
 }
@@ -122,7 +126,8 @@ TEST(ClockSearch, TheWorstRateDecidesAndTiesKeepTheListOrder) {
   std::vector<Clock> clocks{Clock{4, ClockKind::Crystal, "a"}, Clock{20, ClockKind::Crystal, "b"},
                             Clock{4, ClockKind::Crystal, "c"}, Clock{1, ClockKind::Crystal, "d"}};
   std::vector<ClockResult> ranking =
-      SearchClocks(clocks, {WantedRate{"9600", 9600}, WantedRate{"2400", 2400}}, kEightBit, 2, 2);
+      SearchClocks(clocks, {WantedRate{"9600", 9600}, WantedRate{"2400", 2400}}, *ClassicUsart(),
+                   kEightBit, 2, 2);
   // 4 and 20 MHz: 0.16 % for both rates, the same rational rate; 1 MHz: 9600 fails.
   ASSERT_EQ(ranking.size(), 4U);
   EXPECT_EQ(ranking.back().clock.name, "d");
@@ -151,8 +156,8 @@ TEST(ClockList, OneClockALineWithComments) {
     }
     return std::string();
   };
-  EXPECT_EQ(refused("4\n4,5\n"), "list:2: \"4,5\" is not a clock in MHz from 0.031 to 64");
-  EXPECT_EQ(refused("65\n"), "list:1: \"65\" is not a clock in MHz from 0.031 to 64");
+  EXPECT_EQ(refused("4\n4,5\n"), "list:2: \"4,5\" is not a clock in MHz from 0.031 to 300");
+  EXPECT_EQ(refused("301\n"), "list:1: \"301\" is not a clock in MHz from 0.031 to 300");
   EXPECT_EQ(refused("# nothing\n"), "list names no clock");
 }
 

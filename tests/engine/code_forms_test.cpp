@@ -16,8 +16,8 @@ namespace {
 
 CodeSetting Code(const std::string& osc, const std::string& baud, BrgMode mode) {
   double mhz = std::stod(osc);
-  return CodeSetting{osc, WantedRate{baud, std::stod(baud)},
-                     BestInMode(mhz, std::stod(baud), mode)};
+  return CodeSetting{osc, WantedRate{baud, std::stod(baud)}, BestInMode(mhz, std::stod(baud), mode),
+                     ""};
 }
 
 struct FormRow {

@@ -9,6 +9,7 @@
 #include "engine/errors.h"
 #include "engine/mode_choice.h"
 #include "engine/part_profile.h"
+#include "engine/usart_port.h"
 #include "engine/wanted_rate.h"
 #include "engine/window_calculation.h"
 
@@ -43,8 +44,8 @@ class ModeChoiceTest : public testing::TestWithParam<ChoiceRow> {};
 
 TEST_P(ModeChoiceTest, TheBestAsynchronousModeAndWhy) {
   const ChoiceRow& row = GetParam();
-  RateAnswer answer =
-      CalculateModes(row.osc, Rate(row.baud), row.modes, std::nullopt, Budget{row.maxError, 0});
+  RateAnswer answer = CalculateModes(*ClassicUsart(), row.osc, Rate(row.baud), row.modes,
+                                     std::nullopt, Budget{row.maxError, 0});
   ASSERT_EQ(answer.settings.size(), row.modes.size());
   EXPECT_EQ(BestName(answer), row.best);
   EXPECT_EQ(answer.reason, row.reason);
@@ -115,7 +116,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<ChoiceRow>& info) { return info.param.name; });
 
 TEST(ModeChoice, AGivenRegisterValueIsEvaluatedInEveryMode) {
-  RateAnswer answer = CalculateModes(4, Rate(9600), kEightBitModes, 25);
+  RateAnswer answer = CalculateModes(*ClassicUsart(), 4, Rate(9600), kEightBitModes, 25);
   ASSERT_EQ(answer.settings.size(), 2U);
   EXPECT_EQ(answer.settings[0].setting.n, 25);
   EXPECT_EQ(answer.settings[0].setting.mode, BrgMode::Async8Div64);
@@ -126,20 +127,24 @@ TEST(ModeChoice, AGivenRegisterValueIsEvaluatedInEveryMode) {
 }
 
 TEST(ModeChoice, WithoutAPassingSettingTheNearestAndWhereOnePasses) {
-  RateAnswer answer = CalculateModes(16, Rate(115200), kEightBitModes, std::nullopt, Budget{});
+  RateAnswer answer =
+      CalculateModes(*ClassicUsart(), 16, Rate(115200), kEightBitModes, std::nullopt, Budget{});
   EXPECT_FALSE(answer.best.has_value());
   ASSERT_TRUE(answer.nearest.has_value());
   EXPECT_EQ(answer.settings[*answer.nearest].setting.mode, BrgMode::Async8Div16);
   EXPECT_EQ(answer.Chosen(), &answer.settings[*answer.nearest]);
-  LookElsewhere(answer, 16, {BrgMode::Async16Div16, BrgMode::Async16Div4}, Budget{});
+  LookElsewhere(answer, *ClassicUsart(), 16, {BrgMode::Async16Div16, BrgMode::Async16Div4},
+                Budget{});
   ASSERT_TRUE(answer.passingElsewhere.has_value());
   EXPECT_EQ(answer.passingElsewhere->mode, BrgMode::Async16Div4);
   EXPECT_EQ(answer.passingElsewhere->n, 34);
-  RateAnswer nowhere = CalculateModes(16, Rate(115200), kEightBitModes, std::nullopt, Budget{});
-  LookElsewhere(nowhere, 16, {BrgMode::Async16Div16}, Budget{});
+  RateAnswer nowhere =
+      CalculateModes(*ClassicUsart(), 16, Rate(115200), kEightBitModes, std::nullopt, Budget{});
+  LookElsewhere(nowhere, *ClassicUsart(), 16, {BrgMode::Async16Div16}, Budget{});
   EXPECT_FALSE(nowhere.passingElsewhere.has_value());
-  RateAnswer passing = CalculateModes(4, Rate(9600), kEightBitModes, std::nullopt, Budget{});
-  LookElsewhere(passing, 4, {BrgMode::Async16Div4}, Budget{});
+  RateAnswer passing =
+      CalculateModes(*ClassicUsart(), 4, Rate(9600), kEightBitModes, std::nullopt, Budget{});
+  LookElsewhere(passing, *ClassicUsart(), 4, {BrgMode::Async16Div4}, Budget{});
   EXPECT_FALSE(passing.passingElsewhere.has_value());
   EXPECT_FALSE(passing.nearest.has_value());
   EXPECT_EQ(passing.Chosen(), passing.Best());
@@ -147,8 +152,12 @@ TEST(ModeChoice, WithoutAPassingSettingTheNearestAndWhereOnePasses) {
 
 TEST(ModeChoice, TheOscillatorsToleranceCountsAgainstTheBudget) {
   // 4 MHz, 9600 in 8/16: 0.16 %.
-  EXPECT_TRUE(CalculateModes(4, Rate(9600), {BrgMode::Async8Div16}, {}, Budget{2, 1.83}).best);
-  EXPECT_FALSE(CalculateModes(4, Rate(9600), {BrgMode::Async8Div16}, {}, Budget{2, 1.85}).best);
+  EXPECT_TRUE(
+      CalculateModes(*ClassicUsart(), 4, Rate(9600), {BrgMode::Async8Div16}, {}, Budget{2, 1.83})
+          .best);
+  EXPECT_FALSE(
+      CalculateModes(*ClassicUsart(), 4, Rate(9600), {BrgMode::Async8Div16}, {}, Budget{2, 1.85})
+          .best);
 }
 
 TEST(ModeChoice, DefaultModesAreThePartsOrThoseEveryUsartHas) {
@@ -163,28 +172,36 @@ TEST(ModeChoice, DefaultModesAreThePartsOrThoseEveryUsartHas) {
 
 TEST(ModeChoice, AnExactTieBetweenTwoValuesGoesToTheLowerOne) {
   // 16 MHz in 8/16: n = 0 gives 1,000,000, n = 1 gives 500,000; 750,000 lies halfway.
-  RateAnswer answer = CalculateModes(16, Rate(750000), {BrgMode::Async8Div16}, std::nullopt);
+  RateAnswer answer =
+      CalculateModes(*ClassicUsart(), 16, Rate(750000), {BrgMode::Async8Div16}, std::nullopt);
   EXPECT_EQ(answer.settings[0].setting.n, 0);
   EXPECT_DOUBLE_EQ(answer.settings[0].setting.errorRatio, 1.0 / 3);
 }
 
 TEST(ModeChoice, TooFastBeginsWhereEvenNZeroIsMoreThanHalfAStepOff) {
   // 16 MHz in 8/16: n = 0 gives 1,000,000; the exact n is -0.5 at 2,000,000.
-  ModeSetting at =
-      CalculateModes(16, Rate(2000000), {BrgMode::Async8Div16}, {}).settings[0].setting;
+  ModeSetting at = CalculateModes(*ClassicUsart(), 16, Rate(2000000), {BrgMode::Async8Div16}, {})
+                       .settings[0]
+                       .setting;
   EXPECT_EQ(at.reach, Reach::Within);
   EXPECT_EQ(at.n, 0);
   ModeSetting beyond =
-      CalculateModes(16, Rate(2000001), {BrgMode::Async8Div16}, {}).settings[0].setting;
+      CalculateModes(*ClassicUsart(), 16, Rate(2000001), {BrgMode::Async8Div16}, {})
+          .settings[0]
+          .setting;
   EXPECT_EQ(beyond.reach, Reach::TooFast);
   EXPECT_EQ(beyond.n, 0);
   // Below the rate of n = 255 by less than half a step stays within, clamped at 255.
   ModeSetting slow =
-      CalculateModes(16, Rate(16e6 / 16 / 256.4), {BrgMode::Async8Div16}, {}).settings[0].setting;
+      CalculateModes(*ClassicUsart(), 16, Rate(16e6 / 16 / 256.4), {BrgMode::Async8Div16}, {})
+          .settings[0]
+          .setting;
   EXPECT_EQ(slow.reach, Reach::Within);
   EXPECT_EQ(slow.n, 255);
   ModeSetting slower =
-      CalculateModes(16, Rate(16e6 / 16 / 256.6), {BrgMode::Async8Div16}, {}).settings[0].setting;
+      CalculateModes(*ClassicUsart(), 16, Rate(16e6 / 16 / 256.6), {BrgMode::Async8Div16}, {})
+          .settings[0]
+          .setting;
   EXPECT_EQ(slower.reach, Reach::TooSlow);
 }
 

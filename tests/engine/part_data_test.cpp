@@ -58,7 +58,15 @@ TEST(PartData, CanonicalNames) {
   EXPECT_EQ(CanonicalPartName("p16f1829"), "16F1829");
   EXPECT_EQ(CanonicalPartName("pic18lf45k22"), "18F45K22");
   EXPECT_EQ(CanonicalPartName("18F47Q43"), "18F47Q43");
-  EXPECT_EQ(CanonicalPartName("dsPIC33CK256MP508"), "DSPIC33CK256MP508");
+  EXPECT_EQ(CanonicalPartName("dsPIC33CK256MP508"), "33CK256MP508");
+  EXPECT_EQ(DisplayPartName("dspic33ck256mp508"), "dsPIC33CK256MP508");
+  EXPECT_EQ(DisplayPartName("pic24fj64ga002"), "PIC24FJ64GA002");
+  EXPECT_EQ(DisplayPartName("PIC32MX250F128B"), "PIC32MX250F128B");
+  EXPECT_EQ(DisplayPartName("pic18f47q43"), "18F47Q43");
+  EXPECT_EQ(FamilyLineOf("PIC24FJ128GA705"), "PIC24F");
+  EXPECT_EQ(FamilyLineOf("dsPIC33EV256GM106"), "dsPIC33E");
+  EXPECT_EQ(FamilyLineOf("PIC32MM0064GPL028"), "PIC32MM");
+  EXPECT_EQ(FamilyLineOf("18F47Q43"), "");
 }
 
 TEST(PartData, AClockAboveThePartsMaximumIsRefused) {
@@ -84,7 +92,13 @@ std::string Names(const std::vector<Clock>& clocks, ClockKind kind) {
 }
 
 TEST(PartData, APartRunsItsOwnCrystalsPllAndInternalOscillators) {
-  ClockLimits limits{16, 8, {8, 0.031}, {4}, 2, 4, {2, 8}, {}};
+  ClockLimits limits{.maxOscMHz = 16,
+                     .maxCrystalMHz = 8,
+                     .internal = {8, 0.031},
+                     .pllFactors = {4},
+                     .pllMinInMHz = 2,
+                     .pllMaxInMHz = 4,
+                     .internalPll = {2, 8}};
   std::vector<Clock> clocks = ClocksOfPart(limits);
   EXPECT_EQ(Names(clocks, ClockKind::Crystal),
             "1=1000 1.8432=1843 2=2000 2.4576=2457 3.2768=3276 "
@@ -96,9 +110,15 @@ TEST(PartData, APartRunsItsOwnCrystalsPllAndInternalOscillators) {
             "PLL=14745 4 x4 PLL=16000 ");
   EXPECT_EQ(Names(clocks, ClockKind::Internal),
             "internal 8=8000 internal 0.031=31 internal 2 x4 PLL=8000 ");
-  ClockLimits usb{48, 25, {}, {}, 0, 0, {}, {48, 24}};
+  ClockLimits usb{.maxOscMHz = 48,
+                  .maxCrystalMHz = 0.5,
+                  .pllOutputs = {48, 24},
+                  .pllOutputsFrom = "4-24 MHz crystal"};
   EXPECT_EQ(Names(ClocksOfPart(usb), ClockKind::CrystalPll),
-            "USB PLL /2 (4-24)=48000 USB PLL /4 (4-24)=24000 ");
+            "PLL 48 (4-24 MHz crystal)=48000 PLL 24 (4-24 MHz crystal)=24000 ");
+  usb.pllOutputsInternal = true;
+  EXPECT_EQ(Names(ClocksOfPart(usb), ClockKind::Internal),
+            "PLL 48 (4-24 MHz crystal)=48000 PLL 24 (4-24 MHz crystal)=24000 ");
   std::vector<Clock> within = ClocksWithin(clocks, 4, 8);
   EXPECT_TRUE(std::all_of(within.begin(), within.end(),
                           [](const Clock& clock) { return clock.mhz >= 4 && clock.mhz <= 8; }));

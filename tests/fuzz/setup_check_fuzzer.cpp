@@ -53,7 +53,7 @@ void CheckOwnCode(const std::uint8_t* data, std::size_t size) {
   PartProfile classic = ClassicProfile();
   const SerialPort& usart = *classic.ports.front();
   CodeSetting code{std::to_string(oscMHz), WantedRate{std::to_string(baud), double(baud)},
-                   BestInMode(oscMHz, baud, mode)};
+                   BestInMode(oscMHz, baud, mode), ""};
   std::string text = form == 0   ? DefinesForm(code, usart, (choice & 0x80) != 0)
                      : form == 1 ? BasicRegistersForm(code, usart)
                                  : CForm(code, usart);
