@@ -15,6 +15,15 @@ bool Passes(const ModeSetting& setting, const Budget& budget) {
          budget.maxErrorPercent;
 }
 
+Margin MarginOf(const ModeSetting& setting, const Budget& budget) {
+  if (!Passes(setting, budget)) {
+    return Margin::Fails;
+  }
+  return Passes(setting, Budget{budget.maxErrorPercent / 2, budget.oscTolerancePercent})
+             ? Margin::Comfortable
+             : Margin::Passes;
+}
+
 std::string WindowQuestion(const SettingAnswer& answer) {
   if (answer.window) {
     return WindowAsks(*answer.window) ? NamesOf(*answer.window).text : "";

@@ -26,6 +26,11 @@ bool AboveBudget(double errorRatio, double maxErrorPercent);
 // held at its register's end passes too when its error does.
 bool Passes(const ModeSetting& setting, const Budget& budget);
 
+// How far within the budget a setting lies: comfortably (|error| plus the tolerance within half
+// the budget), just, or not at all.
+enum class Margin { Comfortable, Passes, Fails };
+Margin MarginOf(const ModeSetting& setting, const Budget& budget);
+
 // Why the window would ask the user whether to keep the setting, or "" when it would not: the
 // window's own question for what its Calculate arrives at, an error above 10 % otherwise.
 std::string WindowQuestion(const SettingAnswer& answer);

@@ -48,7 +48,13 @@ struct PartFamily {
   std::string bus{};
   double pbdiv = 1;
   std::string busNote{};
+  // The parts of a family that gputils has no header for, as front ends offer them.
+  std::vector<std::string> members{};
 };
+
+// Every part the engine knows: those of the gputils headers in `headerDir` with a serial port,
+// then the members of the families without headers, by name.
+std::vector<std::string> KnownParts(const std::string& headerDir);
 
 // The family lines of the 16- and 32-bit parts (PIC24F, dsPIC33C, PIC32MZ, ...), as a name
 // begins: which line a part of a family the table lacks belongs to, or "".

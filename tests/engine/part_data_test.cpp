@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 
+#include "engine/budget.h"
 #include "engine/clock_search.h"
 #include "engine/part_data.h"
 #include "engine/part_profile.h"
@@ -52,6 +53,33 @@ INSTANTIATE_TEST_SUITE_P(
         FamilyRow{"18F47J53", "PIC18F J11/J13/J50/J53", 48}, FamilyRow{"16F1705", "", 0},
         FamilyRow{"16F84A", "", 0}, FamilyRow{"16F8777", "", 0}),
     [](const testing::TestParamInfo<FamilyRow>& info) { return info.param.part; });
+
+TEST(PartData, EveryMemberBelongsToItsOwnFamily) {
+  std::vector<std::string> parts = KnownParts(SPBRG_TEST_HEADERS);
+  EXPECT_EQ(parts.front(), "16FNOBIT");  // the headers first, only those with a serial port
+  EXPECT_EQ(std::count(parts.begin(), parts.end(), "16FNOPORT"), 0);
+  EXPECT_NE(std::find(parts.begin(), parts.end(), "18F47Q43"), parts.end());
+  EXPECT_NE(std::find(parts.begin(), parts.end(), "dsPIC33CK256MP508"), parts.end());
+  for (const std::string& part : parts) {
+    if (part.find("TEST") != std::string::npos || part.find("NOBIT") != std::string::npos) {
+      continue;
+    }
+    const PartFamily* family = FamilyOf(part);
+    ASSERT_NE(family, nullptr) << part;
+    EXPECT_NE(std::find(family->members.begin(), family->members.end(), CanonicalPartName(part)),
+              family->members.end())
+        << part << " in " << family->name;
+  }
+}
+
+TEST(Budget, TheMarginOfASetting) {
+  ModeSetting setting;
+  setting.errorRatio = 0.01;
+  EXPECT_EQ(MarginOf(setting, Budget{2, 0}), Margin::Comfortable);
+  EXPECT_EQ(MarginOf(setting, Budget{2, 0.5}), Margin::Passes);
+  EXPECT_EQ(MarginOf(setting, Budget{1, 0}), Margin::Passes);
+  EXPECT_EQ(MarginOf(setting, Budget{0.99, 0}), Margin::Fails);
+}
 
 TEST(PartData, CanonicalNames) {
   EXPECT_EQ(CanonicalPartName("PIC16F1829"), "16F1829");
