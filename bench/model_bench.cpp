@@ -123,6 +123,51 @@ void BM_CheckOneMebibyte(benchmark::State& state) {
 }
 BENCHMARK(BM_CheckOneMebibyte)->Unit(benchmark::kMillisecond);
 
+// A mebibyte of `filler` with `setup` at its end: the reader has to walk all of it.
+std::string MebibyteOf(std::string_view filler, std::string_view setup) {
+  std::string source;
+  while (source.size() < (1 << 20)) {
+    source += filler;
+  }
+  source += setup;
+  return source;
+}
+
+void CheckSource(benchmark::State& state, const std::string& source) {
+  brg::engine::CheckOptions options;
+  options.oscMHz = 20;
+  brg::engine::PartProfile classic = brg::engine::ClassicProfile();
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(brg::engine::CheckSetup(source, options, *classic.ports.front()));
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
+                          static_cast<int64_t>(source.size()));
+  brg::engine::SetupReport report =
+      brg::engine::CheckSetup(source, options, *classic.ports.front());
+  if (!report.setting || report.setting->n != 129 || report.wantedBaud != 9600.0) {
+    state.SkipWithError("the setup at the end was not read");
+  }
+}
+
+void BM_CheckOneMebibyteOfC(benchmark::State& state) {
+  CheckSource(state, MebibyteOf("#define LED_ON() (PORTB |= (1 << 3)) /* no serial */\n"
+                                "static void blink(int n) { while (n--) { LED_ON(); } }\n",
+                                "#define _XTAL_FREQ 20000000UL\n#define BAUD 9600\n"
+                                "void uart_init(void) {\n"
+                                "  SPBRG = (unsigned char)(_XTAL_FREQ / (16UL * BAUD) - 1);\n"
+                                "  TXSTA = 0x24; RCSTA = 0x90;\n}\n"));
+}
+BENCHMARK(BM_CheckOneMebibyteOfC)->Unit(benchmark::kMillisecond);
+
+void BM_CheckOneMebibyteOfAsm(benchmark::State& state) {
+  CheckSource(state, MebibyteOf("\tmovlw\tb'00001000'\t; no serial register here\n"
+                                "\tmovwf\tPORTB\n\tdecfsz\tcount, f\n",
+                                "\tbanksel\tSPBRG\n\tmovlw\tD'129'\t; 9600 baud\n"
+                                "\tmovwf\tSPBRG\n\tmovlw\t0x24\n\tmovwf\tTXSTA\n"
+                                "\tbanksel\tRCSTA\n\tmovlw\t0x90\n\tmovwf\tRCSTA\n"));
+}
+BENCHMARK(BM_CheckOneMebibyteOfAsm)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 BENCHMARK_MAIN();

@@ -45,15 +45,24 @@ std::string SourceName(const CheckCommandOptions& options) {
 
 int RunCheck(const CheckCommandOptions& options) {
   engine::PartProfile part = ProfileOf(options.part);
-  const engine::SerialPort& port = part.Port(options.part.usart);
   engine::CheckOptions check;
   check.oscMHz = options.oscMHz;
   check.baud = options.baud;
   check.maxErrorPercent = options.maxErrorPercent;
   check.part = &part;
+  check.assignments = !options.assignments.empty();
   engine::SetupReport report;
+  std::string text;
   try {
-    report = engine::CheckSetup(SourceText(options), check, port);
+    text = SourceText(options);
+  } catch (const engine::NotASetup& error) {
+    std::cerr << "spbrg check: " << error.what() << "\n";
+    return kExitUsage;
+  }
+  const engine::SerialPort& port = options.part.usartGiven ? part.Port(options.part.usart)
+                                                           : engine::PortSetUpIn(text, check, part);
+  try {
+    report = engine::CheckSetup(text, check, port);
   } catch (const engine::NotASetup& error) {
     std::cerr << "spbrg check: " << error.what() << "\n";
     return kExitUsage;

@@ -9,9 +9,10 @@ namespace brg::cli {
 CheckCommandOptions ParseCheck(const std::vector<std::string>& arguments) {
   CheckCommandOptions options;
   CLI::App app(
-      "Reads a serial setup from source: RarIveza Pro DEFINE lines, BASIC or C register "
-      "assignments, or NAME=VALUE arguments; reports the mode, the real rate, the error and "
-      "every fault found, with its line.",
+      "Reads a serial setup from source: C (XC8, HI-TECH, C18, SDCC), RarIveza Pro BASIC with "
+      "its DEFINE lines, assembly (MPASM, gpasm, pic-as), or NAME=VALUE arguments; works out "
+      "the constant expressions and reports the mode, the real rate, the error and every fault "
+      "found, with its line.",
       "spbrg check");
   app.footer(
       "Exit status: 0 nothing wrong; 1 a fault found; 2 the input cannot be read or is no "
@@ -20,12 +21,15 @@ CheckCommandOptions ParseCheck(const std::vector<std::string>& arguments) {
   app.add_option("SOURCE", inputs, "a file, - for standard input, or NAME=VALUE assignments")
       ->type_name("");
   std::string osc;
-  app.add_option("--osc", osc, "the oscillator in MHz (a DEFINE OSC line may stand for it)")
+  app.add_option("--osc", osc,
+                 "the real oscillator in MHz (else the clock the source names: _XTAL_FREQ, FOSC, "
+                 "DEFINE OSC, ...)")
       ->type_name("MHZ");
   std::string baud;
-  app.add_option("--baud", baud, "the wanted rate (else a rate named in a comment)")
+  app.add_option("--baud", baud,
+                 "the wanted rate (else the one the source names: BAUD, a call, a comment)")
       ->type_name("BAUD");
-  AddPartOptions(app, options.part);
+  AddPartOptions(app, options.part, "the port the source sets up");
   std::string maxError;
   AddMaxErrorOption(app, maxError);
   if (!Parse(app, arguments, options.part, options.help)) {

@@ -132,7 +132,7 @@ void AddModeOptions(CLI::App& app, ModeArguments& modes) {
                "every asynchronous mode the part has: 8/64, 8/16, 16/16, 16/4, frac");
 }
 
-void AddPartOptions(CLI::App& app, PartOptions& part) {
+void AddPartOptions(CLI::App& app, PartOptions& part, std::string_view usartDefault) {
   app.add_option("--device", part.device,
                  "the part (16F1829, PIC18F45K22, PIC18F47Q43, PIC24FJ64GA002, "
                  "dsPIC33CK256MP508, PIC32MX250F128B, ...): its ports, register names, modes and "
@@ -143,7 +143,8 @@ void AddPartOptions(CLI::App& app, PartOptions& part) {
          std::string("where the part headers are (default ") + engine::kGputilsHeaders + ")")
       ->type_name("DIR");
   app.add_option("--usart,--uart", part.usart,
-                 "with --device: the serial port, 1 to the part's number of ports (default 1)")
+                 "with --device: the serial port, 1 to the part's number of ports (default " +
+                     std::string(usartDefault) + ")")
       ->check(CLI::Range(1, 6));
   app.add_option("--pbdiv", part.pbdiv,
                  "PIC32: the peripheral bus divider, PBCLK = Fosc / N (default 1; 2 for the "
@@ -186,7 +187,7 @@ std::optional<double> ReadPercent(const std::string& text, const char* option) {
   return percent;
 }
 
-bool Parse(CLI::App& app, const std::vector<std::string>& arguments, const PartOptions& part,
+bool Parse(CLI::App& app, const std::vector<std::string>& arguments, PartOptions& part,
            std::string& help) {
   std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
   try {
@@ -197,6 +198,7 @@ bool Parse(CLI::App& app, const std::vector<std::string>& arguments, const PartO
   } catch (const CLI::ParseError& error) {
     throw UsageError(OneLine(error.what()) + "; see " + app.get_name() + " --help");
   }
+  part.usartGiven = app.count("--usart") > 0;
   if (part.usart != 1 && part.device.empty()) {
     throw UsageError("--usart " + std::to_string(part.usart) +
                      " goes with --device, whose data names the other ports");

@@ -5,6 +5,7 @@
 #include <CLI/CLI.hpp>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/brg_arithmetic.h"
@@ -37,10 +38,13 @@ struct PartOptions {
   std::string device;  // empty: the classic names
   std::string gputilsHeaders = engine::kGputilsHeaders;
   int usart = 1;
+  bool usartGiven = false;  // --usart was given, rather than taken as 1
   std::optional<double> pbdiv;
   std::optional<double> uartClockMHz;
 };
-void AddPartOptions(CLI::App& app, PartOptions& part);
+// --device, --gputils-headers, --usart (`usartDefault` as the help names it), --pbdiv and
+// --uart-clock.
+void AddPartOptions(CLI::App& app, PartOptions& part, std::string_view usartDefault = "1");
 // The part's profile, or the classic names.
 engine::PartProfile ProfileOf(const PartOptions& part);
 
@@ -51,7 +55,7 @@ std::optional<double> ReadPercent(const std::string& text, const char* option);
 
 // Parses, or gives the help text; a UsageError of one line for anything the parser refuses.
 // Returns false when only the help is wanted.
-bool Parse(CLI::App& app, const std::vector<std::string>& arguments, const PartOptions& part,
+bool Parse(CLI::App& app, const std::vector<std::string>& arguments, PartOptions& part,
            std::string& help);
 
 }  // namespace brg::cli

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <charconv>
 #include <cstdio>
 #include <vector>
@@ -17,19 +16,53 @@ std::string_view Trim(std::string_view text) {
   return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
 }
 
+namespace {
+
+char UpperOf(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+bool NameStart(char c) {
+  return (UpperOf(c) >= 'A' && UpperOf(c) <= 'Z') || c == '_';
+}
+
+bool NameChar(char c) {
+  return NameStart(c) || (c >= '0' && c <= '9');
+}
+
+}  // namespace
+
+// ASCII only: source text in any encoding keeps its other bytes, whatever the C locale.
 std::string Upper(std::string_view text) {
   std::string upper(text);
   for (char& c : upper) {
-    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    c = UpperOf(c);
   }
   return upper;
 }
 
-bool IsIdentifier(std::string_view text) {
-  return !text.empty() && (std::isalpha(static_cast<unsigned char>(text[0])) || text[0] == '_') &&
-         std::all_of(text.begin(), text.end(), [](char c) {
-           return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_';
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return UpperOf(x) == UpperOf(y);
          });
+}
+
+bool IsIdentifier(std::string_view text) {
+  return !text.empty() && NameStart(text[0]) && std::all_of(text.begin(), text.end(), NameChar);
+}
+
+bool UsesIdentifier(std::string_view text, std::string_view name) {
+  if (name.empty()) {
+    return false;
+  }
+  for (std::size_t at = text.find(name); at != std::string_view::npos;
+       at = text.find(name, at + 1)) {
+    std::size_t end = at + name.size();
+    if ((at == 0 || !NameChar(text[at - 1])) && (end == text.size() || !NameChar(text[end]))) {
+      return true;
+    }
+  }
+  return false;
 }
 
 std::size_t NameDistance(std::string_view a, std::string_view b) {

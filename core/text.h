@@ -18,8 +18,15 @@ std::string_view Trim(std::string_view text);
 // ASCII letters in upper case; every other byte as it is.
 std::string Upper(std::string_view text);
 
+// The same text but for the case of ASCII letters.
+bool SameIgnoringCase(std::string_view a, std::string_view b);
+
 // A C identifier: a letter or '_', then letters, digits and '_'.
 bool IsIdentifier(std::string_view text);
+
+// Whether `text` uses the identifier `name` as a whole word (BAUD in "FOSC/(16*BAUD)", not in
+// "BAUDCTL").
+bool UsesIdentifier(std::string_view text, std::string_view name);
 
 // Edits between two names, a swap of neighbouring characters counting as one: how near a
 // mistyped part or DEFINE name is to a known one.

@@ -61,11 +61,12 @@ std::vector<PortBit> GputilsHeader::BitsOf(const std::string& reg) const {
     if (aliasAddress == registers.end() || aliasAddress->second != own->second) {
       continue;
     }
-    for (const auto& [name, position] : named) {
+    for (const auto& entry : named) {
+      const std::string& name = entry.first;
       bool known = std::any_of(found.begin(), found.end(),
-                               [&](const PortBit& bit) { return bit.name == name; });
+                               [&name](const PortBit& bit) { return bit.name == name; });
       if (!known) {
-        found.push_back(PortBit{name, position});
+        found.push_back(PortBit{name, entry.second});
       }
     }
   }

@@ -85,7 +85,7 @@ std::string PartProfile::ClockRefusal(double oscMHz) const {
 }
 
 PartProfile ClassicProfile() {
-  return PartProfile{"", {ClassicUsart()}};
+  return PartProfile{"", {ClassicUsart(1), ClassicUsart(2)}};
 }
 
 namespace {

@@ -34,16 +34,15 @@ bool SerialPort::Offers(BrgMode mode) const {
 }
 
 std::optional<std::size_t> SerialPort::RegisterNamed(std::string_view name) const {
-  std::string wanted = Upper(name);
   const std::vector<PortRegister>& registers = Registers();
   for (std::size_t i = 0; i < registers.size(); ++i) {
-    if (Upper(registers[i].name) == wanted) {
+    if (SameIgnoringCase(registers[i].name, name)) {
       return i;
     }
   }
   for (std::size_t i = 0; i < registers.size(); ++i) {
     for (const std::string& alias : registers[i].aliases) {
-      if (Upper(alias) == wanted) {
+      if (SameIgnoringCase(alias, name)) {
         return i;
       }
     }

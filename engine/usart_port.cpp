@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/text.h"
 #include "engine/port_registers.h"
 
 namespace brg::engine {
@@ -159,14 +160,14 @@ class UsartPort : public SerialPort {
             {kSpbrgh, FindingKind::Fault,
              "SPBRGH is " + std::to_string(high) + " while BRG16 is off: it is not used"});
       }
-      return static_cast<std::int32_t>(std::min<std::int64_t>(low, 255));
+      return static_cast<std::int32_t>(low & 0xFF);  // the register keeps the low byte
     }
     if (low > 0xFF && !values[kSpbrgh]) {
       reading.findings.push_back(
           {kSpbrg, FindingKind::Fault,
            "n = " + std::to_string(low) + " is above 255 with BRG16 on, but no SPBRGH is written"});
     }
-    return static_cast<std::int32_t>((std::min<std::int64_t>(high, 255) << 8) | (low & 0xFF));
+    return static_cast<std::int32_t>(((high & 0xFF) << 8) | (low & 0xFF));
   }
 
   int number_;
@@ -197,17 +198,35 @@ std::vector<std::string> Aliases(int number, Register reg) {
 }
 
 // The bits of the set-up that the port's writes and reads use, by register.
-std::vector<PortBit> SetUpBits(Register reg, const UsartBits& bits) {
+// Every named bit of a register, at the datasheets' positions, the set-up's own bits at the
+// positions of the part's header, and each name also with the port's number after it (TXEN2,
+// BRGH1), as the headers of the parts with two ports name them.
+std::vector<PortBit> NamedBits(Register reg, const UsartBits& bits, int number) {
+  std::vector<PortBit> named;
   switch (reg) {
     case kTxsta:
-      return {{"CSRC", bits.csrc}, {"TXEN", bits.txen}, {"SYNC", bits.sync}, {"BRGH", bits.brgh}};
+      named = {{"CSRC", bits.csrc}, {"TX9", 6},   {"TXEN", bits.txen}, {"SYNC", bits.sync},
+               {"SENDB", 3},        {"SENB", 3},  {"BRGH", bits.brgh}, {"TRMT", 1},
+               {"TX9D", 0},         {"TX8_9", 6}, {"TXD8", 0}};
+      break;
     case kRcsta:
-      return {{"SPEN", bits.spen}, {"CREN", bits.cren}};
+      named = {{"SPEN", bits.spen}, {"RX9", 6},   {"SREN", 5}, {"CREN", bits.cren},
+               {"ADDEN", 3},        {"ADEN", 3},  {"FERR", 2}, {"OERR", 1},
+               {"RX9D", 0},         {"RC8_9", 6}, {"RCD8", 0}};
+      break;
     case kBaudcon:
-      return {{"BRG16", bits.brg16}};
+      named = {{"ABDOVF", 7}, {"RCIDL", 6},          {"RCMT", 6},  {"DTRXP", 5},
+               {"RXDTP", 5},  {"RXCKP", 5},          {"CKTXP", 4}, {"SCKP", 4},
+               {"TXCKP", 4},  {"BRG16", bits.brg16}, {"WUE", 1},   {"ABDEN", 0}};
+      break;
     default:
       return {};
   }
+  std::size_t plain = named.size();
+  for (std::size_t i = 0; i < plain; ++i) {
+    named.push_back(PortBit{named[i].name + std::to_string(number), named[i].position});
+  }
+  return named;
 }
 
 std::vector<PortRegister> Registers(int number, const std::string (&names)[kRegisterCount],
@@ -215,10 +234,29 @@ std::vector<PortRegister> Registers(int number, const std::string (&names)[kRegi
   std::vector<PortRegister> registers;
   for (std::size_t reg = 0; reg < kRegisterCount; ++reg) {
     auto role = static_cast<Register>(reg);
-    registers.push_back(PortRegister{names[reg], Aliases(number, role), 8, SetUpBits(role, bits),
-                                     !names[reg].empty()});
+    registers.push_back(PortRegister{names[reg], Aliases(number, role), 8,
+                                     NamedBits(role, bits, number), !names[reg].empty()});
   }
   return registers;
+}
+
+// The header's own bit names first, so that its positions count.
+void AddHeaderBits(const GputilsHeader& header, std::vector<PortRegister>& registers) {
+  for (PortRegister& reg : registers) {
+    if (!reg.present) {
+      continue;
+    }
+    std::vector<PortBit> bits = header.BitsOf(reg.name);
+    for (const PortBit& bit : reg.bits) {
+      bool known = std::any_of(bits.begin(), bits.end(), [&](const PortBit& other) {
+        return Upper(other.name) == Upper(bit.name);
+      });
+      if (!known) {
+        bits.push_back(bit);
+      }
+    }
+    reg.bits = std::move(bits);
+  }
 }
 
 std::shared_ptr<const SerialPort> UsartInHeader(const GputilsHeader& header, int number) {
@@ -252,15 +290,19 @@ std::shared_ptr<const SerialPort> UsartInHeader(const GputilsHeader& header, int
     names[kSpbrgh].clear();
     names[kBaudcon].clear();
   }
-  return std::make_shared<UsartPort>(number, Registers(number, names, bits), bits);
+  std::vector<PortRegister> registers = Registers(number, names, bits);
+  AddHeaderBits(header, registers);
+  return std::make_shared<UsartPort>(number, std::move(registers), bits);
 }
 
 }  // namespace
 
-std::shared_ptr<const SerialPort> ClassicUsart() {
-  const std::string names[kRegisterCount] = {"TXSTA", "RCSTA", "SPBRG", "SPBRGH", "BAUDCON"};
+std::shared_ptr<const SerialPort> ClassicUsart(int number) {
+  std::string u = number == 1 ? "" : std::to_string(number);
+  const std::string names[kRegisterCount] = {"TXSTA" + u, "RCSTA" + u, "SPBRG" + u, "SPBRGH" + u,
+                                             "BAUDCON" + u};
   UsartBits bits;
-  return std::make_shared<UsartPort>(1, Registers(1, names, bits), bits);
+  return std::make_shared<UsartPort>(number, Registers(number, names, bits), bits);
 }
 
 std::shared_ptr<const SerialPort> NumberedEusart(int number) {

@@ -10,8 +10,9 @@
 
 namespace brg::engine {
 
-// The register names of the datasheets with every mode offered: for code without a part.
-std::shared_ptr<const SerialPort> ClassicUsart();
+// The register names of the datasheets with every mode offered: for code without a part. The
+// second port has the names of the parts with two (TXSTA2, RCSTA2, SPBRG2, ...).
+std::shared_ptr<const SerialPort> ClassicUsart(int number = 1);
 
 // EUSART `number` of a part gputils has no header for, under the names of the newer datasheets
 // (TX1STA, RC1STA, SP1BRGL, SP1BRGH, BAUD1CON).

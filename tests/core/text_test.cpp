@@ -56,6 +56,16 @@ TEST(Text, TrimCaseAndIdentifiers) {
   EXPECT_FALSE(IsIdentifier("1TXSTA"));
   EXPECT_FALSE(IsIdentifier("TX.STA"));
   EXPECT_FALSE(IsIdentifier(""));
+  // Bytes of other encodings are neither letters nor changed by case, in any C locale.
+  EXPECT_EQ(Upper("transmisi\xF3n \xC3\xA9"), "TRANSMISI\xF3N \xC3\xA9");
+  EXPECT_FALSE(IsIdentifier("transmisi\xF3n"));
+  EXPECT_TRUE(SameIgnoringCase("TxSta", "TXSTA"));
+  EXPECT_FALSE(SameIgnoringCase("TXSTA", "TXSTA1"));
+  EXPECT_FALSE(SameIgnoringCase("\xE9", "\xC9"));
+  EXPECT_TRUE(UsesIdentifier("FOSC/(16*BAUD)-1", "BAUD"));
+  EXPECT_TRUE(UsesIdentifier("BAUDCTL BAUD", "BAUD"));
+  EXPECT_FALSE(UsesIdentifier("BAUDCTL+_BAUD+BAUD2", "BAUD"));
+  EXPECT_FALSE(UsesIdentifier("BAUD", ""));
 }
 
 TEST(Text, Utf8CharactersNotBytes) {

@@ -9,6 +9,7 @@
 #include "engine/part_profile.h"
 #include "engine/setup_check.h"
 #include "engine/setup_source.h"
+#include "tests/engine/report_line.h"
 
 namespace brg::engine {
 namespace {
@@ -106,28 +107,9 @@ TEST(SetupCheck, RefusesWhatIsNoSetup) {
                NotASetup);
   EXPECT_THROW(CheckSetup("int main(void) { return 0; }", options, usart), NotASetup);
   EXPECT_THROW(CheckSetup(std::string((16 << 20) + 1, ' '), options, usart), NotASetup);
-  EXPECT_THROW(CheckSetup(DefineBlock(true, "25", "9600"), CheckOptions{}, usart), NotASetup);
-}
-
-// What a report says, in one line: the setting, the rate it is measured against, the findings.
-std::string Rendered(const SetupReport& report) {
-  std::string text;
-  if (report.setting) {
-    text =
-        std::string(InfoOf(report.setting->mode).name) + " n=" + std::to_string(report.setting->n);
-  } else {
-    text = "no setting";
-  }
-  if (report.wantedBaud) {
-    text += " for " + std::to_string(static_cast<long>(*report.wantedBaud)) + "@" +
-            std::to_string(report.wantedLine);
-  }
-  const char* kinds[] = {"fault", "tolerance", "note"};
-  for (const Finding& finding : report.findings) {
-    text += " | " + std::to_string(finding.line) + " " + kinds[static_cast<int>(finding.kind)] +
-            ": " + finding.message;
-  }
-  return text;
+  // DEFINEs without DEFINE OSC compile for the compiler's own 4 MHz.
+  EXPECT_EQ(CheckSetup(DefineBlock(true, "25", "9600"), CheckOptions{}, usart).oscMHz, 4);
+  EXPECT_THROW(CheckSetup("SPBRG = 25", CheckOptions{}, usart), NotASetup);
 }
 
 struct ReportCase {
@@ -179,8 +161,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReportCase{"AValueThatIsNoNumber", "SPBRG = baud\nTXSTA = $24\nRCSTA = $90", 4, 2, "",
                    "no setting | 1 fault: SPBRG = baud: the value is no number"},
         ReportCase{"ComparisonsAreNoAssignments",
-                   "SPBRG = 25\nTXSTA = $24\nRCSTA = $90\nif (SPBRG == 26) x = 1;\n"
-                   "while (SPBRG <= 3) {}\nSPBRG != 4\nSPBRG >= 5",
+                   "SPBRG = 25;\nTXSTA = 0x24;\nRCSTA = 0x90;\nif (SPBRG == 26) SPBRG = 1;\n"
+                   "while (SPBRG <= 3) {}\nx = SPBRG != 4;\ny = SPBRG >= 5;",
                    4, 2, "", "8/16 n=25"},
         ReportCase{"TheFirstRateNamedCounts",
                    "SPBRG = 25 ' 9600 Bauds\nTXSTA = $24 ' 19200 baud\nRCSTA = $90", 4, 2, "",
@@ -214,19 +196,24 @@ INSTANTIATE_TEST_SUITE_P(
         ReportCase{"AValueThatFitsItsRegister", "SPBRG = 255\nTXSTA = $24\nRCSTA = $90", 4, 2, "",
                    "8/16 n=255"},
         ReportCase{"AValueOneTooLarge", "SPBRG = 256\nTXSTA = $24\nRCSTA = $90", 4, 2, "",
-                   "8/16 n=255 | 1 fault: SPBRG = 256 does not fit the 8-bit register"},
+                   "8/16 n=0 | 1 fault: SPBRG = 256 does not fit the 8-bit register"},
         ReportCase{"DefineNameTwoEditsFromAKnownOne",
                    "DEFINE HSER_RCSTA 90h\nDEFINE HSER_TXSTA 24h\nDEFINE HSER_SPBXX 25", 4, 2, "",
-                   "no setting | 3 fault: DEFINE HSER_SPBXX is no name the compiler knows: "
+                   "8/16 n=103 | 3 fault: DEFINE HSER_SPBXX is no name the compiler knows: "
                    "HSER_SPBRG is meant, and the line does nothing"},
         ReportCase{"DefineNameThreeEditsAwayIsNotGuessed",
                    "DEFINE HSER_RCSTA 90h\nDEFINE HSER_TXSTA 24h\nDEFINE HSER_SXBXX 25", 4, 2, "",
-                   "no setting"},
-        ReportCase{"ANearNameWithoutThePrefix", "DEFINE HSR_BAUD 9600\nDEFINE OSC 4", 0, 2, "",
-                   "no setting | 1 fault: DEFINE HSR_BAUD is no name the compiler knows: HSER_BAUD "
-                   "is meant, and the line does nothing"},
+                   "8/16 n=103"},
+        ReportCase{
+            "ANearNameWithoutThePrefix", "DEFINE HSR_BAUD 9600\nDEFINE OSC 4", 0, 2, "",
+            "8/64 n=25 for 9600@1 | 1 fault: DEFINE HSR_BAUD is no name the compiler knows: "
+            "HSER_BAUD is meant, and the line does nothing | 1 tolerance: the error -74.96% is "
+            "above 2% | 1 tolerance: a better setting in the same mode: mode 8/64 with n = 6 "
+            "gives -6.994% | 1 note: another mode does better: mode 8/16 with n = 25 gives "
+            "0.16%"},
         ReportCase{"TheRateDefineAlone", "DEFINE OSC 4\nDEFINE HSER_BAUD 9600", 0, 2, "",
-                   "no setting for 9600@2"},
+                   "8/64 n=6 for 9600@2 | 2 tolerance: the error -6.994% is above 2% | 2 note: "
+                   "another mode does better: mode 8/16 with n = 25 gives 0.16%"},
         ReportCase{"TheCompilersDefaultsOnlyWithDefines", "SPBRG = 25", 4, 2, "",
                    "8/64 n=25 | 0 fault: SPEN is off in RCSTA: the port stays switched off | 0 "
                    "fault: neither TXEN (TXSTA) nor CREN (RCSTA) is on: the port neither sends nor "
@@ -270,7 +257,8 @@ TEST(SetupCheck, WhatIsNoSetupSaysWhy) {
     FAIL() << "no oscillator";
   } catch (const NotASetup& error) {
     EXPECT_STREQ(error.what(),
-                 "no oscillator: give --osc MHZ (or a DEFINE OSC line in the source)");
+                 "no oscillator: give --osc MHZ (or name the clock in the source: _XTAL_FREQ, "
+                 "FOSC, DEFINE OSC)");
   }
 }
 

@@ -1,7 +1,8 @@
 // The setup checker under any input, and on the code spbrg writes itself: the first byte picks
 // the game. Arbitrary text must give a report or NotASetup, never a crash. Code of the
-// defines, basic-registers and c forms for any clock, rate and mode must check without a
-// structural fault (a register, bit or name fault; the tolerance ones may come).
+// defines, basic-registers, c and asm forms for any clock, rate, port and mode must check
+// without a structural fault (a register, bit or name fault; the tolerance ones may come) and
+// read back as the same setting.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -11,6 +12,8 @@
 #include "engine/code_forms.h"
 #include "engine/errors.h"
 #include "engine/part_profile.h"
+#include "engine/port_kinds.h"
+#include "engine/usart_port.h"
 #include "engine/setup_check.h"
 
 namespace {
@@ -39,27 +42,47 @@ T Take(const std::uint8_t*& data, std::size_t& size) {
   return value;
 }
 
+// The port the code is made for: the classic USART, or the UART of a newer family.
+std::shared_ptr<const SerialPort> PortOf(std::uint8_t choice) {
+  switch (choice % 5) {
+    case 1:
+      return Pic18Uart(1 + choice / 5 % 5);
+    case 2:
+      return Pic24Uart(1 + choice / 5 % 2);
+    case 3:
+      return Dspic33cUart(1 + choice / 5 % 3);
+    case 4:
+      return Pic32Uart(1 + choice / 5 % 6, 1, "PBCLK", "");
+    default:
+      return ClassicUsart(1 + choice / 5 % 2);
+  }
+}
+
 void CheckOwnCode(const std::uint8_t* data, std::size_t size) {
   auto oscKhz = Take<std::uint16_t>(data, size);
   auto baud = Take<std::uint32_t>(data, size);
   auto choice = Take<std::uint8_t>(data, size);
+  auto portChoice = Take<std::uint8_t>(data, size);
   double oscMHz = 0.031 + (oscKhz % 64000) / 1000.0;
   baud = 1 + baud % 5000000;
-  BrgMode mode = kAllModes[choice % kAllModes.size()];
-  int form = (choice / kAllModes.size()) % 3;
-  if (form == 0 && InfoOf(mode).sync) {
-    form = 1;  // DEFINEs only set up the asynchronous port
+  std::shared_ptr<const SerialPort> port = PortOf(portChoice);
+  const std::vector<BrgMode>& modes = port->Modes();
+  BrgMode mode = modes[choice % modes.size()];
+  // DEFINEs set up the asynchronous port of the USART only; BASIC and assembler the 8-bit parts.
+  int form = port->BasicCompiler() ? (choice / 8) % 4 : 2;
+  if (form == 0 && (InfoOf(mode).sync || port->Defines() == nullptr)) {
+    form = 1;
   }
-  PartProfile classic = ClassicProfile();
-  const SerialPort& usart = *classic.ports.front();
-  CodeSetting code{std::to_string(oscMHz), WantedRate{std::to_string(baud), double(baud)},
-                   BestInMode(oscMHz, baud, mode), ""};
-  std::string text = form == 0   ? DefinesForm(code, usart, (choice & 0x80) != 0)
-                     : form == 1 ? BasicRegistersForm(code, usart)
-                                 : CForm(code, usart);
+  CodeSetting code{std::to_string(oscMHz * port->Clock().divisor),
+                   WantedRate{std::to_string(baud), double(baud)}, port->Best(oscMHz, baud, mode),
+                   ""};
+  std::string text = form == 0   ? DefinesForm(code, *port, (choice & 0x80) != 0)
+                     : form == 1 ? BasicRegistersForm(code, *port)
+                     : form == 2 ? CForm(code, *port)
+                                 : AsmForm(code, *port);
   CheckOptions options;
-  options.oscMHz = oscMHz;
-  SetupReport report = CheckSetup(text, options, usart);
+  options.oscMHz = oscMHz * port->Clock().divisor;
+  SetupReport report = CheckSetup(text, options, *port);
   for (const Finding& finding : report.findings) {
     if (finding.kind == FindingKind::Fault) {
       std::fprintf(stderr, "broken: a structural fault in its own code:\n%s\nline %d: %s\n",
