@@ -12,7 +12,7 @@ cd "$(dirname "$0")"
 
 PACKAGES=(build-essential cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev libx11-dev xvfb xauth xdotool xclip fonts-dejavu-core fonts-liberation
-  clang-14 libclang-rt-14-dev gcovr locales python3 libcli11-dev nlohmann-json3-dev gputils
+  clang-14 libclang-rt-14-dev gcovr locales python3 libcli11-dev nlohmann-json3-dev gputils gpsim
   lintian appstream desktop-file-utils man-db
   at-spi2-core python3-pyatspi dbus-x11)
 
@@ -91,6 +91,7 @@ case "${1:-}" in
     ;;
   test)
     install_missing_packages
+    export SPBRG_REQUIRE_GPSIM=1  # the simulator test runs here, never skipped
     build build -DSPBRG_BUILD_UI=ON -DSPBRG_BUILD_TESTS=ON -DSPBRG_BUILD_BENCH=ON
     run_tests build
     build build-sanitize -DSPBRG_SANITIZE=ON -DSPBRG_BUILD_TESTS=ON -DSPBRG_BUILD_BENCH=OFF \

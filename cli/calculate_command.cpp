@@ -12,6 +12,7 @@
 #include "engine/code_forms.h"
 #include "engine/errors.h"
 #include "engine/mode_choice.h"
+#include "engine/program_form.h"
 #include "engine/uart_clock.h"
 #include "engine/window_calculation.h"
 
@@ -82,7 +83,8 @@ bool PrintCode(const CalculateOptions& options, const engine::CodeSetting& code,
         throw engine::InputError("gpasm has no header for the " + part.part +
                                  ": give --format c (" + port.Toolchain() + ")");
       }
-      std::cout << engine::AsmForm(code, port);
+      std::cout << (options.program ? engine::ProgramForm(code, part, port, options.oscMHz)
+                                    : engine::AsmForm(code, port));
       return true;
     case OutputForm::Plain:
       break;

@@ -23,6 +23,9 @@ void RejectSwappedArguments(const std::string& osc, const std::string& baud) {
 }
 
 void CheckCombinations(const CalculateOptions& options, bool cloerrGiven) {
+  if (options.program && (options.form != OutputForm::Asm || options.part.device.empty())) {
+    throw UsageError("--program goes with --format asm and --device PART");
+  }
   if (options.form != OutputForm::Plain &&
       (options.table || options.rates.size() > 1 || options.json || options.csv)) {
     throw UsageError(
@@ -179,6 +182,10 @@ CalculateOptions ParseCalculate(const std::vector<std::string>& arguments) {
   definesFlag->excludes(cFlag);
   formatOption->excludes(definesFlag)->excludes(cFlag);
   app.add_flag("--cloerr,--clroerr", cloerr, "with --defines: add DEFINE HSER_CLROERR 1");
+  app.add_flag("--program", options.program,
+               "with --format asm and --device: a whole program for gpasm (configuration for "
+               "the oscillator, TX and RX pins, the port, then \"U\" sent for ever) to check a "
+               "board with a scope or a logic analyser");
   AddPartOptions(app, options.part);
   std::string maxError;
   AddMaxErrorOption(app, maxError);

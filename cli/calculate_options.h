@@ -28,7 +28,8 @@ struct CalculateOptions {
   bool table = false;  // every standard rate, and each BAUD that is none of them
   bool json = false;
   bool csv = false;
-  bool cloerr = false;  // --cloerr: the overrun line after the DEFINEs
+  bool cloerr = false;   // --cloerr: the overrun line after the DEFINEs
+  bool program = false;  // --program: with --format asm, a whole program around the setup
   std::optional<double> maxErrorPercent;
   double oscTolerancePercent = 0;
   bool userLocale = false;

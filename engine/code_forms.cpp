@@ -107,8 +107,12 @@ std::string CForm(const CodeSetting& code, const SerialPort& port) {
 }
 
 std::string AsmForm(const CodeSetting& code, const SerialPort& port) {
-  std::string text = "; " + SummaryLine(code) + "\n";
-  for (const RegisterWrite& write : port.Writes(code.setting)) {
+  return "; " + SummaryLine(code) + "\n" + AsmRegisterWrites(code.setting, port);
+}
+
+std::string AsmRegisterWrites(const ModeSetting& setting, const SerialPort& port) {
+  std::string text;
+  for (const RegisterWrite& write : port.Writes(setting)) {
     std::string literal = write.rate ? "D'" + std::to_string(write.value) + "'"
                                      : "H'" + HexValue(write.value, write.width).substr(2) + "'";
     text += "    banksel " + write.name + "\n";

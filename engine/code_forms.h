@@ -29,6 +29,9 @@ std::string DefinesForm(const CodeSetting& code, const SerialPort& port, bool cl
 std::string BasicRegistersForm(const CodeSetting& code, const SerialPort& port);
 std::string CForm(const CodeSetting& code, const SerialPort& port);
 std::string AsmForm(const CodeSetting& code, const SerialPort& port);
+// The asm form's instructions without its comment line: banksel, movlw and movwf for each
+// register the setting writes.
+std::string AsmRegisterWrites(const ModeSetting& setting, const SerialPort& port);
 
 // "NAME=25 NAME=0x24 ...": each register written with its value, for a CSV column.
 std::string RegistersText(const std::vector<RegisterWrite>& writes);

@@ -80,22 +80,35 @@ GputilsHeader ReadGputilsHeader(std::istream& in) {
   GputilsHeader header;
   std::string line;
   std::string section;  // "Register Files", or the register whose bits follow
+  bool configOptions = false;
   while (std::getline(in, line)) {
     if (line.rfind(";----- ", 0) == 0) {
       std::istringstream words(line.substr(7));
       std::string first;
       std::string second;
       words >> first >> second;
+      configOptions = second == "Options" && first.rfind("CONFIG", 0) == 0;
       section = second == "Bits" ? first : (first == "Register" ? "Register Files" : "");
+      if (configOptions) {
+        header.configWords.push_back(ConfigWord{first, {}});
+      }
       continue;
     }
     std::optional<std::pair<std::string, unsigned>> equate = Equate(line);
-    if (!equate || section.empty()) {
+    if (!equate) {
       continue;
     }
-    if (section == "Register Files") {
+    if (configOptions) {
+      std::size_t semicolon = line.find(';');
+      std::string comment = semicolon == std::string::npos ? "" : line.substr(semicolon + 1);
+      comment.erase(0, comment.find_first_not_of(' '));
+      header.configWords.back().options.push_back(
+          ConfigOption{equate->first, equate->second, comment});
+    } else if (equate->first.rfind("_CONFIG", 0) == 0) {
+      header.configAddresses.emplace(equate->first, equate->second);
+    } else if (section == "Register Files") {
       header.registers.emplace(equate->first, equate->second);
-    } else {
+    } else if (!section.empty()) {
       header.bits[section].emplace(equate->first, static_cast<int>(equate->second));
     }
   }

@@ -12,9 +12,26 @@
 
 namespace brg::engine {
 
+// An option of a configuration word: a mask with every other bit set, to be ANDed with the
+// word's other options.
+struct ConfigOption {
+  std::string name;     // "_FOSC_HS", "_WDT_OFF_2H"
+  unsigned value = 0;   // H'3FFE'
+  std::string comment;  // "HS oscillator"
+};
+
+// The options of one configuration word: "CONFIG" for a part with one word, "CONFIG1", ...,
+// "CONFIG1H", "CONFIG2L", ... on PIC18.
+struct ConfigWord {
+  std::string name;
+  std::vector<ConfigOption> options;
+};
+
 struct GputilsHeader {
   std::map<std::string, unsigned> registers;               // name -> address
   std::map<std::string, std::map<std::string, int>> bits;  // register -> bit -> position
+  std::vector<ConfigWord> configWords;                     // in the header's order
+  std::map<std::string, unsigned> configAddresses;         // _CONFIG1H -> H'300001'
 
   bool Defines(const std::string& reg) const { return registers.count(reg) != 0; }
   // The first of the names that the header defines, or "".
@@ -25,7 +42,8 @@ struct GputilsHeader {
   std::vector<PortBit> BitsOf(const std::string& reg) const;
 };
 
-// Reads the "Register Files" section and the "NAME Bits" sections of a header.
+// Reads the "Register Files" section, the "NAME Bits" sections, the addresses of the
+// configuration words and the "CONFIGn Options" sections of a header.
 GputilsHeader ReadGputilsHeader(std::istream& in);
 
 }  // namespace brg::engine

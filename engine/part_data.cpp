@@ -502,14 +502,15 @@ bool HeaderNamesASerialPort(const std::filesystem::path& path) {
   return false;
 }
 
-// A part name against a pattern: ? one character, * any run, [2-7] or [45] one of them.
-bool Matches(std::string_view name, std::string_view pattern) {
+}  // namespace
+
+bool MatchesPartPattern(std::string_view name, std::string_view pattern) {
   if (pattern.empty()) {
     return name.empty();
   }
   if (pattern[0] == '*') {
     for (std::size_t skip = 0; skip <= name.size(); ++skip) {
-      if (Matches(name.substr(skip), pattern.substr(1))) {
+      if (MatchesPartPattern(name.substr(skip), pattern.substr(1))) {
         return true;
       }
     }
@@ -535,10 +536,8 @@ bool Matches(std::string_view name, std::string_view pattern) {
   } else {
     fits = pattern[0] == '?' || pattern[0] == name[0];
   }
-  return fits && Matches(name.substr(1), pattern.substr(used));
+  return fits && MatchesPartPattern(name.substr(1), pattern.substr(used));
 }
-
-}  // namespace
 
 std::string CanonicalPartName(std::string_view part) {
   std::string name = Upper(part);
@@ -606,7 +605,7 @@ const PartFamily* FamilyOf(std::string_view part) {
   std::string name = CanonicalPartName(part);
   for (const PartFamily& family : Families()) {
     for (const std::string& pattern : family.patterns) {
-      if (Matches(name, pattern)) {
+      if (MatchesPartPattern(name, pattern)) {
         return &family;
       }
     }

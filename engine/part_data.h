@@ -64,6 +64,10 @@ std::string FamilyLineOf(std::string_view part);
 // has no row for it.
 const PartFamily* FamilyOf(std::string_view part);
 
+// A canonical part name against a pattern of the tables: ? one character, * any run, [2-7] or
+// [45] one of them.
+bool MatchesPartPattern(std::string_view name, std::string_view pattern);
+
 // The part's name as the table and the headers spell it: upper case, without "PIC" or "P"
 // before the digits (nor dsPIC), LF as F: 18F45K22, 24FJ64GA002, 33CK256MP508.
 std::string CanonicalPartName(std::string_view part);

@@ -85,7 +85,9 @@ std::string PartProfile::ClockRefusal(double oscMHz) const {
 }
 
 PartProfile ClassicProfile() {
-  return PartProfile{"", {ClassicUsart(1), ClassicUsart(2)}};
+  PartProfile profile;
+  profile.ports = {ClassicUsart(1), ClassicUsart(2)};
+  return profile;
 }
 
 namespace {
@@ -137,10 +139,14 @@ PartProfile ReadPartProfile(const std::string& part, const std::string& headerDi
   if (PlainName(stem) && std::filesystem::is_directory(dir, error)) {
     header.open(dir / ("p" + stem + ".inc"));
   }
+  std::shared_ptr<const GputilsHeader> read;
   if (header.is_open()) {
+    read = std::make_shared<const GputilsHeader>(ReadGputilsHeader(header));
     PartProfile profile;
     profile.part = Upper(stem);
-    profile.ports = UsartsInHeader(ReadGputilsHeader(header));
+    profile.header = read;
+    profile.headerStem = stem;
+    profile.ports = UsartsInHeader(*profile.header);
     profile.family = family;
     if (!profile.ports.empty() || family == nullptr || family->kind == PortKind::FromHeader) {
       if (profile.ports.empty()) {
@@ -154,7 +160,9 @@ PartProfile ReadPartProfile(const std::string& part, const std::string& headerDi
     profile.part = DisplayPartName(stem);
     profile.ports = PortsOfFamily(*family, choices);
     profile.family = family;
-    profile.assemblable = header.is_open();
+    profile.assemblable = read != nullptr;
+    profile.header = read;
+    profile.headerStem = read != nullptr ? stem : "";
     return profile;
   }
   if (std::string line = FamilyLineOf(stem); !line.empty()) {

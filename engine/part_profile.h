@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/gputils_header.h"
 #include "engine/part_data.h"
 #include "engine/serial_port.h"
 
@@ -21,6 +22,10 @@ struct PartProfile {
   std::vector<std::shared_ptr<const SerialPort>> ports;
   const PartFamily* family = nullptr;  // its clock limits; none when the table lacks the part
   bool assemblable = true;             // gpasm knows the part (its header is there)
+  // The part's gputils header, and its stem as gpasm names the processor (16f877a); none
+  // without a part or for a part gputils has no header for.
+  std::shared_ptr<const GputilsHeader> header;
+  std::string headerStem;
 
   // Port `number`, from 1; PartError when the part has no such port.
   const SerialPort& Port(int number) const;

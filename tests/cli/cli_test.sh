@@ -92,6 +92,9 @@ rejects 2 '(4.0? use a period as the decimal point)' 4,0 9600
 rejects 2 'OSC_MHZ "4\x0A" is not accepted' $'4\n' 9600
 rejects 2 'BAUD "4\x0A" is not accepted' 4 9600 $'4\n'
 rejects 2 '--cloerr goes with --defines' 4 9600 --cloerr
+rejects 2 '--program goes with --format asm and --device PART' 4 9600 --program --format asm
+rejects 2 '--program goes with --format asm and --device PART' 4 9600 --program --device 16F877A
+rejects 2 "the engine's pin table has no row for USART 1 of 18F8722" 20 9600 --device 18F8722 --format asm --program
 rejects 2 'is made for one BAUD, without --table, --json or --csv' 4 9600 --defines --json
 rejects 2 'is made for one BAUD' 4 9600 19200 --defines
 rejects 2 '--mode: 8/32 not in' 4 9600 --mode 8/32
