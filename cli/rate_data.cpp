@@ -5,6 +5,7 @@
 #include "cli/rate_report.h"
 #include "core/text.h"
 #include "engine/code_forms.h"
+#include "engine/setting_json.h"
 
 namespace brg::cli {
 namespace {
@@ -24,10 +25,8 @@ std::vector<engine::RegisterWrite> Writes(const ReportContext& context,
 // Each register written, by its name, with the value the writes leave in it.
 Json JsonRegisters(const std::vector<engine::RegisterWrite>& writes) {
   Json json = Json::object();
-  for (const engine::RegisterWrite& write : writes) {
-    std::uint32_t before =
-        write.addsBits && json.contains(write.name) ? json[write.name].get<std::uint32_t>() : 0;
-    json[write.name] = before | write.value;
+  for (const auto& [name, value] : engine::ValuesLeft(writes)) {
+    json[name] = value;
   }
   return json;
 }

@@ -9,11 +9,16 @@
 namespace brg {
 
 std::string_view Trim(std::string_view text) {
-  std::size_t first = text.find_first_not_of(" \t\r");
-  if (first == std::string_view::npos) {
-    return {};
+  auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
+  std::size_t first = 0;
+  std::size_t end = text.size();
+  while (first < end && blank(text[first])) {
+    ++first;
   }
-  return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
+  while (end > first && blank(text[end - 1])) {
+    --end;
+  }
+  return text.substr(first, end - first);
 }
 
 namespace {

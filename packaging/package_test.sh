@@ -69,7 +69,7 @@ complete_bash() {  # complete_bash WORD...: what bash offers for the last word
 export -f complete_bash
 export share
 check "bash completes --mo to --mode" bash -c "[ \"\$(complete_bash spbrg --mo)\" = --mode ]"
-check "bash completes --mode with the modes" bash -c "[ \"\$(complete_bash spbrg --mode '')\" = '8/64 8/16 16/16 16/4 sync8 sync16' ]"
+check "bash completes --mode with the modes" bash -c "[ \"\$(complete_bash spbrg --mode '')\" = '8/64 8/16 16/16 16/4 sync8 sync16 frac' ]"
 check "bash completes clocks --clock to --clock-list" bash -c "[ \"\$(complete_bash spbrg clocks --clock)\" = --clock-list ]"
 if command -v zsh >/dev/null; then check "the zsh completion parses" zsh -n "$share/zsh/vendor-completions/_spbrg"; fi
 if command -v fish >/dev/null; then check "the fish completion parses" fish -n "$share/fish/vendor_completions.d/spbrg.fish"; fi
@@ -90,6 +90,36 @@ QT_QPA_PLATFORM=xcb "$root/usr/bin/spbrg-calculator" >/dev/null 2>&1 &
 pids+=($!)
 check "spbrg-calculator shows its window" \
   timeout 20 xdotool search --sync --name "Quorvel Kelvo SPBRG Calculator"
+
+# The workbench: its files, its manual page, its hardening, and its window opened on a question
+# from the command line.
+bench_id=com.quorvelkelvo.SpbrgWorkbench
+for file in man/man1/spbrg-workbench.1.gz applications/$bench_id.desktop \
+  metainfo/$bench_id.metainfo.xml icons/hicolor/scalable/apps/$bench_id.svg; do
+  check "$file is installed" test -s "$share/$file"
+done
+for size in 16 24 32 48 64 128 256; do
+  check "the workbench's ${size}x$size icon" test -s "$share/icons/hicolor/${size}x$size/apps/$bench_id.png"
+done
+check "the workbench's AppStream metadata validates" \
+  appstreamcli validate --no-net "$share/metainfo/$bench_id.metainfo.xml"
+check "the workbench's desktop entry validates" \
+  desktop-file-validate "$share/applications/$bench_id.desktop"
+check "spbrg-workbench(1) renders cleanly" bash -c "! LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l '$share/man/man1/spbrg-workbench.1.gz' 2>&1 >/dev/null | grep ."
+LC_ALL=C.UTF-8 MANWIDTH=200 man -l "$share/man/man1/spbrg-workbench.1.gz" 2>/dev/null >"$work/workbench.txt"
+for option in $("$root/usr/bin/spbrg-workbench" --help | grep -o -E -- '--[a-z]+' | sort -u); do
+  check "spbrg-workbench(1) describes $option" grep -q -- "$option" "$work/workbench.txt"
+done
+binary=$root/usr/bin/spbrg-workbench
+check "spbrg-workbench is PIE" bash -c "readelf -h '$binary' | grep -q 'DYN'"
+check "spbrg-workbench binds now" bash -c "readelf -d '$binary' | grep -q BIND_NOW"
+check "spbrg-workbench has RELRO" bash -c "readelf -l '$binary' | grep -q GNU_RELRO"
+check "spbrg-workbench is fortified" bash -c "nm -D '$binary' | grep -q -E '__[a-z_]+_chk'"
+check "spbrg-workbench is stripped" bash -c "! readelf -S '$binary' | grep -q -E '\\.(symtab|debug_info)'"
+XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORM=xcb "$binary" --device 16F1829 --osc 16 \
+  --baud 115200 >/dev/null 2>&1 &
+pids+=($!)
+check "spbrg-workbench shows its window" timeout 20 xdotool search --sync --name "SPBRG Workbench"
 
 if [ "${CI:-}" = true ]; then
   DEBIAN_FRONTEND=noninteractive apt-get remove -y spbrg-calculator >/dev/null 2>&1
