@@ -125,7 +125,7 @@ class BasicReader {
 
   void Constant(const std::string& name, std::string_view text, int line) {
     if (std::optional<std::size_t> reg = recorder_.RegisterNamed(text)) {
-      aliases_[Upper(name)] = std::string(Trim(text));  // SYMBOL TX_STATUS = TXSTA
+      aliases_[Upper(name)] = std::string(Trim(text));  // SYMBOL name = a register
       return;
     }
     ExpressionResult result = EvaluateExpression(text, context_);

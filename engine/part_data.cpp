@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "core/text.h"
+#include "engine/usart_port.h"
 
 namespace brg::engine {
 namespace {
@@ -489,13 +490,13 @@ const std::vector<PartFamily>& Families() {
   return kFamilies;
 }
 
-// A gputils header that names a transmit status register: the part has a USART. Read as text,
-// without the header reader, for speed over hundreds of headers.
+// A gputils header that declares a USART register: the part has a USART. Read as text, without
+// the header reader, for speed over hundreds of headers.
 bool HeaderNamesASerialPort(const std::filesystem::path& path) {
   std::ifstream header(path);
   std::string line;
   while (std::getline(header, line)) {
-    if (line.rfind("TXSTA", 0) == 0 || line.rfind("TX1STA", 0) == 0) {
+    if (DeclaresUsartStatusRegister(line)) {
       return true;
     }
   }

@@ -39,7 +39,7 @@ struct ClockChoices {
   std::optional<double> pbdiv;
 };
 
-// Two USARTs with the datasheets' names (TXSTA, ... and TXSTA2, ...) that offer every mode.
+// Two USARTs under the datasheets' register names, the second's numbered, offering every mode.
 PartProfile ClassicProfile();
 
 // "16F1829", "PIC16F1829" or "p16f1829", any case, read from DIR/p16f1829.inc; a part gputils

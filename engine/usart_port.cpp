@@ -323,4 +323,8 @@ std::vector<std::shared_ptr<const SerialPort>> UsartsInHeader(const GputilsHeade
   return ports;
 }
 
+bool DeclaresUsartStatusRegister(std::string_view headerLine) {
+  return headerLine.rfind("TXSTA", 0) == 0 || headerLine.rfind("TX1STA", 0) == 0;
+}
+
 }  // namespace brg::engine

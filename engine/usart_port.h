@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <string_view>
 #include <vector>
 
 #include "engine/gputils_header.h"
@@ -20,5 +21,9 @@ std::shared_ptr<const SerialPort> NumberedEusart(int number);
 
 // The USARTs a part's header names, first and second, with the header's names and bits.
 std::vector<std::shared_ptr<const SerialPort>> UsartsInHeader(const GputilsHeader& header);
+
+// Whether a line of a gputils header declares a USART's transmit status register: a quick test
+// for a port over the raw text, without reading the header.
+bool DeclaresUsartStatusRegister(std::string_view headerLine);
 
 }  // namespace brg::engine
