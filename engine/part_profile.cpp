@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "core/locale_numbers.h"
 #include "core/text.h"
 #include "engine/errors.h"
 #include "engine/gputils_header.h"
@@ -76,12 +77,13 @@ const SerialPort& PartProfile::Port(int number) const {
   return *ports[static_cast<std::size_t>(number) - 1];
 }
 
-std::string PartProfile::ClockRefusal(double oscMHz) const {
+std::string PartProfile::ClockRefusal(double oscMHz, const Separators& separators) const {
   if (family == nullptr || oscMHz <= family->clock.maxOscMHz) {
     return "";
   }
-  return DecimalText(oscMHz) + " MHz is above the " + DecimalText(family->clock.maxOscMHz) +
-         " MHz maximum of the " + part + " (" + family->name + ")";
+  return LocaleDecimal(DecimalText(oscMHz), separators) + " MHz is above the " +
+         LocaleDecimal(DecimalText(family->clock.maxOscMHz), separators) + " MHz maximum of the " +
+         part + " (" + family->name + ")";
 }
 
 PartProfile ClassicProfile() {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/display_formats.h"
 #include "engine/gputils_header.h"
 #include "engine/part_data.h"
 #include "engine/serial_port.h"
@@ -30,8 +31,8 @@ struct PartProfile {
   // Port `number`, from 1; PartError when the part has no such port.
   const SerialPort& Port(int number) const;
   // Why the part cannot run from an oscillator of `oscMHz`, or "" when it can or its limits
-  // are unknown.
-  std::string ClockRefusal(double oscMHz) const;
+  // are unknown; the numbers with the decimal point of `separators`.
+  std::string ClockRefusal(double oscMHz, const Separators& separators = {}) const;
 };
 
 // What a user may choose of a port's clock: the PIC32 peripheral bus divider.

@@ -18,6 +18,7 @@ struct CheckOptions {
   std::optional<double> oscMHz;  // --osc; a DEFINE OSC in the source may stand for it
   std::optional<double> baud;    // --baud; otherwise a rate named in the source
   double maxErrorPercent = kDefaultMaxErrorPercent;
+  double oscTolerancePercent = 0;     // the oscillator's own error, added to the setting's
   const PartProfile* part = nullptr;  // the part named, for its clock limits
   bool assignments = false;           // NAME=VALUE pairs rather than a source file
 };

@@ -193,9 +193,13 @@ class Judgement {
 
   void CheckRate(const ModeSetting& setting, int line) {
     Separators plain;
-    if (AboveBudget(setting.errorRatio, options_.maxErrorPercent)) {
+    if (!Passes(setting, Budget{options_.maxErrorPercent, options_.oscTolerancePercent})) {
+      std::string tolerance =
+          options_.oscTolerancePercent > 0
+              ? " with the oscillator's " + DecimalText(options_.oscTolerancePercent) + "%"
+              : "";
       Add(line,
-          "the error " + FormatErrorPercent(setting.errorRatio, plain) + " is above " +
+          "the error " + FormatErrorPercent(setting.errorRatio, plain) + tolerance + " is above " +
               DecimalText(options_.maxErrorPercent) + "%",
           FindingKind::Tolerance);
     }

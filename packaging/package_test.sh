@@ -110,6 +110,7 @@ LC_ALL=C.UTF-8 MANWIDTH=200 man -l "$share/man/man1/spbrg-workbench.1.gz" 2>/dev
 for option in $("$root/usr/bin/spbrg-workbench" --help | grep -o -E -- '--[a-z]+' | sort -u); do
   check "spbrg-workbench(1) describes $option" grep -q -- "$option" "$work/workbench.txt"
 done
+check "spbrg-workbench --help names the program" bash -c "'$root/usr/bin/spbrg-workbench' --help | grep -q '^Usage: spbrg-workbench '"
 binary=$root/usr/bin/spbrg-workbench
 check "spbrg-workbench is PIE" bash -c "readelf -h '$binary' | grep -q 'DYN'"
 check "spbrg-workbench binds now" bash -c "readelf -d '$binary' | grep -q BIND_NOW"

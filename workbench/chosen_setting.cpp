@@ -55,20 +55,26 @@ std::optional<CellPlace> PlaceOf(const RateTable& table, const std::optional<Cel
   if (table.rows.empty()) {
     return std::nullopt;
   }
+  std::size_t row = 0;
+  CellChoice wanted;
   if (choice) {
-    for (std::size_t row = 0; row < table.rows.size(); ++row) {
-      if (table.rows[row].answer.wanted.baud == choice->baud) {
-        if (std::optional<std::size_t> column = ColumnOf(table.rows[row], *choice)) {
-          return CellPlace{row, *column};
-        }
+    for (std::size_t at = 0; at < table.rows.size(); ++at) {
+      if (table.rows[at].answer.wanted.baud == choice->baud) {
+        row = at;
+        wanted = *choice;
+        break;
       }
     }
   }
-  std::optional<std::size_t> column = ColumnOf(table.rows.front(), CellChoice{});
+  // A mode the port no longer has falls back to the best of the same rate.
+  std::optional<std::size_t> column = ColumnOf(table.rows[row], wanted);
+  if (!column) {
+    column = ColumnOf(table.rows[row], CellChoice{wanted.baud, std::nullopt});
+  }
   if (!column) {
     return std::nullopt;
   }
-  return CellPlace{0, *column};
+  return CellPlace{row, *column};
 }
 
 SettingView DescribeChoice(const RateTable& table, const std::optional<CellChoice>& choice,

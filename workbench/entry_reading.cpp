@@ -50,6 +50,29 @@ NumberEntry ReadInRange(std::string_view text, const Separators& separators, con
   return number;
 }
 
+bool AllDigits(std::string_view text, std::size_t low, std::size_t high) {
+  return text.size() >= low && text.size() <= high &&
+         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Where the locale groups thousands with a blank, "115 200" may be one rate or two: how many
+// tokens from `at` look like one number so grouped (1 when they do not).
+std::size_t BlankGroupedRun(const std::vector<std::string_view>& tokens, std::size_t at,
+                            const Separators& separators) {
+  const std::string& group = separators.group;
+  bool blankGroups = group == " " || group == "\u00A0" || group == "\u202F";
+  if (!blankGroups || !AllDigits(tokens[at], 1, 3)) {
+    return 1;
+  }
+  std::size_t end = at + 1;
+  while (end < tokens.size() && AllDigits(tokens[end], 3, 3) &&
+         tokens[end].data() == tokens[end - 1].data() + tokens[end - 1].size() + 1 &&
+         tokens[end].data()[-1] == ' ') {
+    ++end;
+  }
+  return end - at;
+}
+
 }  // namespace
 
 NumberEntry ReadOscillator(std::string_view text, const Separators& separators) {
@@ -96,7 +119,20 @@ RatesEntry ReadRates(const std::vector<double>& ticked, std::string_view extraTe
   for (double baud : ticked) {
     entry.rates.push_back(engine::WantedRate{DecimalText(baud), baud});
   }
-  for (std::string_view token : RateTokens(extraText)) {
+  std::vector<std::string_view> tokens = RateTokens(extraText);
+  for (std::size_t at = 0; at < tokens.size(); ++at) {
+    std::string_view token = tokens[at];
+    if (std::size_t groups = BlankGroupedRun(tokens, at, separators); groups > 1) {
+      if (entry.message.empty()) {
+        std::string_view typed(token.data(), tokens[at + groups - 1].data() +
+                                                 tokens[at + groups - 1].size() - token.data());
+        entry.message = "\"" + std::string(typed) +
+                        "\" may be one rate grouped by thousands or several: type a rate's "
+                        "digits together, and ; between rates";
+      }
+      at += groups - 1;
+      continue;
+    }
     NumberEntry rate = ReadInRange(token, separators, "baud", engine::kBaudRange);
     if (rate.value) {
       entry.rates.push_back(engine::WantedRate{rate.plain, *rate.value});

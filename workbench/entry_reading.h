@@ -38,7 +38,8 @@ struct RatesEntry {
 // The extra rates' text in its rates: split at blanks and ';'.
 std::vector<std::string_view> RateTokens(std::string_view text);
 
-// The ticked standard rates and the typed ones, within the engine's range.
+// The ticked standard rates and the typed ones, within the engine's range. Where the locale
+// groups thousands with a blank, digits such as "115 200" are refused as ambiguous.
 RatesEntry ReadRates(const std::vector<double>& ticked, std::string_view extraText,
                      const Separators& separators);
 

@@ -51,6 +51,10 @@ void RestoreKept(WorkbenchState& state, const KeptValues& kept, const Separators
       state.tickedRates.push_back(baud);
     }
   }
+  // A file edited by hand may list them in any order, or twice.
+  std::sort(state.tickedRates.begin(), state.tickedRates.end());
+  state.tickedRates.erase(std::unique(state.tickedRates.begin(), state.tickedRates.end()),
+                          state.tickedRates.end());
   state.extraRatesText.clear();
   for (std::string_view token : RateTokens(kept.extraRates)) {
     state.extraRatesText += (state.extraRatesText.empty() ? "" : " ") + Typed(token, separators);

@@ -43,7 +43,7 @@ ClockOfPart ClockFor(const PartChoice& part, double oscMHz, const Separators& se
   if (part.port == nullptr) {
     return clock;
   }
-  clock.refusal = part.profile.ClockRefusal(oscMHz);
+  clock.refusal = part.profile.ClockRefusal(oscMHz, separators);
   if (!clock.refusal.empty()) {
     return clock;
   }

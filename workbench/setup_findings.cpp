@@ -42,7 +42,7 @@ std::string Summary(const engine::SetupReport& report, const engine::SerialPort&
 }  // namespace
 
 CheckView CheckPastedSetup(const std::string& text, const PartChoice& part,
-                           std::optional<double> oscMHz, double maxErrorPercent,
+                           std::optional<double> oscMHz, const engine::Budget& budget,
                            const Separators& separators) {
   CheckView view;
   if (Trim(text).empty() || part.port == nullptr) {
@@ -51,7 +51,8 @@ CheckView CheckPastedSetup(const std::string& text, const PartChoice& part,
   view.checked = true;
   engine::CheckOptions options;
   options.oscMHz = oscMHz;
-  options.maxErrorPercent = maxErrorPercent;
+  options.maxErrorPercent = budget.maxErrorPercent;
+  options.oscTolerancePercent = budget.oscTolerancePercent;
   options.part = &part.profile;
   // The UART chosen first, then the part's others: the first the setup writes to is checked,
   // with the text read once where it sets up the chosen one.

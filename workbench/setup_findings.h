@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/display_formats.h"
+#include "engine/budget.h"
 #include "engine/finding.h"
 #include "workbench/part_choice.h"
 
@@ -29,7 +30,7 @@ struct CheckView {
 };
 
 CheckView CheckPastedSetup(const std::string& text, const PartChoice& part,
-                           std::optional<double> oscMHz, double maxErrorPercent,
+                           std::optional<double> oscMHz, const engine::Budget& budget,
                            const Separators& separators);
 
 }  // namespace brg::workbench

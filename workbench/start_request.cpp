@@ -65,11 +65,14 @@ void ApplyStart(WorkbenchState& state, const StartRequest& request, const Separa
   state.tickedRates.clear();
   state.extraRatesText.clear();
   for (const std::string& rate : request.rates) {
-    double baud = *PlainDecimal(rate);
-    if (Standard(baud)) {
-      if (std::find(state.tickedRates.begin(), state.tickedRates.end(), baud) ==
+    std::optional<double> baud = PlainDecimal(rate);
+    if (!baud) {
+      continue;  // StartProblem names it
+    }
+    if (Standard(*baud)) {
+      if (std::find(state.tickedRates.begin(), state.tickedRates.end(), *baud) ==
           state.tickedRates.end()) {
-        state.tickedRates.push_back(baud);
+        state.tickedRates.push_back(*baud);
       }
     } else {
       state.extraRatesText +=

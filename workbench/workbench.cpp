@@ -20,6 +20,9 @@ void Workbench::Start(const StartRequest& request) {
 
 void Workbench::Perform(const Action& action) {
   unsigned stale = std::visit([this](const auto& what) { return Handle(what); }, action);
+  if (stale & kCodeInputs) {
+    state_.copyMessage.clear();  // it spoke of code that is no longer shown
+  }
   Recalculate(stale);
   if (stale & (kPart | kClock | kRates)) {
     Keep();
@@ -81,7 +84,7 @@ void Workbench::Recalculate(unsigned stale) {
   if (stale & (kPart | kClock | kBudget | kRates)) {
     BuildTable();
   }
-  if (stale & (kPart | kClock | kBudget | kRates | kChoice)) {
+  if (stale & kCodeInputs) {
     engine::FormChoices forms{state_.overrunClear};
     double oscMHz = view_.oscillator.value.value_or(0);
     CodeContext context{view_.part,  oscMHz, view_.oscillator.plain,
@@ -93,9 +96,8 @@ void Workbench::Recalculate(unsigned stale) {
                               BudgetOf(view_.budget, view_.tolerance).maxErrorPercent, separators_);
   }
   if (stale & (kPart | kClock | kBudget | kSetup)) {
-    view_.check =
-        CheckPastedSetup(state_.setupText, view_.part, view_.oscillator.value,
-                         BudgetOf(view_.budget, view_.tolerance).maxErrorPercent, separators_);
+    view_.check = CheckPastedSetup(state_.setupText, view_.part, view_.oscillator.value,
+                                   BudgetOf(view_.budget, view_.tolerance), separators_);
     state_.chosenFinding.reset();  // the findings are new: none of them is chosen yet
   }
   view_.shownLine.reset();

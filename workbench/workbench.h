@@ -47,6 +47,8 @@ class Workbench {
     kSetup = 1U << 5,
     kFinding = 1U << 6,
     kEverything = (1U << 7) - 1,
+    // What the chosen setting and its code are worked out from.
+    kCodeInputs = kPart | kClock | kBudget | kRates | kChoice,
   };
 
   unsigned Handle(const action::EditPart& edit);

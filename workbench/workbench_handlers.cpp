@@ -32,12 +32,9 @@ unsigned Workbench::Handle(const action::EditTolerance& edit) {
 
 unsigned Workbench::Handle(const action::TickRate& tick) {
   std::vector<double>& ticked = state_.tickedRates;
-  auto place = std::lower_bound(ticked.begin(), ticked.end(), tick.baud);
-  bool there = place != ticked.end() && *place == tick.baud;
-  if (tick.ticked && !there) {
-    ticked.insert(place, tick.baud);
-  } else if (!tick.ticked && there) {
-    ticked.erase(place);
+  ticked.erase(std::remove(ticked.begin(), ticked.end(), tick.baud), ticked.end());
+  if (tick.ticked) {
+    ticked.insert(std::lower_bound(ticked.begin(), ticked.end(), tick.baud), tick.baud);
   }
   return kRates;
 }

@@ -33,7 +33,11 @@ CommandLine ReadCommandLine(const QStringList& arguments, const std::string& hea
     return line;
   }
   if (parser.isSet(help)) {
-    line.output = parser.helpText().toStdString();
+    // Read before the application exists, when Qt cannot name the program itself.
+    line.output =
+        parser.helpText()
+            .replace(QStringLiteral("<executable_name>"), QStringLiteral("spbrg-workbench"))
+            .toStdString();
     return line;
   }
   if (parser.isSet(version)) {

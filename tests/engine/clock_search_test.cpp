@@ -180,5 +180,17 @@ TEST(ShippedClocks, CrystalsWithTheirPllAndTheInternalOscillators) {
   EXPECT_EQ(named("internal 16 x4 PLL").kind, ClockKind::Internal);
 }
 
+// The internal oscillator's steps that users pick from: LFINTOSC, the postscaler's outputs of
+// MFINTOSC and HFINTOSC, and the 48 MHz of the USB parts.
+TEST(ShippedClocks, EveryInternalOscillatorStep) {
+  std::vector<double> internal;
+  for (const Clock& clock : ShippedClocks()) {
+    if (clock.kind == ClockKind::Internal && clock.name.find("PLL") == std::string::npos) {
+      internal.push_back(clock.mhz);
+    }
+  }
+  EXPECT_EQ(internal, (std::vector<double>{0.031, 0.25, 0.5, 1, 2, 4, 8, 16, 48}));
+}
+
 }  // namespace
 }  // namespace brg::engine

@@ -135,6 +135,23 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"Binary", "", "4", std::string("SPBRG = 25;\0\0\0", 14), "", 0, "", "binary"}),
     [](const testing::TestParamInfo<CheckCase>& info) { return std::string(info.param.name); });
 
+// The table and the check agree: the oscillator's tolerance counts in both.
+TEST(Check, TheOscillatorsToleranceCountsAsInTheTable) {
+  Bench bench;
+  Workbench& workbench = bench.Open(Question("16F1829", "16", {"115200"}));
+  workbench.Perform(action::EditSetup{
+      "// 115200 baud\nSPBRGH = 0;\nSPBRG = 34;\nBAUDCON = 0x08;\nTXSTA = 0x24;\nRCSTA = 0x90;\n"});
+  EXPECT_TRUE(workbench.view().check.findings.empty());
+  workbench.Perform(action::EditTolerance{"1.5"});
+  EXPECT_EQ(CellAt(workbench.view(), 115200, BrgMode::Async16Div4)->margin, engine::Margin::Fails);
+  const CheckView& check = workbench.view().check;
+  ASSERT_EQ(check.findings.size(), 1U) << check.summary;
+  EXPECT_EQ(check.findings[0].text,
+            "line 3: fault: the error -0.794% with the oscillator's 1.5% is above 2%");
+  workbench.Perform(action::EditTolerance{"1.2"});
+  EXPECT_TRUE(workbench.view().check.findings.empty());
+}
+
 TEST(Check, CheckedAgainWhenTheClockChangesNotOtherwise) {
   Bench bench;
   Workbench& workbench = bench.Open(Question("", "4", {"9600"}));

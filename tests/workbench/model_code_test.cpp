@@ -166,6 +166,30 @@ TEST(ChosenSetting, ACellClickedStaysChosenUntilItsRateGoes) {
   EXPECT_EQ(workbench.view().setting.row, 0U);
 }
 
+TEST(ChosenSetting, AModeThePartNoLongerHasFallsBackToTheBestOfItsRate) {
+  Bench bench;
+  Workbench& workbench = bench.Open(Question("16F1829", "16", {"2400", "9600"}));
+  workbench.Perform(action::ChooseCell{1, 3});  // 9600 in 16/4
+  ASSERT_EQ(workbench.view().table.modes[3], BrgMode::Async16Div4);
+  workbench.Perform(action::EditPart{""});  // the classic USART: no 16/4
+  EXPECT_EQ(workbench.view().setting.row, 1U);
+  EXPECT_TRUE(workbench.view().table.rows[1].cells[workbench.view().setting.column].best);
+  workbench.Perform(action::EditPart{"16F1829"});  // the mode again: the cell chosen again
+  EXPECT_EQ(workbench.view().setting.row, 1U);
+  EXPECT_EQ(workbench.view().setting.column, 3U);
+}
+
+TEST(ChosenSetting, TheCopyMessageGoesWhenTheCodeChanges) {
+  Bench bench;
+  Workbench& workbench = bench.Open(Question("16F1829", "16", {"115200"}));
+  workbench.Perform(action::CopyForm{Kind::C});
+  EXPECT_EQ(workbench.state().copyMessage, "the C code is on the clipboard");
+  workbench.Perform(action::EditSetup{"SPBRG = 25"});  // the code stays: so does the message
+  EXPECT_EQ(workbench.state().copyMessage, "the C code is on the clipboard");
+  workbench.Perform(action::EditOscillator{"20"});
+  EXPECT_EQ(workbench.state().copyMessage, "");
+}
+
 TEST(ChosenSetting, TheNearestWhenNothingPasses) {
   Bench bench;
   Workbench& workbench = bench.Open(Question("", "16", {"115200"}));

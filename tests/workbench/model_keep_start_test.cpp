@@ -52,6 +52,17 @@ TEST(Kept, SavedOnlyWhenAKeptValueChanges) {
   EXPECT_EQ(bench.hosts.saves, saves + 1);
 }
 
+TEST(Kept, TickedRatesOutOfOrderOrTwiceCanBeUnticked) {
+  Bench bench;
+  bench.hosts.kept = KeptValues{"", 1, "4", {115200, 9600, 2400, 9600}, ""};
+  Workbench& workbench = bench.Open(StartRequest{});
+  EXPECT_EQ(workbench.state().tickedRates, (std::vector<double>{2400, 9600, 115200}));
+  workbench.Perform(action::TickRate{9600, false});
+  workbench.Perform(action::TickRate{2400, true});  // already ticked: still once
+  EXPECT_EQ(workbench.state().tickedRates, (std::vector<double>{2400, 115200}));
+  EXPECT_EQ(workbench.view().table.rows.size(), 2U);
+}
+
 TEST(Kept, TickedRatesThatAreNoStandardRateAreDropped) {
   Bench bench;
   bench.hosts.kept = KeptValues{"", 1, "4", {9600, 9601}, ""};

@@ -165,7 +165,9 @@ INSTANTIATE_TEST_SUITE_P(
                   "400,5 MHz is outside 0,031 to 300 MHz"},
         EntryCase{"AboveThePartsMaximum", kC, "16F1829", "64", 64,
                   "64 MHz is above the 32 MHz maximum of the 16F1829"},
-        EntryCase{"AtThePartsMaximum", kC, "16F1829", "32", 32, ""}),
+        EntryCase{"AtThePartsMaximum", kC, "16F1829", "32", 32, ""},
+        EntryCase{"AboveThePartsMaximumUnderGerman", kGerman, "16F1829", "40,5", 40.5,
+                  "40,5 MHz is above the 32 MHz maximum of the 16F1829"}),
     [](const testing::TestParamInfo<EntryCase>& info) { return std::string(info.param.name); });
 
 TEST(Rates, TypedRatesThatAreNoNumberAreSaidAndLeftOut) {
@@ -180,6 +182,61 @@ TEST(Rates, TypedRatesThatAreNoNumberAreSaidAndLeftOut) {
   workbench.Perform(action::EditExtraRates{"6000000"});
   EXPECT_NE(workbench.view().ratesMessage.find("outside 1 to 5000000 baud"), std::string::npos);
 }
+
+std::vector<double> TableRates(const WorkbenchView& view) {
+  std::vector<double> rates;
+  for (const TableRow& row : view.table.rows) {
+    rates.push_back(row.answer.wanted.baud);
+  }
+  return rates;
+}
+
+struct SpacedRatesCase {
+  const char* name;
+  Separators separators;
+  const char* typed;
+  std::vector<double> rates;
+  const char* message;  // part of it; "" for none
+};
+
+void PrintTo(const SpacedRatesCase& row, std::ostream* out) {
+  *out << row.name;
+}
+
+class SpacedRatesTest : public testing::TestWithParam<SpacedRatesCase> {};
+
+// Where a blank groups thousands, "115 200" is never read as the rates 115 and 200.
+TEST_P(SpacedRatesTest, DigitsThatMayBeGroupedAreRefused) {
+  const SpacedRatesCase& row = GetParam();
+  Bench bench(row.separators);
+  Workbench& workbench = bench.Open(Question("", "16", {"2400"}));
+  workbench.Perform(action::TickRate{2400, false});
+  workbench.Perform(action::EditExtraRates{row.typed});
+  EXPECT_EQ(TableRates(workbench.view()), row.rates);
+  const std::string& said = workbench.view().ratesMessage;
+  if (*row.message == '\0') {
+    EXPECT_EQ(said, "");
+  } else {
+    EXPECT_NE(said.find(row.message), std::string::npos) << said;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rates, SpacedRatesTest,
+    testing::Values(
+        SpacedRatesCase{
+            "GroupedUnderFrench", kFrench, "115 200", {}, "\"115 200\" may be one rate"},
+        SpacedRatesCase{"MillionUnderFrench", kFrench, "1 000 000 9600", {9600}, "\"1 000 000\""},
+        SpacedRatesCase{"NoBreakSpaceUnderFrench", kFrench, "115\u202F200", {}, "\"115\u202F200\""},
+        SpacedRatesCase{"TwoBlanksUnderFrench", kFrench, "300  600", {300, 600}, ""},
+        SpacedRatesCase{"SemicolonUnderFrench", kFrench, "300;600", {300, 600}, ""},
+        SpacedRatesCase{
+            "WideRatesUnderFrench", kFrench, "9600 19200 115200", {9600, 19200, 115200}, ""},
+        SpacedRatesCase{"ListUnderC", kC, "300 600 115 200", {115, 200, 300, 600}, ""},
+        SpacedRatesCase{"ListUnderGerman", kGerman, "300 600", {300, 600}, ""}),
+    [](const testing::TestParamInfo<SpacedRatesCase>& info) {
+      return std::string(info.param.name);
+    });
 
 struct PartCase {
   const char* name;

@@ -13,6 +13,7 @@ namespace brg::workbench::test {
 
 inline const Separators kC{",", "."};
 inline const Separators kGerman{".", ","};
+inline const Separators kFrench{"\u202F", ","};  // a narrow no-break space groups thousands
 
 class FakeHosts : public ClipboardHost, public KeptStore, public LocaleHost {
  public:
