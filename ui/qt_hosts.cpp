@@ -8,12 +8,10 @@
 #include <QMimeData>
 #include <QPushButton>
 
+#include "ui/qt_desktop.h"
+
 namespace brg::ui {
 namespace {
-
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // A Yes/No question has no Cancel: Escape and the title bar's close button would answer No and
 // empty the window, so they leave the box open. Only a button answers it.
@@ -82,19 +80,11 @@ bool QtHosts::Clear() {
 }
 
 bool QtHosts::SetText(std::string_view text) {
-  QClipboard* clipboard = QGuiApplication::clipboard();
-  if (clipboard == nullptr) {
-    return false;
-  }
-  QString wanted = FromUtf8(text);
-  clipboard->setText(wanted);
-  // Another program may hold the clipboard; only what can be read back counts as written.
-  return clipboard->text() == wanted;
+  return PutOnClipboard(text);
 }
 
 Separators QtHosts::CurrentSeparators() const {
-  QLocale locale = QLocale::system();
-  return Separators{locale.groupSeparator().toStdString(), locale.decimalPoint().toStdString()};
+  return SeparatorsOf(QLocale::system());
 }
 
 }  // namespace brg::ui

@@ -6,28 +6,11 @@
 #include <string>
 
 #include "engine/part_profile.h"
-#include "ui/display_check.h"
-#include "ui/held_stderr.h"
+#include "ui/qt_start.h"
 #include "workbench_ui/command_line.h"
 #include "workbench_ui/workbench_window.h"
 
 namespace {
-
-constexpr const char* kHowToRun =
-    "Start it from a desktop session, or without one as: xvfb-run spbrg-workbench";
-
-brg::ui::HeldStderr* heldStderr = nullptr;
-QtMessageHandler defaultHandler = nullptr;
-
-void StartupMessageHandler(QtMsgType type, const QMessageLogContext& context,
-                           const QString& message) {
-  if (type != QtFatalMsg) {
-    defaultHandler(type, context, message);
-    return;
-  }
-  heldStderr->FailWith("spbrg-workbench cannot open its window on " + brg::ui::DisplayTried() +
-                       ". " + kHowToRun);
-}
 
 QStringList Arguments(int argc, char** argv) {
   QStringList arguments;
@@ -50,19 +33,13 @@ int main(int argc, char** argv) {
     std::fputs(line.output.c_str(), stdout);
     return 0;
   }
-  std::string missing = brg::ui::MissingDisplayReason();
-  if (!missing.empty()) {
-    std::fprintf(stderr, "spbrg-workbench needs a graphical display: %s. %s\n", missing.c_str(),
-                 kHowToRun);
+  int qtArgc = 1;  // the command line is the workbench's own, read above
+  std::unique_ptr<QApplication> application = brg::ui::StartQt(
+      qtArgc, argv, "spbrg-workbench",
+      "Start it from a desktop session, or without one as: xvfb-run spbrg-workbench");
+  if (!application) {
     return 1;
   }
-  brg::ui::HeldStderr held;
-  heldStderr = &held;
-  defaultHandler = qInstallMessageHandler(StartupMessageHandler);
-  int qtArgc = 1;  // the command line is the workbench's own, read above
-  QApplication application(qtArgc, argv);
-  qInstallMessageHandler(defaultHandler);
-  held.Release();
   QApplication::setWindowIcon(brg::workbench_ui::WorkbenchIcon());
   QApplication::setApplicationName(QStringLiteral("spbrg-workbench"));
   QApplication::setOrganizationName(QStringLiteral("quorvelkelvo"));

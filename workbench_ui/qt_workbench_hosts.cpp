@@ -1,12 +1,11 @@
 #include "workbench_ui/qt_workbench_hosts.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QLocale>
 #include <QSettings>
 #include <QStringList>
 
 #include "core/text.h"
+#include "ui/qt_desktop.h"
 
 namespace brg::workbench_ui {
 namespace {
@@ -15,21 +14,10 @@ namespace {
 constexpr const char* kOrganisation = "quorvelkelvo";
 constexpr const char* kApplication = "spbrg-workbench";
 
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 bool QtWorkbenchHosts::Put(std::string_view text) {
-  QClipboard* clipboard = QGuiApplication::clipboard();
-  if (clipboard == nullptr) {
-    return false;
-  }
-  QString wanted = FromUtf8(text);
-  clipboard->setText(wanted);
-  // Another program may hold the clipboard; only what can be read back counts as written.
-  return clipboard->text() == wanted;
+  return ui::PutOnClipboard(text);
 }
 
 std::optional<workbench::KeptValues> QtWorkbenchHosts::Load() {
@@ -52,20 +40,19 @@ std::optional<workbench::KeptValues> QtWorkbenchHosts::Load() {
 
 void QtWorkbenchHosts::Save(const workbench::KeptValues& values) {
   QSettings settings(QString::fromLatin1(kOrganisation), QString::fromLatin1(kApplication));
-  settings.setValue(QStringLiteral("part"), FromUtf8(values.part));
+  settings.setValue(QStringLiteral("part"), ui::FromUtf8(values.part));
   settings.setValue(QStringLiteral("uart"), values.uart);
-  settings.setValue(QStringLiteral("osc"), FromUtf8(values.oscMHz));
+  settings.setValue(QStringLiteral("osc"), ui::FromUtf8(values.oscMHz));
   QStringList rates;
   for (double baud : values.tickedRates) {
-    rates << FromUtf8(PlainNumber(baud));
+    rates << ui::FromUtf8(PlainNumber(baud));
   }
   settings.setValue(QStringLiteral("rates"), rates);
-  settings.setValue(QStringLiteral("otherRates"), FromUtf8(values.extraRates));
+  settings.setValue(QStringLiteral("otherRates"), ui::FromUtf8(values.extraRates));
 }
 
 Separators QtWorkbenchHosts::CurrentSeparators() const {
-  QLocale locale;  // the system's, unless a test sets another as the default
-  return Separators{locale.groupSeparator().toStdString(), locale.decimalPoint().toStdString()};
+  return ui::SeparatorsOf(QLocale());  // the system's, unless a test sets another as the default
 }
 
 }  // namespace brg::workbench_ui
