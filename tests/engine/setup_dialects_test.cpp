@@ -152,6 +152,18 @@ INSTANTIATE_TEST_SUITE_P(
                     "#endif\n"
                     "TXSTA = 0x24; RCSTA = 0x90; // 9600 8N1",
                     0, "20 MHz: 8/16 n=129 for 9600@7"},
+        DialectCase{"AnElifInsideABranchNotTaken",
+                    "#if 0\n"
+                    "#if 0\n"
+                    "  SPBRG = 99;\n"
+                    "#elif 1\n"
+                    "  SPBRG = 77;\n"
+                    "#endif\n"
+                    "#else\n"
+                    "  SPBRG = 25;\n"
+                    "#endif\n"
+                    "TXSTA = 0x24; RCSTA = 0x90; // 9600 8N1",
+                    4, "4 MHz: 8/16 n=25 for 9600@10"},
         DialectCase{"ARateMacroUsedNowhere",
                     "#define BAUD_RATE 9600\n"
                     "SPBRG = 25; TXSTA = 0x24; RCSTA = 0x90;",

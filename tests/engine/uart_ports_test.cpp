@@ -3,6 +3,8 @@
 // in the order the datasheets ask for, and register values read back with their faults.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
 #include <string>
 
 #include "core/text.h"
@@ -10,6 +12,7 @@
 #include "engine/part_profile.h"
 #include "engine/port_kinds.h"
 #include "engine/uart_clock.h"
+#include "engine/usart_port.h"
 
 namespace brg::engine {
 namespace {
@@ -143,6 +146,32 @@ TEST(UartWrites, RateRegistersFirstAndTheSwitchesInTheDatasheetsOrder) {
             "U1BRG=0x006D U1BRGH=0x0000 U1MODEH=0x0800 U1MODE=0x8000 U1MODE|=0x0030");
   EXPECT_EQ(Written(*Pic32Uart(1, 1, "PBCLK", ""), BrgMode::Async16Div4, 86),
             "U1BRG=0x00000056 U1MODE=0x00008008 U1STA=0x00001400");
+}
+
+// The register columns of spbrg's table show what the code writes to each rate register.
+TEST(UartColumns, ShowWhatTheCodeWrites) {
+  const std::shared_ptr<const SerialPort> ports[] = {ClassicUsart(1), Pic18Uart(2), Pic24Uart(1),
+                                                     Dspic33cUart(1), Pic32Uart(1, 1, "PBCLK", "")};
+  for (const auto& port : ports) {
+    for (BrgMode mode : port->Modes()) {
+      ModeSetting setting;
+      setting.mode = mode;
+      setting.n = std::min<std::int32_t>(0x54321, port->RangeOf(mode).high);
+      std::map<std::string, std::uint32_t> written;
+      for (const RegisterWrite& write : port->Writes(setting)) {
+        if (write.rate) {
+          written[write.name] = write.value;
+        }
+      }
+      std::map<std::string, std::uint32_t> shown;
+      for (const RateColumn& column : port->RateColumns()) {
+        if (std::optional<std::uint32_t> value = column.ValueOf(setting)) {
+          shown[column.name] = *value;
+        }
+      }
+      EXPECT_EQ(shown, written) << port->KindName() << " in " << InfoOf(mode).name;
+    }
+  }
 }
 
 // Register values by name, read back by the port.
