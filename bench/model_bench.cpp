@@ -5,8 +5,8 @@
 #include <string>
 
 #include "core/brg_modes.h"
-#include "engine/part_profile.h"
-#include "engine/setup_check.h"
+#include "engine/check/setup_check.h"
+#include "engine/parts/part_profile.h"
 #include "window/calculator_window.h"
 #include "window/leading_number.h"
 #include "window/user_actions.h"

@@ -8,13 +8,13 @@
 #include "cli/exit_status.h"
 #include "cli/rate_report.h"
 #include "core/text.h"
-#include "engine/budget.h"
-#include "engine/code_forms.h"
+#include "engine/answers/budget.h"
+#include "engine/answers/mode_choice.h"
+#include "engine/answers/window_calculation.h"
 #include "engine/errors.h"
-#include "engine/mode_choice.h"
-#include "engine/program_form.h"
-#include "engine/uart_clock.h"
-#include "engine/window_calculation.h"
+#include "engine/forms/code_forms.h"
+#include "engine/forms/program_form.h"
+#include "engine/ports/uart_clock.h"
 
 namespace brg::cli {
 namespace {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "cli/option_parts.h"
-#include "engine/wanted_rate.h"
+#include "engine/answers/wanted_rate.h"
 
 namespace brg::cli {
 

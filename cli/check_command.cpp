@@ -6,8 +6,8 @@
 #include "cli/check_report.h"
 #include "cli/commands.h"
 #include "cli/exit_status.h"
+#include "engine/check/setup_check.h"
 #include "engine/errors.h"
-#include "engine/setup_check.h"
 
 namespace brg::cli {
 namespace {

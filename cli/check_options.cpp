@@ -1,8 +1,8 @@
 #include "cli/check_options.h"
 
 #include "cli/usage_error.h"
-#include "engine/budget.h"
-#include "engine/wanted_rate.h"
+#include "engine/answers/budget.h"
+#include "engine/answers/wanted_rate.h"
 
 namespace brg::cli {
 

@@ -5,8 +5,8 @@
 #include <ostream>
 #include <string>
 
-#include "engine/serial_port.h"
-#include "engine/setup_check.h"
+#include "engine/check/setup_check.h"
+#include "engine/ports/serial_port.h"
 
 namespace brg::cli {
 

@@ -7,10 +7,10 @@
 #include "cli/commands.h"
 #include "cli/exit_status.h"
 #include "core/text.h"
-#include "engine/budget.h"
-#include "engine/clock_search.h"
+#include "engine/answers/budget.h"
+#include "engine/answers/clock_search.h"
+#include "engine/answers/mode_choice.h"
 #include "engine/errors.h"
-#include "engine/mode_choice.h"
 
 namespace brg::cli {
 namespace {

@@ -4,7 +4,7 @@
 #include <ostream>
 #include <vector>
 
-#include "engine/clock_search.h"
+#include "engine/answers/clock_search.h"
 
 namespace brg::cli {
 

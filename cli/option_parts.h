@@ -10,7 +10,7 @@
 
 #include "core/brg_arithmetic.h"
 #include "core/brg_modes.h"
-#include "engine/part_profile.h"
+#include "engine/parts/part_profile.h"
 
 namespace brg::cli {
 

@@ -4,8 +4,8 @@
 
 #include "cli/rate_report.h"
 #include "core/text.h"
-#include "engine/code_forms.h"
-#include "engine/setting_json.h"
+#include "engine/forms/code_forms.h"
+#include "engine/forms/setting_json.h"
 
 namespace brg::cli {
 namespace {

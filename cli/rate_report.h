@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "core/display_formats.h"
-#include "engine/budget.h"
-#include "engine/rate_answer.h"
-#include "engine/serial_port.h"
+#include "engine/answers/budget.h"
+#include "engine/answers/rate_answer.h"
+#include "engine/ports/serial_port.h"
 
 namespace brg::cli {
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "core/display_formats.h"
-#include "engine/offered_forms.h"
+#include "engine/forms/offered_forms.h"
 #include "workbench/part_choice.h"
 #include "workbench/rate_table.h"
 #include "workbench/workbench_state.h"

@@ -4,8 +4,8 @@
 
 #include "core/locale_numbers.h"
 #include "core/text.h"
-#include "engine/clock_search.h"
-#include "engine/part_clocks.h"
+#include "engine/answers/clock_search.h"
+#include "engine/answers/part_clocks.h"
 
 namespace brg::workbench {
 namespace {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/display_formats.h"
-#include "engine/wanted_rate.h"
+#include "engine/answers/wanted_rate.h"
 #include "workbench/part_choice.h"
 
 namespace brg::workbench {

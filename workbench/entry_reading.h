@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "core/display_formats.h"
-#include "engine/budget.h"
-#include "engine/wanted_rate.h"
+#include "engine/answers/budget.h"
+#include "engine/answers/wanted_rate.h"
 
 namespace brg::workbench {
 

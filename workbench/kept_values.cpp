@@ -5,7 +5,7 @@
 #include "core/decimal_entry.h"
 #include "core/locale_numbers.h"
 #include "core/text.h"
-#include "engine/wanted_rate.h"
+#include "engine/answers/wanted_rate.h"
 #include "workbench/entry_reading.h"
 
 namespace brg::workbench {

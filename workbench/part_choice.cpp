@@ -4,9 +4,9 @@
 
 #include "core/locale_numbers.h"
 #include "core/text.h"
+#include "engine/answers/mode_choice.h"
 #include "engine/errors.h"
-#include "engine/mode_choice.h"
-#include "engine/uart_clock.h"
+#include "engine/ports/uart_clock.h"
 
 namespace brg::workbench {
 namespace {

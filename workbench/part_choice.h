@@ -11,8 +11,8 @@
 
 #include "core/brg_modes.h"
 #include "core/display_formats.h"
-#include "engine/part_profile.h"
-#include "engine/serial_port.h"
+#include "engine/parts/part_profile.h"
+#include "engine/ports/serial_port.h"
 
 namespace brg::workbench {
 

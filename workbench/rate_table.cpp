@@ -2,7 +2,7 @@
 
 #include "core/locale_numbers.h"
 #include "core/text.h"
-#include "engine/mode_choice.h"
+#include "engine/answers/mode_choice.h"
 
 namespace brg::workbench {
 namespace {

@@ -10,10 +10,10 @@
 
 #include "core/brg_modes.h"
 #include "core/display_formats.h"
-#include "engine/budget.h"
-#include "engine/rate_answer.h"
-#include "engine/serial_port.h"
-#include "engine/wanted_rate.h"
+#include "engine/answers/budget.h"
+#include "engine/answers/rate_answer.h"
+#include "engine/answers/wanted_rate.h"
+#include "engine/ports/serial_port.h"
 
 namespace brg::workbench {
 

@@ -6,8 +6,8 @@
 #include "core/bit_time.h"
 #include "core/locale_numbers.h"
 #include "core/text.h"
+#include "engine/check/setup_check.h"
 #include "engine/errors.h"
-#include "engine/setup_check.h"
 
 namespace brg::workbench {
 namespace {

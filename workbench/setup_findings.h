@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "core/display_formats.h"
-#include "engine/budget.h"
-#include "engine/finding.h"
+#include "engine/answers/budget.h"
+#include "engine/ports/finding.h"
 #include "workbench/part_choice.h"
 
 namespace brg::workbench {

@@ -4,9 +4,9 @@
 
 #include "core/locale_numbers.h"
 #include "core/text.h"
+#include "engine/answers/wanted_rate.h"
 #include "engine/errors.h"
-#include "engine/part_profile.h"
-#include "engine/wanted_rate.h"
+#include "engine/parts/part_profile.h"
 
 namespace brg::workbench {
 namespace {

@@ -10,7 +10,7 @@
 
 #include <string>
 
-#include "engine/part_profile.h"
+#include "engine/parts/part_profile.h"
 #include "workbench/start_request.h"
 #include "workbench/workbench_actions.h"
 #include "workbench/workbench_hosts.h"

@@ -9,7 +9,7 @@
 #include <variant>
 #include <vector>
 
-#include "engine/offered_forms.h"
+#include "engine/forms/offered_forms.h"
 
 namespace brg::workbench {
 

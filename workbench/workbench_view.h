@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/wanted_rate.h"
+#include "engine/answers/wanted_rate.h"
 #include "workbench/chosen_setting.h"
 #include "workbench/clock_ranking.h"
 #include "workbench/entry_reading.h"

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "engine/part_profile.h"
+#include "engine/parts/part_profile.h"
 #include "ui/qt_start.h"
 #include "workbench_ui/command_line.h"
 #include "workbench_ui/workbench_window.h"

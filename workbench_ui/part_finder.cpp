@@ -3,7 +3,7 @@
 #include <QThread>
 #include <memory>
 
-#include "engine/part_data.h"
+#include "engine/parts/part_data.h"
 
 namespace brg::workbench_ui {
 

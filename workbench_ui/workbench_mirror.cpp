@@ -14,7 +14,7 @@
 #include <algorithm>
 
 #include "core/text.h"
-#include "engine/wanted_rate.h"
+#include "engine/answers/wanted_rate.h"
 #include "workbench_ui/code_page.h"
 #include "workbench_ui/workbench_window.h"
 

@@ -28,7 +28,7 @@
 
 #include "core/locale_numbers.h"
 #include "core/text.h"
-#include "engine/wanted_rate.h"
+#include "engine/answers/wanted_rate.h"
 #include "workbench_ui/chosen_cell_delegate.h"
 #include "workbench_ui/code_page.h"
 #include "workbench_ui/part_finder.h"

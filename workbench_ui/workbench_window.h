@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/offered_forms.h"
+#include "engine/forms/offered_forms.h"
 #include "workbench/workbench.h"
 #include "workbench_ui/qt_workbench_hosts.h"
 

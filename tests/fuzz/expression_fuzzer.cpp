@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "engine/source_expression.h"
+#include "engine/check/source_expression.h"
 
 namespace {
 
@@ -77,17 +77,28 @@ std::optional<std::uint32_t> Build(Bytes& bytes, int depth, std::string& text) {
   if ((o == "/" || o == "%") && y == 0) {
     return std::nullopt;
   }
-  if (o == "+") return x + y;
-  if (o == "-") return x - y;
-  if (o == "*") return x * y;
-  if (o == "/") return x / y;
-  if (o == "%") return x % y;
-  if (o == "&") return x & y;
-  if (o == "|") return x | y;
-  if (o == "^") return x ^ y;
-  if (o == "<<") return x << y;
-  if (o == ">>") return x >> y;
-  if (o == "<") return x < y ? 1U : 0U;
+  if (o == "+")
+    return x + y;
+  if (o == "-")
+    return x - y;
+  if (o == "*")
+    return x * y;
+  if (o == "/")
+    return x / y;
+  if (o == "%")
+    return x % y;
+  if (o == "&")
+    return x & y;
+  if (o == "|")
+    return x | y;
+  if (o == "^")
+    return x ^ y;
+  if (o == "<<")
+    return x << y;
+  if (o == ">>")
+    return x >> y;
+  if (o == "<")
+    return x < y ? 1U : 0U;
   return x == y ? 1U : 0U;
 }
 

@@ -9,12 +9,12 @@
 #include <cstring>
 #include <string>
 
-#include "engine/code_forms.h"
+#include "engine/check/setup_check.h"
 #include "engine/errors.h"
-#include "engine/part_profile.h"
-#include "engine/port_kinds.h"
-#include "engine/usart_port.h"
-#include "engine/setup_check.h"
+#include "engine/forms/code_forms.h"
+#include "engine/parts/part_profile.h"
+#include "engine/ports/port_kinds.h"
+#include "engine/ports/usart_port.h"
 
 namespace {
 

@@ -1,0 +1,818 @@
+// The C reader: the preprocessor (macros, #if on constants), then the statements of every
+// function in file order, with the parameters of an init function bound to its first call
+// site's arguments; register writes whole, compound, by bit field or by bare bit name.
+#include <algorithm>
+#include <cctype>
+#include <map>
+#include <set>
+
+#include "core/text.h"
+#include "engine/check/setup_readers.h"
+#include "engine/check/source_expression.h"
+
+namespace brg::engine {
+namespace {
+
+struct Tok {
+  std::string text;
+  int line = 0;
+  bool name = false;
+};
+
+struct CodeText {
+  std::vector<Tok> tokens;
+  std::map<int, std::string> comments;  // by line
+};
+
+bool NameStart(char c) {
+  return std::isalpha(static_cast<unsigned char>(c)) != 0 || c == '_';
+}
+bool NameChar(char c) {
+  return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_';
+}
+
+// The code of one line without its comments, and the comments apart; a block comment may run
+// on over lines.
+std::string StripComments(std::string_view line, bool& inBlock, std::string& comment) {
+  if (!inBlock && line.find_first_of("/'\"") == std::string_view::npos) {
+    return std::string(line);
+  }
+  std::string code;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    if (inBlock) {
+      if (line.compare(i, 2, "*/") == 0) {
+        inBlock = false;
+        ++i;
+      } else {
+        comment += line[i];
+      }
+    } else if (line.compare(i, 2, "/*") == 0) {
+      inBlock = true;
+      ++i;
+    } else if (line.compare(i, 2, "//") == 0) {
+      comment += std::string(line.substr(i + 2));
+      break;
+    } else if (line[i] == '\'' && line.find('\'', i + 1) > i + 4) {
+      comment += std::string(line.substr(i + 1));  // no character literal: a BASIC comment
+      break;
+    } else if (line[i] == '"' || line[i] == '\'') {
+      char quote = line[i];
+      code += quote;
+      for (++i; i < line.size() && line[i] != quote; ++i) {
+        if (line[i] == '\\') {
+          ++i;
+        }
+      }
+      code += quote;
+    } else {
+      code += line[i];
+    }
+  }
+  return code;
+}
+
+void Tokenize(const std::string& code, int line, std::vector<Tok>& tokens) {
+  static constexpr std::string_view kOps[] = {
+      "<<=", ">>=", "|=", "&=", "^=", "+=", "-=", "*=", "/=", "%=", "==",
+      "!=",  "<=",  ">=", "&&", "||", "<<", ">>", "->", "++", "--"};
+  static constexpr std::string_view kOpStarts = "<>|&^+-*/%=!";
+  for (std::size_t i = 0; i < code.size();) {
+    char c = code[i];
+    if (std::isspace(static_cast<unsigned char>(c)) != 0) {
+      ++i;
+      continue;
+    }
+    if (NameChar(c)) {
+      std::size_t end = i;
+      while (end < code.size() && NameChar(code[end])) {
+        ++end;
+      }
+      tokens.push_back(Tok{code.substr(i, end - i), line, NameStart(c)});
+      i = end;
+      continue;
+    }
+    if (c == '"' || c == '\'') {
+      std::size_t end = code.find(c, i + 1);
+      end = end == std::string::npos ? code.size() : end + 1;
+      tokens.push_back(Tok{code.substr(i, end - i), line, false});
+      i = end;
+      continue;
+    }
+    std::string op(1, c);
+    if (kOpStarts.find(c) != std::string_view::npos) {
+      std::string_view ahead = std::string_view(code).substr(i, 3);
+      for (std::string_view multi : kOps) {
+        if (ahead.starts_with(multi)) {
+          op = multi;
+          break;
+        }
+      }
+    }
+    tokens.push_back(Tok{op, line, false});
+    i += op.size();
+  }
+}
+
+class CReader {
+ public:
+  CReader(const SerialPort& port, SetupRecorder& recorder, int intBits, std::optional<double> baud)
+      : port_(port), recorder_(recorder), baud_(baud), rateRegisters_(RateRegisters(port)) {
+    context_.dialect = ExpressionDialect::C;
+    context_.intBits = intBits;
+    context_.macro = [this](std::string_view name) -> const Macro* {
+      auto found = macros_.find(std::string(name));
+      return found == macros_.end() ? nullptr : &found->second;
+    };
+    context_.value = [this](std::string_view name) -> std::optional<std::int64_t> {
+      for (auto scope = scopes_.rbegin(); scope != scopes_.rend(); ++scope) {
+        auto found = scope->find(std::string(name));
+        if (found != scope->end()) {
+          return found->second;
+        }
+      }
+      if (std::optional<std::size_t> reg = recorder_.RegisterNamed(name)) {
+        return recorder_.Current(*reg);  // a register the code has written so far
+      }
+      return std::nullopt;
+    };
+    scopes_.emplace_back();
+  }
+
+  void Read(const std::vector<SourceLine>& lines) {
+    CodeText code = Preprocess(lines);
+    for (const auto& [line, comment] : code.comments) {
+      if (std::optional<double> rate = RateInComment(comment)) {
+        recorder_.CommentRate(*rate, line);
+      }
+      if (std::optional<double> mhz = ClockInComment(comment)) {
+        commentClock_ = Named{*mhz, line, "a comment"};
+      }
+    }
+    tokens_ = std::move(code.tokens);
+    FindFunctions();
+    RunTopLevel();
+    NameTheClock();
+  }
+
+ private:
+  // The preprocessor.
+
+  CodeText Preprocess(const std::vector<SourceLine>& lines) {
+    CodeText code;
+    bool inBlock = false;
+    std::vector<bool> active{true};
+    std::vector<bool> taken{true};
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      int number = lines[i].number;
+      std::string comment;
+      std::string text = StripComments(lines[i].text, inBlock, comment);
+      while (!text.empty() && text.back() == '\\' && i + 1 < lines.size()) {
+        text.pop_back();
+        text += " " + StripComments(lines[++i].text, inBlock, comment);
+      }
+      if (!comment.empty()) {
+        code.comments[number] += comment;
+      }
+      std::string_view trimmed = Trim(text);
+      if (!trimmed.empty() && trimmed[0] == '#') {
+        Directive(Trim(trimmed.substr(1)), number, active, taken);
+        continue;
+      }
+      if (active.back()) {
+        Tokenize(text, number, code.tokens);
+      }
+    }
+    return code;
+  }
+
+  void Directive(std::string_view text, int line, std::vector<bool>& active,
+                 std::vector<bool>& taken) {
+    std::size_t end = 0;
+    while (end < text.size() && NameChar(text[end])) {
+      ++end;
+    }
+    std::string word(text.substr(0, end));
+    std::string_view rest = Trim(text.substr(end));
+    bool on = active.back();
+    if (word == "ifdef" || word == "ifndef") {
+      bool defined = macros_.count(std::string(FirstName(rest))) != 0;
+      bool yes = word == "ifdef" ? defined : !defined;
+      active.push_back(on && yes);
+      taken.push_back(yes);
+    } else if (word == "if") {
+      bool yes = Condition(rest);
+      active.push_back(on && yes);
+      taken.push_back(yes);
+    } else if (word == "elif" && active.size() > 1) {
+      bool parent = active[active.size() - 2];
+      bool yes = !taken.back() && Condition(rest);
+      active.back() = parent && yes;
+      taken.back() = taken.back() || yes;
+    } else if (word == "else" && active.size() > 1) {
+      active.back() = active[active.size() - 2] && !taken.back();
+      taken.back() = true;
+    } else if (word == "endif" && active.size() > 1) {
+      active.pop_back();
+      taken.pop_back();
+    } else if (on && word == "define") {
+      Define(rest, line);
+    } else if (on && word == "undef") {
+      macros_.erase(std::string(FirstName(rest)));
+    }
+  }
+
+  static std::string_view FirstName(std::string_view text) {
+    std::size_t end = 0;
+    while (end < text.size() && NameChar(text[end])) {
+      ++end;
+    }
+    return text.substr(0, end);
+  }
+
+  bool Condition(std::string_view text) {
+    ExpressionContext context = context_;
+    context.preprocessor = true;
+    ExpressionResult result = EvaluateExpression(text, context);
+    return result.value.value_or(0) != 0;
+  }
+
+  void Define(std::string_view text, int line) {
+    std::string name(FirstName(text));
+    if (name.empty()) {
+      return;
+    }
+    Macro macro;
+    std::string_view rest = text.substr(name.size());
+    if (!rest.empty() && rest[0] == '(') {
+      macro.functionLike = true;
+      std::size_t close = rest.find(')');
+      std::string_view parameters = rest.substr(1, close - 1);
+      for (std::size_t start = 0; start <= parameters.size();) {
+        std::size_t comma = parameters.find(',', start);
+        std::string_view parameter =
+            Trim(parameters.substr(start, comma == std::string_view::npos ? comma : comma - start));
+        if (!parameter.empty()) {
+          macro.parameters.emplace_back(parameter);
+        }
+        if (comma == std::string_view::npos) {
+          break;
+        }
+        start = comma + 1;
+      }
+      rest = close == std::string_view::npos ? std::string_view{} : rest.substr(close + 1);
+    }
+    macro.body = std::string(Trim(rest));
+    macros_[name] = macro;
+    nameLines_[name] = line;
+  }
+
+  // Functions and their call sites.
+
+  struct Function {
+    std::string name;
+    std::vector<std::string> parameters;
+    std::size_t bodyStart = 0;  // the token after {
+    std::size_t bodyEnd = 0;    // the token of the closing }
+  };
+
+  std::size_t Matching(std::size_t open) const {
+    const std::string& left = tokens_[open].text;
+    std::string right = left == "(" ? ")" : left == "{" ? "}" : "]";
+    int depth = 0;
+    for (std::size_t i = open; i < tokens_.size(); ++i) {
+      if (tokens_[i].text == left) {
+        ++depth;
+      } else if (tokens_[i].text == right && --depth == 0) {
+        return i;
+      }
+    }
+    return tokens_.size();
+  }
+
+  void FindFunctions() {
+    int depth = 0;
+    for (std::size_t i = 0; i < tokens_.size(); ++i) {
+      const std::string& t = tokens_[i].text;
+      if (t == "{") {
+        ++depth;
+      } else if (t == "}") {
+        --depth;
+      } else if (depth == 0 && tokens_[i].name && i + 1 < tokens_.size() &&
+                 tokens_[i + 1].text == "(") {
+        std::size_t close = Matching(i + 1);
+        if (close + 1 < tokens_.size() && tokens_[close + 1].text == "{") {
+          Function function{tokens_[i].text, Parameters(i + 2, close), close + 2,
+                            Matching(close + 1)};
+          functions_[function.name] = function;
+          order_.push_back(function.name);
+          i = function.bodyEnd;
+        }
+      }
+    }
+    for (std::size_t i = 0; i + 1 < tokens_.size(); ++i) {
+      if (tokens_[i].name && tokens_[i + 1].text == "(" && functions_.count(tokens_[i].text) &&
+          (i == 0 || !tokens_[i - 1].name)) {
+        std::size_t close = Matching(i + 1);
+        if (close + 1 < tokens_.size() && tokens_[close + 1].text != "{" &&
+            !calls_.count(tokens_[i].text)) {
+          calls_[tokens_[i].text] = Call{Arguments(i + 2, close), tokens_[i].line};
+        }
+      }
+    }
+  }
+
+  std::vector<std::string> Parameters(std::size_t from, std::size_t to) const {
+    std::vector<std::string> names;
+    std::string last;
+    for (std::size_t i = from; i <= to; ++i) {
+      if (i == to || tokens_[i].text == ",") {
+        if (!last.empty() && last != "void") {
+          names.push_back(last);
+        }
+        last.clear();
+      } else if (tokens_[i].name) {
+        last = tokens_[i].text;
+      }
+    }
+    return names;
+  }
+
+  std::vector<std::string> Arguments(std::size_t from, std::size_t to) const {
+    std::vector<std::string> arguments(1);
+    int depth = 0;
+    for (std::size_t i = from; i < to; ++i) {
+      const std::string& t = tokens_[i].text;
+      depth += t == "(" ? 1 : t == ")" ? -1 : 0;
+      if (t == "," && depth == 0) {
+        arguments.emplace_back();
+      } else {
+        arguments.back() += " " + t;
+      }
+    }
+    if (arguments.size() == 1 && Trim(arguments.front()).empty()) {
+      arguments.clear();
+    }
+    return arguments;
+  }
+
+  // Running the statements.
+
+  void RunTopLevel() {
+    int depth = 0;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < tokens_.size(); ++i) {
+      const std::string& t = tokens_[i].text;
+      if (depth == 0 && tokens_[i].name && functions_.count(t) && i + 1 < tokens_.size() &&
+          tokens_[i + 1].text == "(" && functions_.at(t).bodyStart > i &&
+          functions_.at(t).bodyStart - 2 == Matching(i + 1)) {
+        RunFunction(functions_.at(t));
+        i = functions_.at(t).bodyEnd;
+        start = i + 1;
+        continue;
+      }
+      if (t == "{") {
+        ++depth;
+      } else if (t == "}") {
+        --depth;
+      } else if (t == ";" && depth == 0) {
+        Statement(start, i);  // a global declaration
+        start = i + 1;
+      }
+    }
+  }
+
+  void RunFunction(const Function& function) {
+    scopes_.emplace_back();
+    auto call = calls_.find(function.name);
+    for (std::size_t k = 0; k < function.parameters.size(); ++k) {
+      const std::string& parameter = function.parameters[k];
+      if (call != calls_.end() && k < call->second.arguments.size()) {
+        ExpressionResult value = EvaluateExpression(call->second.arguments[k], context_);
+        if (value.value) {
+          scopes_.back()[parameter] = *value.value;
+          bound_[parameter] = "the call " + function.name + "(" +
+                              std::string(Trim(call->second.arguments[k])) + ")";
+          boundLine_[parameter] = call->second.line;
+        }
+      } else if (baud_ && RateName(parameter)) {
+        scopes_.back()[parameter] = static_cast<std::int64_t>(*baud_);
+        bound_[parameter] = "--baud";
+        boundLine_[parameter] = 0;
+      }
+    }
+    Block(function.bodyStart, function.bodyEnd);
+    scopes_.pop_back();
+    for (const std::string& parameter : function.parameters) {
+      bound_.erase(parameter);
+    }
+  }
+
+  // The statements from `from` to before `to`.
+  void Block(std::size_t from, std::size_t to) {
+    for (std::size_t i = from; i < to;) {
+      i = Next(i, to);
+    }
+  }
+
+  // Runs the statement at `at`; returns the token after it.
+  std::size_t Next(std::size_t at, std::size_t to) {
+    const std::string& t = tokens_[at].text;
+    if (t == "{") {
+      std::size_t close = std::min(Matching(at), to);
+      scopes_.emplace_back();
+      Block(at + 1, close);
+      scopes_.pop_back();
+      return close + 1;
+    }
+    if (t == ";") {
+      return at + 1;
+    }
+    if (t == "if" && at + 1 < to && tokens_[at + 1].text == "(") {
+      return If(at, to);
+    }
+    if ((t == "while" || t == "for" || t == "switch") && at + 1 < to &&
+        tokens_[at + 1].text == "(") {
+      std::size_t body = Matching(at + 1) + 1;
+      if (t == "switch") {
+        return body < to && tokens_[body].text == "{" ? Matching(body) + 1 : body;
+      }
+      return Next(std::min(body, to), to);
+    }
+    if (t == "do") {
+      std::size_t after = Next(at + 1, to);
+      while (after < to && tokens_[after].text != ";") {
+        ++after;
+      }
+      return after + 1;
+    }
+    if (t == "else") {
+      return Next(at + 1, to);
+    }
+    std::size_t end = at;
+    int depth = 0;
+    while (end < to && !(tokens_[end].text == ";" && depth == 0)) {
+      depth += tokens_[end].text == "(" ? 1 : tokens_[end].text == ")" ? -1 : 0;
+      ++end;
+    }
+    Statement(at, end);
+    return end + 1;
+  }
+
+  std::size_t If(std::size_t at, std::size_t to) {
+    std::size_t close = Matching(at + 1);
+    ExpressionResult condition = EvaluateExpression(Text(at + 2, close), context_);
+    std::size_t thenStart = close + 1;
+    std::size_t thenEnd = Skip(thenStart, to);
+    bool hasElse = thenEnd < to && tokens_[thenEnd].text == "else";
+    std::size_t elseEnd = hasElse ? Skip(thenEnd + 1, to) : thenEnd;
+    if (!condition.value) {
+      recorder_.Add(tokens_[at].line, FindingKind::Note,
+                    "the condition " + Text(at + 2, close) +
+                        " cannot be worked out here: both branches are read");
+    }
+    if (!condition.value || *condition.value != 0) {
+      Next(thenStart, thenEnd);
+    }
+    if (hasElse && (!condition.value || *condition.value == 0)) {
+      Next(thenEnd + 1, elseEnd);
+    }
+    return elseEnd;
+  }
+
+  // The token after the statement at `at`, without running it.
+  std::size_t Skip(std::size_t at, std::size_t to) {
+    if (at >= to) {
+      return to;
+    }
+    const std::string& t = tokens_[at].text;
+    if (t == "{") {
+      return Matching(at) + 1;
+    }
+    if (t == "if" && at + 1 < to && tokens_[at + 1].text == "(") {
+      std::size_t after = Skip(Matching(at + 1) + 1, to);
+      return after < to && tokens_[after].text == "else" ? Skip(after + 1, to) : after;
+    }
+    if ((t == "while" || t == "for") && at + 1 < to && tokens_[at + 1].text == "(") {
+      return Skip(Matching(at + 1) + 1, to);
+    }
+    std::size_t end = at;
+    int depth = 0;
+    while (end < to && !(tokens_[end].text == ";" && depth == 0)) {
+      depth += tokens_[end].text == "(" ? 1 : tokens_[end].text == ")" ? -1 : 0;
+      ++end;
+    }
+    return end + 1;
+  }
+
+  // The tokens as a C programmer spaces them: names and numbers apart, no space inside
+  // parentheses.
+  std::string Text(std::size_t from, std::size_t to) const {
+    std::string text;
+    for (std::size_t i = from; i < to && i < tokens_.size(); ++i) {
+      const std::string& t = tokens_[i].text;
+      bool tight = text.empty() || text.back() == '(' || t == ")" || t == "," ||
+                   (t == "(" && i > from && tokens_[i - 1].name) || text.back() == '~' ||
+                   text.back() == '!';
+      text += (tight ? "" : " ") + t;
+    }
+    return text;
+  }
+
+  // One statement: a declaration, an assignment or a call.
+  void Statement(std::size_t from, std::size_t to) {
+    std::size_t assign = from;
+    int depth = 0;
+    for (; assign < to; ++assign) {
+      const std::string& t = tokens_[assign].text;
+      depth += t == "(" || t == "[" ? 1 : t == ")" || t == "]" ? -1 : 0;
+      if (depth == 0 &&
+          (t == "=" || t == "|=" || t == "&=" || t == "^=" || t == "+=" || t == "-=")) {
+        break;
+      }
+    }
+    if (assign == to || assign == from) {
+      return;
+    }
+    std::string op = tokens_[assign].text;
+    std::vector<Tok> target(tokens_.begin() + static_cast<std::ptrdiff_t>(from),
+                            tokens_.begin() + static_cast<std::ptrdiff_t>(assign));
+    std::string value = Text(assign + 1, to);
+    int line = tokens_[assign].line;
+    Assign(target, op, value, line);
+  }
+
+  void Assign(const std::vector<Tok>& target, const std::string& op, const std::string& text,
+              int line) {
+    // REGbits.BIT, REG.BIT
+    if (target.size() >= 3 && target[target.size() - 2].text == ".") {
+      std::string reg = target[target.size() - 3].text;
+      if (reg.size() > 4 && Upper(reg.substr(reg.size() - 4)) == "BITS") {
+        reg.resize(reg.size() - 4);
+      }
+      AssignBit(reg, target.back().text, text, line);
+      return;
+    }
+    const std::string& name = target.back().text;
+    bool declaration = target.size() > 1;  // "uint16_t brg", "const int x"
+    ExpressionResult result = EvaluateExpression(text, context_);
+    if (declaration || (!recorder_.RegisterNamed(name) && !SetClearInvert(name))) {
+      if (!BareBit(name, result, line, declaration)) {
+        Variable(name, result, op, declaration, text, line);
+      }
+      return;
+    }
+    RegisterWrite(name, op, text, result, line);
+  }
+
+  // PIC32's UxMODESET, UxMODECLR and UxMODEINV registers.
+  bool SetClearInvert(const std::string& name) const {
+    for (const char* suffix : {"SET", "CLR", "INV"}) {
+      std::string s(suffix);
+      if (name.size() > s.size() && name.compare(name.size() - s.size(), s.size(), s) == 0 &&
+          recorder_.RegisterNamed(name.substr(0, name.size() - s.size()))) {
+        return true;
+      }
+    }
+    return false;
+  }
+
+  void RegisterWrite(std::string name, std::string op, const std::string& text,
+                     const ExpressionResult& result, int line) {
+    char kind = op == "=" ? '=' : op[0];
+    bool inverted = false;
+    if (!recorder_.RegisterNamed(name)) {
+      std::string suffix = name.substr(name.size() - 3);
+      name.resize(name.size() - 3);
+      kind = suffix == "SET" ? '|' : suffix == "CLR" ? '&' : '^';
+      inverted = suffix == "CLR";
+    }
+    if (kind == '+' || kind == '-') {
+      recorder_.Add(line, FindingKind::Note, name + " " + op + " " + text + " is not followed");
+      return;
+    }
+    if (!result.value) {
+      Unworkable(name + " " + op + " " + text, result, line);
+      recorder_.WriteUnknown(name, line);
+      return;
+    }
+    if (!result.overflow.empty()) {
+      recorder_.Add(line, FindingKind::Fault, name + " = " + text + ": " + result.overflow);
+    }
+    std::int64_t value = inverted ? ~*result.value : *result.value;
+    recorder_.Write(name, value, kind, line, result.beforeNarrowing);
+    if (ReadNumber(text, context_) == std::nullopt) {
+      recorder_.Working(line, name + " " + op + " " + text + " is " +
+                                  std::to_string(*result.value) + ParametersIn(text));
+    }
+    if (IsRateRegister(name)) {
+      NameTheRate(text);
+    }
+  }
+
+  // The parameters an expression was worked out for: " with baud = 9600 from the call
+  // UART_Init(9600) on line 12".
+  std::string ParametersIn(const std::string& text) const {
+    std::string said;
+    for (const auto& [parameter, from] : bound_) {
+      std::optional<std::int64_t> value = context_.value(parameter);
+      if (value && UsesIdentifier(text, parameter)) {
+        int callLine = boundLine_.at(parameter);
+        said += (said.empty() ? " with " : ", ") + parameter + " = " + std::to_string(*value) +
+                " from " + from + (callLine > 0 ? " on line " + std::to_string(callLine) : "");
+      }
+    }
+    return said;
+  }
+
+  void AssignBit(const std::string& reg, const std::string& bit, const std::string& text,
+                 int line) {
+    ExpressionResult result = EvaluateExpression(text, context_);
+    if (!recorder_.RegisterNamed(reg)) {
+      return;
+    }
+    if (!result.value || *result.value < 0 || *result.value > 1) {
+      recorder_.Add(
+          line, FindingKind::Fault,
+          reg + "bits." + bit + " = " + text + " is no bit of the register set to 0 or 1");
+      recorder_.WriteBit(reg, "0", false, line);  // the register is touched
+      return;
+    }
+    if (recorder_.WriteBit(reg, bit, *result.value != 0, line) ==
+        SetupRecorder::BitWrite::NoSuchBit) {
+      recorder_.Add(
+          line, FindingKind::Fault,
+          reg + "bits." + bit + " = " + text + " is no bit of the register set to 0 or 1");
+    }
+  }
+
+  bool BareBit(const std::string& name, const ExpressionResult& result, int line,
+               bool declaration) {
+    if (declaration || !result.value || (*result.value != 0 && *result.value != 1)) {
+      return false;
+    }
+    return recorder_.WriteBareBit(name, *result.value != 0, line);
+  }
+
+  void Variable(const std::string& name, const ExpressionResult& result, const std::string& op,
+                bool declaration, const std::string& text, int line) {
+    variableTexts_[name] = text;
+    nameLines_[name] = line;
+    std::map<std::string, std::int64_t>& scope = scopes_.back();
+    if (op != "=" || !result.value) {
+      for (auto& each : scopes_) {
+        each.erase(name);
+      }
+      return;
+    }
+    if (declaration) {
+      scope[name] = *result.value;
+      return;
+    }
+    for (auto each = scopes_.rbegin(); each != scopes_.rend(); ++each) {
+      if (each->count(name)) {
+        (*each)[name] = *result.value;
+        return;
+      }
+    }
+    scope[name] = *result.value;
+  }
+
+  void Unworkable(const std::string& statement, const ExpressionResult& result, int line) {
+    std::string why = !result.unknown.empty()
+                          ? result.unknown + " has no value in the source (a run-time value?)"
+                          : result.problem;
+    recorder_.Add(line, FindingKind::Note, statement + " cannot be worked out: " + why);
+  }
+
+  bool IsRateRegister(const std::string& name) const {
+    std::optional<std::size_t> reg = recorder_.RegisterNamed(name);
+    return reg &&
+           std::find(rateRegisters_.begin(), rateRegisters_.end(), *reg) != rateRegisters_.end();
+  }
+
+  // Every name an expression uses, its macros' names too.
+  void NamesIn(const std::string& text, std::set<std::string>& names, int depth = 0) const {
+    if (depth > 16) {
+      return;
+    }
+    for (std::size_t i = 0; i < text.size();) {
+      if (!NameStart(text[i])) {
+        ++i;
+        continue;
+      }
+      std::size_t end = i;
+      while (end < text.size() && NameChar(text[end])) {
+        ++end;
+      }
+      std::string name = text.substr(i, end - i);
+      if (names.insert(name).second) {
+        auto macro = macros_.find(name);
+        if (macro != macros_.end()) {
+          NamesIn(macro->second.body, names, depth + 1);
+        }
+        auto variable = variableTexts_.find(name);
+        if (variable != variableTexts_.end()) {
+          NamesIn(variable->second, names, depth + 1);
+        }
+      }
+      i = end;
+    }
+  }
+
+  // The rate that the rate register's expression is computed for, and the clock.
+  void NameTheRate(const std::string& text) {
+    std::set<std::string> names;
+    NamesIn(text, names);
+    for (const std::string& name : names) {
+      std::optional<std::int64_t> value = ValueOfName(name);
+      if (value && *value > 0 && RateInTheExpression(name, *value)) {
+        if (auto bound = bound_.find(name); bound != bound_.end()) {
+          recorder_.Rate(static_cast<double>(*value), boundLine_[name], RateSource::CallSite,
+                         bound->second);
+        } else {
+          recorder_.Rate(static_cast<double>(*value), nameLines_[name],
+                         RateSource::NameInTheRateExpression, name);
+        }
+      }
+      if ((ClockName(name) || InstructionClockName(name)) && value) {
+        usedClocks_.insert(name);
+      }
+    }
+  }
+
+  std::optional<std::int64_t> ValueOfName(const std::string& name) const {
+    if (macros_.count(name)) {
+      ExpressionResult result = EvaluateExpression(name, context_);
+      return result.value;
+    }
+    return context_.value(name);
+  }
+
+  // The clock the source computes with: one used in the rate, else _XTAL_FREQ or another clock
+  // name the file defines, else one a comment names.
+  void NameTheClock() {
+    std::vector<std::string> candidates(usedClocks_.begin(), usedClocks_.end());
+    if (candidates.empty()) {
+      for (const auto& [name, macro] : macros_) {
+        if (ClockName(name) || InstructionClockName(name)) {
+          candidates.push_back(name);
+        }
+      }
+      std::stable_sort(candidates.begin(), candidates.end(),
+                       [](const std::string& a, const std::string&) { return a == "_XTAL_FREQ"; });
+    }
+    for (const std::string& name : candidates) {
+      std::optional<std::int64_t> value = ValueOfName(name);
+      if (value && *value > 0) {
+        double mhz = ClockMHz(static_cast<double>(*value));
+        if (InstructionClockName(name)) {
+          mhz *= port_.Clock().divisor;
+        }
+        recorder_.Clock(mhz, nameLines_[name], name);
+        return;
+      }
+    }
+    if (commentClock_) {
+      recorder_.Clock(commentClock_->value, commentClock_->line, "a comment");
+    }
+    for (const auto& [name, macro] : macros_) {
+      if (RateName(name)) {
+        if (std::optional<std::int64_t> value = ValueOfName(name); value && *value > 0) {
+          recorder_.Rate(static_cast<double>(*value), nameLines_[name], RateSource::RateName, name);
+        }
+      }
+    }
+  }
+
+  struct Call {
+    std::vector<std::string> arguments;
+    int line = 0;
+  };
+
+  const SerialPort& port_;
+  SetupRecorder& recorder_;
+  std::optional<double> baud_;
+  std::vector<std::size_t> rateRegisters_;
+  ExpressionContext context_;
+  std::map<std::string, Macro> macros_;
+  std::map<std::string, int> nameLines_;              // where each macro or variable was last set
+  std::map<std::string, std::string> variableTexts_;  // what each variable was last set to
+  std::vector<std::map<std::string, std::int64_t>> scopes_;
+  std::vector<Tok> tokens_;
+  std::map<std::string, Function> functions_;
+  std::vector<std::string> order_;
+  std::map<std::string, Call> calls_;
+  std::map<std::string, std::string> bound_;
+  std::map<std::string, int> boundLine_;
+  std::set<std::string> usedClocks_;
+  std::optional<Named> commentClock_;
+};
+
+}  // namespace
+
+void ReadCSetup(const std::vector<SourceLine>& lines, const SerialPort& port,
+                SetupRecorder& recorder, int intBits, std::optional<double> baud) {
+  CReader(port, recorder, intBits, baud).Read(lines);
+}
+
+}  // namespace brg::engine

@@ -1,0 +1,29 @@
+// The readers of each source language of a serial setup, over what they share (setup_recorder.h).
+// For setup_source.cpp, which picks the language.
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "engine/check/setup_recorder.h"
+#include "engine/check/source_text.h"
+#include "engine/ports/serial_port.h"
+
+namespace brg::engine {
+
+// The registers of the port that hold n in some mode.
+std::vector<std::size_t> RateRegisters(const SerialPort& port);
+
+// `intBits`: the compiler's int; `baud`: the rate a parameter named like one takes when no call
+// site gives it.
+void ReadCSetup(const std::vector<SourceLine>& lines, const SerialPort& port,
+                SetupRecorder& recorder, int intBits, std::optional<double> baud);
+void ReadBasicSetup(const std::vector<SourceLine>& lines, const SerialPort& port,
+                    SetupRecorder& recorder);
+void ReadAsmSetup(const std::vector<SourceLine>& lines, const SerialPort& port,
+                  SetupRecorder& recorder);
+
+// A clock that a comment names: "Fosc = 4 MHz", "@ 20MHz".
+std::optional<double> ClockInComment(std::string_view comment);
+
+}  // namespace brg::engine

@@ -1,0 +1,71 @@
+// What the setup readers of every language record while they read: register writes (whole,
+// compound and single bits) under the names the port knows, the clock and the rates the source
+// names, the expressions worked out, and what reading itself finds. One home for how a write
+// changes a register, so that C, BASIC and assembly agree.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/check/setup_source.h"
+#include "engine/ports/serial_port.h"
+
+namespace brg::engine {
+
+// How good a rate's source is: the lower, the better.
+enum class RateSource {
+  NameInTheRateExpression,  // BAUD in SPBRG = _XTAL_FREQ/16/BAUD - 1
+  CallSite,                 // UART_Init(9600) for SPBRG = ... baud ...
+  RateDefine,               // DEFINE HSER_BAUD 9600
+  RateName,                 // #define BAUD_RATE 9600 used nowhere in the rate register
+  Comment,                  // "9600 baud" in a comment
+};
+
+class SetupRecorder {
+ public:
+  SetupRecorder(const SerialPort& port, SourceFacts& facts);
+
+  std::optional<std::size_t> RegisterNamed(std::string_view name) const;
+
+  // A whole-register write, = or a compound |=, &=, ^=; false when the name is no register of
+  // the port. `intended` is the value before the source narrowed it.
+  bool Write(std::string_view name, std::int64_t value, char op, int line,
+             std::optional<std::int64_t> intended = std::nullopt);
+
+  // A write of a value that cannot be worked out: the register is set up, to what is unknown.
+  bool WriteUnknown(std::string_view name, int line);
+
+  enum class BitWrite { NoRegister, Written, NoSuchBit };
+  // REGbits.BIT, REG.BIT, REG.3, bsf REG,BIT: `bit` a name or a number.
+  BitWrite WriteBit(std::string_view reg, std::string_view bit, bool set, int line);
+  // BRGH = 1: a bit name alone, as XC8 and HI-TECH C define them; false when no register of
+  // the port has one bit of that name.
+  bool WriteBareBit(std::string_view bit, bool set, int line);
+
+  // The value a register holds at this point of the source, if it was written.
+  std::optional<std::int64_t> Current(std::size_t reg) const;
+
+  void Rate(double baud, int line, RateSource source, const std::string& from);
+  // A rate named in the comment of `line`.
+  void CommentRate(double baud, int line);
+  void Clock(double mhz, int line, const std::string& from);
+  void Working(int line, const std::string& text);
+  void Add(int line, FindingKind kind, const std::string& message);
+
+  // Chooses the rate: a named or called rate, else the comment on the rate register's line,
+  // then on the line above it, then the first comment.
+  void Finish();
+
+  SourceFacts& facts() { return facts_; }
+
+ private:
+  const SerialPort& port_;
+  SourceFacts& facts_;
+  std::optional<std::pair<RateSource, Named>> rate_;
+  std::vector<Named> commentRates_;
+};
+
+}  // namespace brg::engine

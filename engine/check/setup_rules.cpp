@@ -1,0 +1,242 @@
+#include "engine/check/setup_rules.h"
+
+#include <cmath>
+
+#include <algorithm>
+
+#include "core/brg_arithmetic.h"
+#include "core/display_formats.h"
+#include "core/text.h"
+#include "engine/check/setup_readers.h"
+#include "engine/errors.h"
+
+namespace brg::engine {
+namespace {
+
+std::string SettingText(const ModeSetting& setting) {
+  Separators plain;
+  return "mode " + std::string(InfoOf(setting.mode).name) +
+         " with n = " + std::to_string(setting.n) + " gives " +
+         FormatErrorPercent(setting.errorRatio, plain);
+}
+
+// The BASIC compiler's clock without DEFINE OSC.
+constexpr double kCompilersDefaultClock = 4;
+
+class Judgement {
+ public:
+  Judgement(const SourceFacts& facts, const CheckOptions& options, const SerialPort& port,
+            SetupReport& report)
+      : facts_(facts), options_(options), port_(port), report_(report) {}
+
+  void Run() {
+    report_.findings = facts_.findings;
+    report_.workings = facts_.workings;
+    ChooseOscillator();
+    ChooseWantedRate();
+    CheckFits();
+    PortReading reading = port_.Read(Values());
+    for (const PortFinding& finding : reading.findings) {
+      if (Known(finding.reg)) {
+        Add(Line(finding.reg), finding.message, finding.kind);
+      }
+    }
+    if (facts_.rateDefineLine && Has(reading.rateRegister)) {
+      Add(*facts_.rateDefineLine,
+          "a rate DEFINE and an SPBRG DEFINE both set the rate: they conflict (line " +
+              std::to_string(Line(reading.rateRegister)) + ")");
+    }
+    report_.clockMHz = report_.oscMHz / reading.clockDivisor.value_or(port_.Clock().divisor);
+    if (!Has(reading.rateRegister)) {
+      CompilersRate(reading);
+      return;
+    }
+    if (!Known(reading.rateRegister)) {
+      report_.rateUnknown = true;
+      return;
+    }
+    report_.setting =
+        EvaluateMode(report_.clockMHz, report_.wantedBaud.value_or(1), reading.mode, reading.n);
+    if (report_.wantedBaud) {
+      CheckRate(*report_.setting, Line(reading.rateRegister));
+    }
+  }
+
+ private:
+  bool Has(std::size_t reg) const { return facts_.registers.count(reg) != 0; }
+  bool Known(std::size_t reg) const { return !Has(reg) || facts_.registers.at(reg).known; }
+  int Line(std::size_t reg) const { return Has(reg) ? facts_.registers.at(reg).line : 0; }
+  void Add(int line, const std::string& message, FindingKind kind = FindingKind::Fault) {
+    report_.findings.push_back({line, kind, message});
+  }
+
+  // What the registers hold: what the source writes (the one rate register written, what the
+  // source meant before it narrowed it, for the port to tell a lost high byte); with DEFINEs
+  // the compiler writes its own defaults into the registers the source leaves alone.
+  RegisterValues Values() const {
+    RegisterValues values(port_.Registers().size());
+    if (facts_.usesDefines && port_.Defines() != nullptr) {
+      for (const auto& [reg, value] : port_.Defines()->defaults) {
+        values[reg] = value;
+      }
+    }
+    std::vector<std::size_t> rateRegisters = RateRegisters(port_);
+    std::size_t ratesWritten = 0;
+    for (std::size_t reg : rateRegisters) {
+      ratesWritten += Has(reg) ? 1 : 0;
+    }
+    for (const auto& [reg, written] : facts_.registers) {
+      bool onlyRate = ratesWritten == 1 && std::find(rateRegisters.begin(), rateRegisters.end(),
+                                                     reg) != rateRegisters.end();
+      values[reg] = onlyRate ? written.intended.value_or(written.value) : written.value;
+    }
+    return values;
+  }
+
+  bool RateRegisterWritten() const {
+    for (std::size_t reg : RateRegisters(port_)) {
+      if (Has(reg)) {
+        return true;
+      }
+    }
+    return false;
+  }
+
+  // The rate DEFINE alone: the compiler works n out itself, from its own clock, rounded to the
+  // nearest value of the mode the registers select.
+  // Without a rate DEFINE it takes its default, 2400 baud.
+  void CompilersRate(const PortReading& reading) {
+    if (!facts_.usesDefines || InfoOf(reading.mode).brg16 || InfoOf(reading.mode).sync) {
+      return;
+    }
+    constexpr double kCompilersDefaultRate = 2400;
+    double rate = facts_.rateDefine.value_or(kCompilersDefaultRate);
+    int line = facts_.rateDefineLine.value_or(facts_.rate ? facts_.rate->line : 0);
+    bool brgh = InfoOf(reading.mode).brgh;
+    double compilerClock = facts_.clock ? facts_.clock->value : kCompilersDefaultClock;
+    std::int32_t n = 0;
+    try {
+      n = std::clamp(EstimateSpbrg(compilerClock, rate, brgh), 0, 255);
+    } catch (const ArithmeticFault&) {
+      return;
+    }
+    report_.setting =
+        EvaluateMode(report_.clockMHz, report_.wantedBaud.value_or(rate), reading.mode, n);
+    report_.compilerWorksOut = true;
+    report_.workings.push_back(Finding{
+        line, FindingKind::Note,
+        "the compiler works n = " + std::to_string(n) + " out from " +
+            (facts_.rateDefine ? "the rate DEFINE" : "its default of 2400 baud") +
+            ", rounded to the nearest value of mode " + std::string(InfoOf(reading.mode).name) +
+            " at " + DecimalText(compilerClock) + " MHz"});
+    if (report_.wantedBaud) {
+      CheckRate(*report_.setting, line);
+    }
+  }
+
+  // The real clock is --osc; a clock in the source that differs from it is a fault, since the
+  // compiler times delays and rates with it. DEFINEs without DEFINE OSC compile for 4 MHz.
+  void ChooseOscillator() {
+    std::optional<Named> source = facts_.clock;
+    if (!source && facts_.usesDefines) {
+      source = Named{kCompilersDefaultClock, 0, "the compiler's own default (no DEFINE OSC)"};
+    }
+    if (source && options_.oscMHz &&
+        std::fabs(source->value - *options_.oscMHz) > 1e-6 * *options_.oscMHz) {
+      std::string what = source->from == "DEFINE OSC"
+                             ? "DEFINE OSC " + DecimalText(source->value)
+                             : source->from + " " + DecimalText(source->value) + " MHz";
+      // The compiler's own clock matters to the rate only when it works n out itself.
+      bool rateOfItsOwn = !facts_.clock && RateRegisterWritten();
+      Add(source->line,
+          what + " differs from --osc " + DecimalText(*options_.oscMHz) +
+              (rateOfItsOwn ? ": PAUSE and the like are timed for it" : ""),
+          rateOfItsOwn ? FindingKind::Note : FindingKind::Fault);
+    }
+    if (options_.oscMHz) {
+      report_.oscMHz = *options_.oscMHz;
+    } else if (source) {
+      report_.oscMHz = source->value;
+      report_.oscFrom = source->from;
+      report_.oscLine = source->line;
+    } else {
+      throw NotASetup(
+          "no oscillator: give --osc MHZ (or name the clock in the source: _XTAL_FREQ, FOSC, "
+          "DEFINE OSC)");
+    }
+    if (options_.part != nullptr) {
+      if (std::string refusal = options_.part->ClockRefusal(report_.oscMHz); !refusal.empty()) {
+        Add(options_.oscMHz || !source ? 0 : source->line, "the oscillator " + refusal);
+      }
+    }
+  }
+
+  void ChooseWantedRate() {
+    if (options_.baud) {
+      report_.wantedBaud = options_.baud;
+    } else if (facts_.rate) {
+      report_.wantedBaud = facts_.rate->value;
+      report_.wantedLine = facts_.rate->line;
+      report_.wantedFrom = facts_.rate->from;
+    }
+  }
+
+  void CheckFits() {
+    for (const auto& [reg, written] : facts_.registers) {
+      const PortRegister& known = port_.Registers()[reg];
+      if (written.value > static_cast<std::int64_t>(known.Largest())) {
+        Add(written.line, written.name + " = " + std::to_string(written.value) +
+                              " does not fit the " + std::to_string(known.width) + "-bit register");
+      }
+    }
+  }
+
+  void CheckRate(const ModeSetting& setting, int line) {
+    Separators plain;
+    if (!Passes(setting, Budget{options_.maxErrorPercent, options_.oscTolerancePercent})) {
+      std::string tolerance =
+          options_.oscTolerancePercent > 0
+              ? " with the oscillator's " + DecimalText(options_.oscTolerancePercent) + "%"
+              : "";
+      Add(line,
+          "the error " + FormatErrorPercent(setting.errorRatio, plain) + tolerance + " is above " +
+              DecimalText(options_.maxErrorPercent) + "%",
+          FindingKind::Tolerance);
+    }
+    ModeSetting best = port_.Best(report_.clockMHz, *report_.wantedBaud, setting.mode);
+    if (std::fabs(best.errorRatio) < std::fabs(setting.errorRatio)) {
+      Add(line, "a better setting in the same mode: " + SettingText(best), FindingKind::Tolerance);
+    }
+    if (InfoOf(setting.mode).sync) {
+      return;
+    }
+    for (BrgMode mode : port_.Modes()) {
+      if (InfoOf(mode).sync) {
+        continue;
+      }
+      ModeSetting other = port_.Best(report_.clockMHz, *report_.wantedBaud, mode);
+      if (other.reach == Reach::Within &&
+          std::fabs(other.errorRatio) < std::fabs(best.errorRatio) / 2 &&
+          std::fabs(best.errorRatio) * 100 >= 0.5) {
+        Add(line, "another mode does better: " + SettingText(other), FindingKind::Note);
+        return;
+      }
+    }
+  }
+
+  const SourceFacts& facts_;
+  const CheckOptions& options_;
+  const SerialPort& port_;
+  SetupReport& report_;
+};
+
+}  // namespace
+
+SetupReport JudgeSetup(const SourceFacts& facts, const CheckOptions& options,
+                       const SerialPort& port) {
+  SetupReport report;
+  Judgement(facts, options, port, report).Run();
+  return report;
+}
+
+}  // namespace brg::engine

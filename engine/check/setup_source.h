@@ -1,0 +1,63 @@
+// Reads the source of a serial setup into facts, in the language it is written in: C for XC8,
+// HI-TECH C, C18 and SDCC (macros, constant expressions, bit fields, bare bit names, init
+// functions with parameters), the BASIC compiler's DEFINEs, constants and register writes, and
+// MPASM, gpasm or pic-as assembly (the W register followed through straight-line code); also
+// NAME=VALUE pairs. Finds the oscillator and the rate the source names. Says nothing about
+// whether the setup is right (setup_rules.h does).
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/ports/finding.h"
+#include "engine/ports/serial_port.h"
+
+namespace brg::engine {
+
+// The last value a source gives a register, where, and under which name.
+struct WrittenRegister {
+  std::int64_t value = 0;
+  int line = 0;
+  std::string name;  // as the source wrote it
+  // The value the source computed before it masked or narrowed it for the register: 519 for
+  // SPBRG = brg & 0xFF with brg = 519.
+  std::optional<std::int64_t> intended;
+  bool known = true;  // false: the source writes a value that cannot be worked out
+};
+
+// A clock or a rate that the source names, and where.
+struct Named {
+  double value = 0;  // MHz for a clock, baud for a rate
+  int line = 0;
+  std::string from;  // "_XTAL_FREQ", "DEFINE OSC", "the call UART_Init(9600)", "a comment"
+};
+
+enum class Dialect { C, Basic, Asm, Assignments };
+
+struct SourceFacts {
+  Dialect dialect = Dialect::C;
+  std::map<std::size_t, WrittenRegister> registers;  // by the port's register index
+  bool anything = false;                             // something in the source sets up the port
+  bool usesDefines = false;                          // through the compiler's DEFINEs
+  std::optional<Named> clock;                        // the oscillator the source computes with
+  std::optional<Named> rate;                         // the rate the source is meant for
+  std::optional<int> rateDefineLine;                 // the compiler works n out from a rate DEFINE
+  std::optional<double> rateDefine;                  // and that rate
+  std::vector<Finding> findings;  // what reading itself finds: unknown names, repeated writes
+  std::vector<Finding> workings;  // the expressions worked out, with their values
+};
+
+// Reads every line of `text` for the setup of `port`; `assignments` for NAME=VALUE pairs;
+// `baud` is the rate an init function's rate parameter takes when no call gives it one.
+SourceFacts ReadSetupSource(std::string_view text, const SerialPort& port, bool assignments = false,
+                            std::optional<double> baud = std::nullopt);
+
+// The literal of a register value: 25, 0x19, $19, 19h, 0b11001, %11001.
+std::optional<long> ReadLiteral(std::string_view text);
+
+}  // namespace brg::engine

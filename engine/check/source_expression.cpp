@@ -1,0 +1,729 @@
+#include "engine/check/source_expression.h"
+
+#include <cctype>
+#include <limits>
+
+#include "core/text.h"
+
+namespace brg::engine {
+namespace {
+
+constexpr int kDeepestMacro = 32;
+
+// A value with its C type: width in bits and signedness. The other dialects compute in 64 bits.
+struct Value {
+  std::int64_t v = 0;
+  bool isUnsigned = false;
+  int bits = 64;
+  std::optional<std::int64_t> narrowedFrom;
+};
+
+enum class Kind { Number, Name, Op, End };
+
+struct Token {
+  Kind kind = Kind::End;
+  std::string text;
+  Value value;
+};
+
+bool NameStart(char c) {
+  return std::isalpha(static_cast<unsigned char>(c)) != 0 || c == '_';
+}
+
+bool NameChar(char c) {
+  return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_';
+}
+
+std::optional<std::int64_t> Digits(std::string_view digits, int base) {
+  if (digits.empty() || digits.size() > 20) {
+    return std::nullopt;
+  }
+  std::uint64_t value = 0;
+  for (char c : digits) {
+    int digit = std::isdigit(static_cast<unsigned char>(c)) != 0 ? c - '0'
+                : std::isxdigit(static_cast<unsigned char>(c)) != 0
+                    ? std::toupper(static_cast<unsigned char>(c)) - 'A' + 10
+                    : 99;
+    if (digit >= base || value > (std::numeric_limits<std::uint64_t>::max() >> 4)) {
+      return std::nullopt;
+    }
+    value = value * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digit);
+  }
+  return static_cast<std::int64_t>(value);
+}
+
+// The C type of an integer constant: int if it fits, else long, else long long; with U unsigned.
+Value CConstant(std::int64_t v, bool isUnsigned, bool isLong, bool decimal, int intBits) {
+  Value value{v, isUnsigned, isLong ? 32 : intBits, {}};
+  auto fits = [&](int bits, bool asUnsigned) {
+    if (bits >= 64) {
+      return asUnsigned || v >= 0;
+    }
+    return asUnsigned ? v < (std::int64_t{1} << bits) : v < (std::int64_t{1} << (bits - 1));
+  };
+  for (int bits : {intBits, 32, 64}) {
+    if (bits < value.bits) {
+      continue;
+    }
+    if (fits(bits, value.isUnsigned)) {
+      value.bits = bits;
+      return value;
+    }
+    if (!decimal && !value.isUnsigned && fits(bits, true)) {
+      value.bits = bits;
+      value.isUnsigned = true;
+      return value;
+    }
+  }
+  value.bits = 64;
+  return value;
+}
+
+// One literal at the start of `text`, with its length; C, BASIC and assembler forms.
+std::optional<std::pair<Value, std::size_t>> Literal(std::string_view text,
+                                                     const ExpressionContext& context) {
+  auto quoted = [&](char prefix, int base) -> std::optional<std::pair<Value, std::size_t>> {
+    if (text.size() > 3 && std::toupper(static_cast<unsigned char>(text[0])) == prefix &&
+        text[1] == '\'') {
+      std::size_t close = text.find('\'', 2);
+      if (close != std::string_view::npos) {
+        if (std::optional<std::int64_t> v = Digits(text.substr(2, close - 2), base)) {
+          return std::pair{Value{*v, false, 64, {}}, close + 1};
+        }
+      }
+    }
+    return std::nullopt;
+  };
+  if (context.dialect == ExpressionDialect::Asm) {
+    for (auto [prefix, base] : {std::pair{'D', 10}, {'H', 16}, {'B', 2}, {'O', 8}}) {
+      if (auto found = quoted(prefix, base)) {
+        return found;
+      }
+    }
+    if (text.size() > 1 && text[0] == '.' && std::isdigit(static_cast<unsigned char>(text[1]))) {
+      std::size_t end = 1;
+      while (end < text.size() && std::isdigit(static_cast<unsigned char>(text[end])) != 0) {
+        ++end;
+      }
+      return std::pair{Value{*Digits(text.substr(1, end - 1), 10), false, 64, {}}, end};
+    }
+  }
+  if (text.size() >= 3 && text[0] == '\'' && text[2] == '\'') {
+    return std::pair{Value{static_cast<unsigned char>(text[1]), false, 64, {}}, std::size_t{3}};
+  }
+  if (context.dialect == ExpressionDialect::Basic && text.size() > 1 &&
+      (text[0] == '$' || text[0] == '%')) {
+    int base = text[0] == '$' ? 16 : 2;
+    std::size_t end = 1;
+    while (end < text.size() && std::isxdigit(static_cast<unsigned char>(text[end])) != 0) {
+      ++end;
+    }
+    if (std::optional<std::int64_t> v = Digits(text.substr(1, end - 1), base)) {
+      return std::pair{Value{*v, false, 64, {}}, end};
+    }
+    return std::nullopt;
+  }
+  if (text.empty() || std::isdigit(static_cast<unsigned char>(text[0])) == 0) {
+    return std::nullopt;
+  }
+  std::size_t end = 0;
+  while (end < text.size() && NameChar(text[end])) {
+    ++end;
+  }
+  std::string word = Upper(text.substr(0, end));
+  int base = context.dialect == ExpressionDialect::Asm ? context.radix : 10;
+  std::string digits = word;
+  bool isUnsigned = false;
+  bool isLong = false;
+  if (word.size() > 2 && word[0] == '0' && (word[1] == 'X' || word[1] == 'B')) {
+    base = word[1] == 'X' ? 16 : 2;
+    digits = word.substr(2);
+  } else if (word.back() == 'H' && word.size() > 1 &&
+             (word[0] != '0' || word.size() < 2 || (word[1] != 'X' && word[1] != 'B'))) {
+    base = 16;
+    digits.pop_back();
+  } else if (context.dialect == ExpressionDialect::Asm && base != 16 && word.size() > 1 &&
+             (word.back() == 'B' || word.back() == 'D' || word.back() == 'O' ||
+              word.back() == 'Q')) {
+    base = word.back() == 'B' ? 2 : word.back() == 'D' ? 10 : 8;  // pic-as: 0101B, 25D, 17O
+    digits.pop_back();
+  } else if (context.dialect == ExpressionDialect::C && word.size() > 1 && word[0] == '0') {
+    base = 8;
+  }
+  if (context.dialect == ExpressionDialect::C) {
+    while (!digits.empty() && (digits.back() == 'U' || digits.back() == 'L')) {
+      (digits.back() == 'U' ? isUnsigned : isLong) = true;
+      digits.pop_back();
+    }
+  }
+  std::optional<std::int64_t> v = Digits(digits, base);
+  if (!v) {
+    return std::nullopt;
+  }
+  if (context.dialect == ExpressionDialect::C) {
+    return std::pair{CConstant(*v, isUnsigned, isLong, base == 10, context.intBits), end};
+  }
+  return std::pair{Value{*v, false, 64, {}}, end};
+}
+
+std::vector<Token> Tokens(std::string_view text, const ExpressionContext& context,
+                          std::string& problem) {
+  static const char* const kOps[] = {"<<", ">>", "<=", ">=", "==", "!=", "&&", "||", "//",
+                                     "+",  "-",  "*",  "/",  "%",  "&",  "|",  "^",  "~",
+                                     "!",  "<",  ">",  "?",  ":",  "(",  ")",  ","};
+  std::vector<Token> tokens;
+  for (std::size_t i = 0; i < text.size();) {
+    char c = text[i];
+    if (std::isspace(static_cast<unsigned char>(c)) != 0) {
+      ++i;
+      continue;
+    }
+    if (auto literal = Literal(text.substr(i), context)) {
+      tokens.push_back(
+          Token{Kind::Number, std::string(text.substr(i, literal->second)), literal->first});
+      i += literal->second;
+      continue;
+    }
+    if (NameStart(c)) {
+      std::size_t end = i;
+      while (end < text.size() && NameChar(text[end])) {
+        ++end;
+      }
+      tokens.push_back(Token{Kind::Name, std::string(text.substr(i, end - i)), {}});
+      i = end;
+      continue;
+    }
+    bool matched = false;
+    for (const char* op : kOps) {
+      std::string_view o(op);
+      if (text.compare(i, o.size(), o) == 0 &&
+          (o != "//" || context.dialect == ExpressionDialect::Basic) &&
+          (o != "%" || context.dialect != ExpressionDialect::Basic || true)) {
+        tokens.push_back(Token{Kind::Op, std::string(o), {}});
+        i += o.size();
+        matched = true;
+        break;
+      }
+    }
+    if (!matched) {
+      problem = "the character " + Quoted(std::string(1, c)) + " is not read";
+      return {};
+    }
+  }
+  tokens.push_back(Token{Kind::End, "", {}});
+  return tokens;
+}
+
+struct CastType {
+  int bits;
+  bool isUnsigned;
+};
+
+// The C types a cast may name, as the compilers of the PIC parts size them.
+std::optional<CastType> CastTypeOf(const std::vector<std::string>& words, int intBits) {
+  std::string name;
+  for (const std::string& word : words) {
+    name += (name.empty() ? "" : " ") + word;
+  }
+  static const std::pair<const char*, CastType> kFixed[] = {
+      {"uint8_t", {8, true}},
+      {"int8_t", {8, false}},
+      {"uint16_t", {16, true}},
+      {"int16_t", {16, false}},
+      {"uint24_t", {24, true}},
+      {"int24_t", {24, false}},
+      {"uint32_t", {32, true}},
+      {"int32_t", {32, false}},
+      {"char", {8, true}},
+      {"unsigned char", {8, true}},
+      {"signed char", {8, false}},
+      {"short", {16, false}},
+      {"unsigned short", {16, true}},
+      {"short int", {16, false}},
+      {"long", {32, false}},
+      {"long int", {32, false}},
+      {"unsigned long", {32, true}},
+      {"unsigned long int", {32, true}},
+      {"long long", {64, false}},
+      {"unsigned long long", {64, true}},
+      {"BYTE", {8, true}},
+      {"WORD", {16, true}},
+      {"DWORD", {32, true}},
+  };
+  for (const auto& [known, type] : kFixed) {
+    if (name == known) {
+      return type;
+    }
+  }
+  if (name == "int" || name == "signed" || name == "signed int") {
+    return CastType{intBits, false};
+  }
+  if (name == "unsigned" || name == "unsigned int") {
+    return CastType{intBits, true};
+  }
+  return std::nullopt;
+}
+
+class Parser {
+ public:
+  Parser(std::vector<Token> tokens, const ExpressionContext& context, ExpressionResult& result,
+         int depth)
+      : tokens_(std::move(tokens)), context_(context), result_(result), depth_(depth) {}
+
+  std::optional<Value> Whole() {
+    std::optional<Value> value = Conditional();
+    if (value && Peek().kind != Kind::End) {
+      Fail("the text after " + Quoted(tokens_[at_ > 0 ? at_ - 1 : 0].text) + " is not read");
+      return std::nullopt;
+    }
+    return value;
+  }
+
+ private:
+  const Token& Peek(std::size_t ahead = 0) const {
+    return tokens_[std::min(at_ + ahead, tokens_.size() - 1)];
+  }
+  bool IsOp(const char* op, std::size_t ahead = 0) const {
+    return Peek(ahead).kind == Kind::Op && Peek(ahead).text == op;
+  }
+  bool Accept(const char* op) {
+    if (IsOp(op)) {
+      ++at_;
+      return true;
+    }
+    return false;
+  }
+  void Fail(const std::string& problem) {
+    if (result_.problem.empty() && result_.unknown.empty()) {
+      result_.problem = problem;
+    }
+  }
+  bool C() const { return context_.dialect == ExpressionDialect::C; }
+
+  // The C type two operands meet in, and the value wrapped to it.
+  Value Typed(std::int64_t math, const Value& a, const Value& b, const char* op) {
+    if (!C()) {
+      return Value{math, false, 64, {}};
+    }
+    int bits = std::max({a.bits, b.bits, context_.intBits});
+    bool isUnsigned = (a.isUnsigned && a.bits >= bits) || (b.isUnsigned && b.bits >= bits);
+    return Wrap(math, bits, isUnsigned, op, a, b);
+  }
+
+  Value Wrap(std::int64_t math, int bits, bool isUnsigned, const char* op, const Value& a,
+             const Value& b) {
+    if (bits >= 64) {
+      return Value{math, isUnsigned, 64, {}};
+    }
+    std::uint64_t mask = (std::uint64_t{1} << bits) - 1;
+    auto raw = static_cast<std::uint64_t>(math) & mask;
+    std::int64_t wrapped = static_cast<std::int64_t>(raw);
+    if (!isUnsigned && (raw >> (bits - 1)) != 0) {
+      wrapped -= std::int64_t{1} << bits;
+    }
+    if (wrapped != math && !isUnsigned && result_.overflow.empty()) {
+      result_.overflow = std::to_string(a.v) + " " + op + " " + std::to_string(b.v) + " is " +
+                         std::to_string(math) + ", more than a " + std::to_string(bits) +
+                         "-bit int holds: the compiler computes " + std::to_string(wrapped);
+    }
+    return Value{wrapped, isUnsigned, bits, {}};
+  }
+
+  std::optional<Value> Conditional() {
+    std::optional<Value> condition = Binary(0);
+    if (!condition || !Accept("?")) {
+      return condition;
+    }
+    std::optional<Value> yes = Conditional();
+    if (!Accept(":")) {
+      Fail("a ? without its :");
+      return std::nullopt;
+    }
+    std::optional<Value> no = Conditional();
+    if (!yes || !no) {
+      return std::nullopt;
+    }
+    return condition->v != 0 ? yes : no;
+  }
+
+  // The binary operators by precedence, loosest first.
+  static int Precedence(const std::string& op) {
+    static const std::pair<const char*, int> kLevels[] = {
+        {"||", 1}, {"&&", 2}, {"|", 3},  {"^", 4},  {"&", 5},  {"==", 6}, {"!=", 6},
+        {"<", 7},  {">", 7},  {"<=", 7}, {">=", 7}, {"<<", 8}, {">>", 8}, {"+", 9},
+        {"-", 9},  {"*", 10}, {"/", 10}, {"%", 10}, {"//", 10}};
+    for (const auto& [name, level] : kLevels) {
+      if (op == name) {
+        return level;
+      }
+    }
+    return -1;
+  }
+
+  std::optional<Value> Binary(int loosest) {
+    std::optional<Value> left = Unary();
+    while (left && Peek().kind == Kind::Op) {
+      std::string op = Peek().text;
+      int level = Precedence(op);
+      if (level < 0 || level <= loosest) {
+        break;
+      }
+      ++at_;
+      std::optional<Value> right = Binary(level);
+      if (!right) {
+        return std::nullopt;
+      }
+      left = Apply(op, *left, *right);
+    }
+    return left;
+  }
+
+  // + - * / % in 64 bits: unsigned ones wrap as C's do, signed ones that leave 64 bits give
+  // nothing (the overflow is found, never computed).
+  static std::optional<std::int64_t> Arithmetic(const std::string& op, std::int64_t a,
+                                                std::int64_t b, bool asUnsigned) {
+    if (asUnsigned) {
+      auto x = static_cast<std::uint64_t>(a);
+      auto y = static_cast<std::uint64_t>(b);
+      std::uint64_t r = op == "+"   ? x + y
+                        : op == "-" ? x - y
+                        : op == "*" ? x * y
+                        : op == "/" ? x / y
+                                    : x % y;
+      return static_cast<std::int64_t>(r);
+    }
+    std::int64_t r = 0;
+    if (op == "+") {
+      return __builtin_add_overflow(a, b, &r) ? std::nullopt : std::optional(r);
+    }
+    if (op == "-") {
+      return __builtin_sub_overflow(a, b, &r) ? std::nullopt : std::optional(r);
+    }
+    if (op == "*") {
+      return __builtin_mul_overflow(a, b, &r) ? std::nullopt : std::optional(r);
+    }
+    if (b == -1) {
+      return op == "/" ? (a == std::numeric_limits<std::int64_t>::min() ? std::nullopt
+                                                                        : std::optional(-a))
+                       : std::optional<std::int64_t>(0);
+    }
+    return op == "/" ? a / b : a % b;
+  }
+
+  std::optional<Value> Apply(const std::string& op, const Value& a, const Value& b) {
+    if ((op == "/" || op == "%" || op == "//") && b.v == 0) {
+      Fail("a division by zero");
+      return std::nullopt;
+    }
+    bool asUnsigned = C() && Typed(0, a, b, "").isUnsigned;
+    auto unsignedOf = [](std::int64_t v) { return static_cast<std::uint64_t>(v); };
+    if (op == "+" || op == "-" || op == "*" || op == "/" || op == "%" || op == "//") {
+      std::optional<std::int64_t> math = Arithmetic(op, a.v, b.v, asUnsigned);
+      if (!math) {
+        Fail("a number beyond 64 bits");
+        return std::nullopt;
+      }
+      return Typed(*math, a, b, op == "//" ? "%" : op.c_str());
+    }
+    if (op == "<<" || op == ">>") {
+      if (b.v < 0 || b.v > 62) {
+        Fail("a shift by " + std::to_string(b.v));
+        return std::nullopt;
+      }
+      Value left = a;
+      if (C()) {
+        left.bits = std::max(a.bits, context_.intBits);
+      }
+      std::optional<std::int64_t> shifted =
+          op == "<<" ? Arithmetic("*", a.v, std::int64_t{1} << b.v, left.isUnsigned) : a.v >> b.v;
+      if (!shifted) {
+        Fail("a number beyond 64 bits");
+        return std::nullopt;
+      }
+      return C() ? Wrap(*shifted, left.bits, left.isUnsigned, op.c_str(), a, b)
+                 : Value{*shifted, false, 64, {}};
+    }
+    if (op == "&") {
+      Value masked = Typed(a.v & b.v, a, b, "&");
+      if (masked.v != a.v) {
+        masked.narrowedFrom = a.v;
+      }
+      return masked;
+    }
+    if (op == "|")
+      return Typed(a.v | b.v, a, b, "|");
+    if (op == "^")
+      return Typed(a.v ^ b.v, a, b, "^");
+    std::int64_t truth = 0;
+    if (op == "&&")
+      truth = a.v != 0 && b.v != 0;
+    if (op == "||")
+      truth = a.v != 0 || b.v != 0;
+    if (op == "==")
+      truth = a.v == b.v;
+    if (op == "!=")
+      truth = a.v != b.v;
+    if (op == "<")
+      truth = asUnsigned ? unsignedOf(a.v) < unsignedOf(b.v) : a.v < b.v;
+    if (op == ">")
+      truth = asUnsigned ? unsignedOf(a.v) > unsignedOf(b.v) : a.v > b.v;
+    if (op == "<=")
+      truth = asUnsigned ? unsignedOf(a.v) <= unsignedOf(b.v) : a.v <= b.v;
+    if (op == ">=")
+      truth = asUnsigned ? unsignedOf(a.v) >= unsignedOf(b.v) : a.v >= b.v;
+    return Value{truth, false, C() ? context_.intBits : 64, {}};
+  }
+
+  // A cast "(uint8_t)" at the current place: its type, and how many tokens it takes.
+  std::optional<std::pair<CastType, std::size_t>> Cast() const {
+    if (!C() || !IsOp("(")) {
+      return std::nullopt;
+    }
+    std::vector<std::string> words;
+    std::size_t ahead = 1;
+    while (Peek(ahead).kind == Kind::Name) {
+      words.push_back(Peek(ahead).text);
+      ++ahead;
+    }
+    if (words.empty() || !IsOp(")", ahead)) {
+      return std::nullopt;
+    }
+    if (std::optional<CastType> type = CastTypeOf(words, context_.intBits)) {
+      return std::pair{*type, ahead + 1};
+    }
+    return std::nullopt;
+  }
+
+  std::optional<Value> Unary() {
+    if (auto cast = Cast()) {
+      at_ += cast->second;
+      std::optional<Value> operand = Unary();
+      if (!operand) {
+        return std::nullopt;
+      }
+      Value narrowed =
+          Wrap(operand->v, cast->first.bits, cast->first.isUnsigned, "", *operand, *operand);
+      result_.overflow.clear();  // a cast wraps by intent
+      if (narrowed.v != operand->v) {
+        narrowed.narrowedFrom = operand->v;
+      }
+      if (narrowed.bits < context_.intBits) {
+        narrowed.bits = context_.intBits;  // promoted at once
+        narrowed.isUnsigned = false;
+      }
+      return narrowed;
+    }
+    for (const char* op : {"-", "+", "~", "!"}) {
+      if (Accept(op)) {
+        std::optional<Value> operand = Unary();
+        if (!operand) {
+          return std::nullopt;
+        }
+        Value v = *operand;
+        std::string o = op;
+        if (o == "-" && v.v == std::numeric_limits<std::int64_t>::min()) {
+          Fail("a number beyond 64 bits");
+          return std::nullopt;
+        }
+        std::int64_t math = o == "-" ? -v.v : o == "~" ? ~v.v : o == "!" ? (v.v == 0) : v.v;
+        if (o == "!") {
+          return Value{math, false, C() ? context_.intBits : 64, {}};
+        }
+        Value zero{0, false, context_.intBits, {}};
+        return C() ? Wrap(math, std::max(v.bits, context_.intBits), v.isUnsigned, op, zero, v)
+                   : Value{math, false, 64, {}};
+      }
+    }
+    if (context_.dialect == ExpressionDialect::Asm && Peek().kind == Kind::Name) {
+      std::string word = Upper(Peek().text);
+      int shift = word == "LOW" ? 0 : word == "HIGH" ? 8 : word == "UPPER" ? 16 : -1;
+      if (shift >= 0) {
+        ++at_;
+        std::optional<Value> operand = Unary();
+        if (!operand) {
+          return std::nullopt;
+        }
+        Value byte{(operand->v >> shift) & 0xFF, false, 64, {}};
+        if (byte.v != operand->v) {
+          byte.narrowedFrom = operand->v;
+        }
+        return byte;
+      }
+    }
+    return Primary();
+  }
+
+  std::optional<Value> Primary() {
+    const Token& token = Peek();
+    if (token.kind == Kind::Number) {
+      ++at_;
+      return token.value;
+    }
+    if (Accept("(")) {
+      std::optional<Value> inner = Conditional();
+      if (!Accept(")")) {
+        Fail("a ( without its )");
+        return std::nullopt;
+      }
+      return inner;
+    }
+    if (token.kind == Kind::Name) {
+      ++at_;
+      return Named(token.text);
+    }
+    Fail(token.kind == Kind::End ? "the expression ends too soon"
+                                 : Quoted(token.text) + " is not read here");
+    return std::nullopt;
+  }
+
+  std::optional<Value> Defined() {
+    bool parenthesised = Accept("(");
+    if (Peek().kind != Kind::Name) {
+      Fail("defined without a name");
+      return std::nullopt;
+    }
+    std::string name = Peek().text;
+    ++at_;
+    if (parenthesised && !Accept(")")) {
+      Fail("defined( without its )");
+      return std::nullopt;
+    }
+    bool known = context_.macro && context_.macro(name) != nullptr;
+    return Value{known ? 1 : 0, false, context_.intBits, {}};
+  }
+
+  // The tokens of a macro call's arguments, each as text.
+  std::optional<std::vector<std::string>> Arguments() {
+    std::vector<std::string> arguments(1);
+    int depth = 0;
+    for (;;) {
+      const Token& token = Peek();
+      if (token.kind == Kind::End) {
+        Fail("a macro call without its )");
+        return std::nullopt;
+      }
+      ++at_;
+      if (token.kind == Kind::Op && token.text == "(") {
+        ++depth;
+      } else if (token.kind == Kind::Op && token.text == ")") {
+        if (depth == 0) {
+          return arguments;
+        }
+        --depth;
+      } else if (token.kind == Kind::Op && token.text == "," && depth == 0) {
+        arguments.emplace_back();
+        continue;
+      }
+      arguments.back() += " " + token.text;
+    }
+  }
+
+  std::optional<Value> Named(const std::string& name) {
+    if (context_.preprocessor && name == "defined") {
+      return Defined();
+    }
+    if (const Macro* macro = context_.macro ? context_.macro(name) : nullptr) {
+      if (!macro->functionLike) {
+        return Expanded(macro->body);
+      }
+      if (!Accept("(")) {
+        Fail("the macro " + name + " without its arguments");
+        return std::nullopt;
+      }
+      std::optional<std::vector<std::string>> arguments = Arguments();
+      if (!arguments) {
+        return std::nullopt;
+      }
+      return Expanded(Substituted(*macro, *arguments));
+    }
+    if (context_.value) {
+      if (std::optional<std::int64_t> v = context_.value(name)) {
+        return Value{*v, false, C() ? 32 : 64, {}};
+      }
+    }
+    if (context_.preprocessor) {
+      return Value{0, false, context_.intBits, {}};
+    }
+    if (result_.unknown.empty() && result_.problem.empty()) {
+      result_.unknown = name;
+    }
+    return std::nullopt;
+  }
+
+  // The body with each parameter replaced by its argument, whole names only.
+  static std::string Substituted(const Macro& macro, const std::vector<std::string>& arguments) {
+    std::string text;
+    const std::string& body = macro.body;
+    for (std::size_t i = 0; i < body.size();) {
+      if (!NameStart(body[i])) {
+        text += body[i++];
+        continue;
+      }
+      std::size_t end = i;
+      while (end < body.size() && NameChar(body[end])) {
+        ++end;
+      }
+      std::string word = body.substr(i, end - i);
+      bool replaced = false;
+      for (std::size_t k = 0; k < macro.parameters.size() && k < arguments.size(); ++k) {
+        if (word == macro.parameters[k]) {
+          text += "(" + arguments[k] + ")";
+          replaced = true;
+          break;
+        }
+      }
+      if (!replaced) {
+        text += word;
+      }
+      i = end;
+    }
+    return text;
+  }
+
+  std::optional<Value> Expanded(const std::string& text) {
+    if (depth_ >= kDeepestMacro) {
+      Fail("macros nested too deep");
+      return std::nullopt;
+    }
+    std::string problem;
+    std::vector<Token> tokens = Tokens(text, context_, problem);
+    if (tokens.empty()) {
+      Fail(problem);
+      return std::nullopt;
+    }
+    return Parser(std::move(tokens), context_, result_, depth_ + 1).Whole();
+  }
+
+  std::vector<Token> tokens_;
+  const ExpressionContext& context_;
+  ExpressionResult& result_;
+  int depth_;
+  std::size_t at_ = 0;
+};
+
+}  // namespace
+
+ExpressionResult EvaluateExpression(std::string_view text, const ExpressionContext& context) {
+  ExpressionResult result;
+  std::vector<Token> tokens = Tokens(text, context, result.problem);
+  if (tokens.empty()) {
+    return result;
+  }
+  std::optional<Value> value = Parser(std::move(tokens), context, result, 0).Whole();
+  if (value && result.unknown.empty() && result.problem.empty()) {
+    result.value = value->v;
+    result.beforeNarrowing = value->narrowedFrom;
+  }
+  return result;
+}
+
+std::optional<std::int64_t> ReadNumber(std::string_view text, const ExpressionContext& context) {
+  std::string_view trimmed = Trim(text);
+  auto literal = Literal(trimmed, context);
+  if (!literal || literal->second != trimmed.size()) {
+    return std::nullopt;
+  }
+  return literal->first.v;
+}
+
+}  // namespace brg::engine

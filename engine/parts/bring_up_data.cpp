@@ -1,0 +1,174 @@
+#include "engine/parts/bring_up_data.h"
+
+#include "engine/parts/part_data.h"
+
+namespace brg::engine {
+namespace {
+
+constexpr Pin kRC6{'C', 6};
+constexpr Pin kRC7{'C', 7};
+
+const std::vector<SerialPins>& PinTable() {
+  // The first row whose pattern matches counts: narrower rows come first.
+  static const std::vector<SerialPins> kPins{
+      {.patterns = {"16F62?A", "16F648A", "16F62?"},
+       .tx = {'B', 2},
+       .rx = {'B', 1},
+       .source = "DS40044 (PIC16F627A/628A/648A) and DS40300 (PIC16F627/628), Pinout "
+                 "Description: RB2/TX/CK, RB1/RX/DT"},
+      {.patterns = {"16F8[78]"},
+       .tx = {'B', 5},
+       .rx = {'B', 2},
+       .source = "DS30487 (PIC16F87/88), Pinout Description: RB5/SS/TX/CK, RB2/SDO/RX/DT"},
+      {.patterns = {"16F68[79]", "16F690"},
+       .tx = {'B', 7},
+       .rx = {'B', 5},
+       .source = "DS41262 (PIC16F631/677/685/687/689/690), Pinout Description: RB7/TX/CK, "
+                 "RB5/AN11/RX/DT"},
+      {.patterns = {"12F18[24]?"},
+       .tx = {'A', 0},
+       .rx = {'A', 1},
+       .source = "DS41413 (PIC12F1822/16F1823) and DS41441 (PIC12F1840), Pinout Description: "
+                 "TX/CK on RA0 and RX/DT on RA1 with APFCON at its reset value"},
+      {.patterns = {"16F182[345]"},
+       .tx = {'C', 4},
+       .rx = {'C', 5},
+       .source = "DS41413 (PIC16F1823), DS41419 (PIC16F1824) and DS41440 (PIC16F1825), Pinout "
+                 "Description: RC4/TX/CK, RC5/RX/DT with APFCON0 at its reset value"},
+      {.patterns = {"16F1828", "16F1829"},
+       .tx = {'B', 7},
+       .rx = {'B', 5},
+       .source = "DS41419 (PIC16F1828) and DS41440 (PIC16F1829), Pinout Description: RB7/TX/CK, "
+                 "RB5/RX/DT with APFCON0 at its reset value"},
+      {.patterns = {"16F182[67]", "16F184[7]"},
+       .tx = {'B', 2},
+       .rx = {'B', 1},
+       .source = "DS41391 (PIC16F1826/1827) and DS41453 (PIC16F1847), Pinout Description: "
+                 "RB2/TX/CK, RB1/RX/DT with APFCON0 at its reset value"},
+      {.patterns = {"16F170[45]"},
+       .tx = {'C', 4},
+       .rx = {'C', 5},
+       .txPpsCode = 0x14,
+       .source = "DS40001729 (PIC16F1704/1705), Peripheral Pin Select: TX/CK output code 10100, "
+                 "RXPPS input selection; RC4 and RC5 as on the parts without PPS"},
+      {.patterns = {"16F170[89]"},
+       .tx = {'B', 7},
+       .rx = {'B', 5},
+       .txPpsCode = 0x14,
+       .source = "DS40001729 (PIC16F1708/1709), Peripheral Pin Select: TX/CK output code 10100, "
+                 "RXPPS input selection; RB7 and RB5 as on the parts without PPS"},
+      {.patterns = {"18F1[23]20"},
+       .tx = {'B', 1},
+       .rx = {'B', 4},
+       .source = "DS39605 (PIC18F1220/1320), Pinout I/O Descriptions: RB1/AN5/TX/CK, "
+                 "RB4/AN6/RX/DT"},
+      {.patterns = {"18F1[34]K22"},
+       .tx = {'B', 7},
+       .rx = {'B', 5},
+       .source = "DS41365 (PIC18F1XK22), Pin Diagrams: RB7/TX/CK, RB5/AN11/RX/DT"},
+      {.patterns = {"18F2[3-6]K22"},
+       .port = 2,
+       .tx = {'B', 6},
+       .rx = {'B', 7},
+       .source = "DS41412 (PIC18(L)F2X/4XK22), 28-pin Pin Summary: RB6/TX2/CK2, RB7/RX2/DT2"},
+      {.patterns = {"18F4[3-6]K22"},
+       .port = 2,
+       .tx = {'D', 6},
+       .rx = {'D', 7},
+       .source = "DS41412 (PIC18(L)F2X/4XK22), 40/44-pin Pin Summary: RD6/TX2/CK2, RD7/RX2/DT2"},
+      {.patterns = {"18F[68][5-7]20"},
+       .port = 2,
+       .tx = {'G', 1},
+       .rx = {'G', 2},
+       .source = "DS39609 (PIC18F6520/6620/6720/8520/8620/8720), Pinout I/O Descriptions: "
+                 "RG1/TX2/CK2, RG2/RX2/DT2"},
+      {.patterns = {"16F87?A", "16F87?", "16F7[3467]", "16F88[2-7]", "16F91[3-7]", "16F946",
+                    "16F19[34]?", "16F178?", "16C6[3-7]*", "16C7[3-7]*"},
+       .tx = kRC6,
+       .rx = kRC7,
+       .source = "DS39582 (PIC16F87XA), DS30292 (PIC16F87X), DS30325 (PIC16F7X), DS41291 "
+                 "(PIC16F882-887), DS41250 (PIC16F91X/946), DS41575 (PIC16F193X), DS41414 "
+                 "(PIC16F1946/47), DS40001579, DS40001637 and DS40001675 (PIC16F178X), DS30234 "
+                 "(PIC16C6X), DS30390 (PIC16C7X), Pinout Descriptions: "
+                 "RC6/TX/CK, RC7/RX/DT"},
+      {.patterns = {"18F[24][45][28]", "18F[24][2-6][25][015]", "18F[24][2-6]K2[02]",
+                    "18C[24][45]2", "18F[68][5-7]20"},
+       .tx = kRC6,
+       .rx = kRC7,
+       .source = "DS39564 (PIC18FXX2), DS41159 (PIC18FXX8), DS39026 (PIC18CXX2), DS39631 "
+                 "(PIC18F2420/2520/4420/4520), DS39626 (PIC18F2525/2620/4525/4620), DS39689 "
+                 "(PIC18F2221/2321/4221/4321), DS39632 (PIC18F2455/2550/4455/4550), DS41412 "
+                 "(PIC18(L)F2X/4XK22), DS41303 (PIC18F2XK20/4XK20), DS39609 (PIC18F6520 family), "
+                 "Pinout I/O Descriptions: "
+                 "RC6/TX/CK, RC7/RX/DT"},
+  };
+  return kPins;
+}
+
+}  // namespace
+
+std::optional<SerialPins> SerialPinsOf(std::string_view part, int port) {
+  std::string name = CanonicalPartName(part);
+  for (const SerialPins& row : PinTable()) {
+    if (row.port != port) {
+      continue;
+    }
+    for (const std::string& pattern : row.patterns) {
+      if (MatchesPartPattern(name, pattern)) {
+        return row;
+      }
+    }
+  }
+  return std::nullopt;
+}
+
+const std::vector<OscillatorMode>& OscillatorModes() {
+  static const std::vector<OscillatorMode> kModes{
+      {.name = "XT crystal",
+       .symbols = {"_FOSC_XT_1H", "_OSC_XT_1H", "_XT_OSC_1H", "_XT_OSC_1", "_FOSC_XT_XT_1H",
+                   "_FOSC_XT", "_XT_OSC"},
+       .upToMHz = 4,
+       .source = "DS39582 (PIC16F87XA), Oscillator Types: XT up to 4 MHz; the same in every "
+                 "family's oscillator section"},
+      {.name = "HS crystal, medium power",
+       .symbols = {"_FOSC_HSMP_1H"},
+       .aboveMHz = 4,
+       .upToMHz = 16,
+       .source = "DS41412 (PIC18(L)F2X/4XK22), Oscillator Module: HSMP 4-16 MHz"},
+      {.name = "HS crystal, high power",
+       .symbols = {"_FOSC_HSHP_1H"},
+       .aboveMHz = 16,
+       .source = "DS41412 (PIC18(L)F2X/4XK22), Oscillator Module: HSHP above 16 MHz"},
+      {.name = "HS crystal",
+       .symbols = {"_FOSC_HS_1H", "_OSC_HS_1H", "_HS_OSC_1H", "_HS_OSC_1", "_FOSC_HS", "_HS_OSC"},
+       .aboveMHz = 4,
+       .source = "DS39582 (PIC16F87XA), Oscillator Types: HS from 4 MHz to the part's highest "
+                 "crystal"},
+      {.name = "external clock on OSC1/CLKIN",
+       .symbols = {"_FOSC_ECHP_1H", "_FOSC_ECH_1H", "_FOSC_EC_EC_1H", "_OSC_EC_1H", "_EC_OSC_1H",
+                   "_EC_OSC_1", "_FOSC_ECH", "_FOSC_EC", "_EC_OSC"},
+       .aboveCrystal = true,
+       .source = "DS41440 (PIC16F1825/1829), External Clock Modes: ECH up to 32 MHz; DS41412, "
+                 "ECHP above 16 MHz"},
+  };
+  return kModes;
+}
+
+const std::vector<DigitalAdcon1>& DigitalAdcon1Values() {
+  static const std::vector<DigitalAdcon1> kValues{
+      {.bit = "PCFG6",
+       .value = 0x7F,
+       .source = "DS39605 (PIC18F1220/1320), ADCON1: PCFG6:PCFG0, 1 = digital I/O"},
+      {.bit = "VCFG0",
+       .value = 0x0F,
+       .source = "DS39626 (PIC18F2525/2620/4525/4620), ADCON1: PCFG3:PCFG0 = 1111, all "
+                 "digital; the same layout in DS39631, DS39632, DS39689 and DS39609"},
+      {.bit = "PCFG2",
+       .value = 0x06,
+       .source = "DS39582 (PIC16F87XA), ADCON1: PCFG3:PCFG0 = 011x, all digital; the same in "
+                 "DS30292, DS30325, DS39564 and DS41159"},
+  };
+  return kValues;
+}
+
+}  // namespace brg::engine

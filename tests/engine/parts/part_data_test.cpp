@@ -1,0 +1,157 @@
+// The table of part families: which row a part name finds, the clock a part refuses, and the
+// clocks it can run.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "engine/answers/budget.h"
+#include "engine/answers/clock_search.h"
+#include "engine/parts/part_data.h"
+#include "engine/parts/part_profile.h"
+
+namespace brg::engine {
+namespace {
+
+struct FamilyRow {
+  std::string part;
+  std::string family;  // "" for none
+  double maxMHz;
+};
+
+void PrintTo(const FamilyRow& row, std::ostream* out) {
+  *out << row.part;
+}
+
+class PartFamilyTest : public testing::TestWithParam<FamilyRow> {};
+
+TEST_P(PartFamilyTest, ANameFindsItsFamily) {
+  const FamilyRow& row = GetParam();
+  const PartFamily* family = FamilyOf(row.part);
+  if (row.family.empty()) {
+    EXPECT_EQ(family, nullptr) << family->name;
+    return;
+  }
+  ASSERT_NE(family, nullptr);
+  EXPECT_EQ(family->name, row.family);
+  EXPECT_EQ(family->clock.maxOscMHz, row.maxMHz);
+  EXPECT_FALSE(family->source.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Parts, PartFamilyTest,
+    testing::Values(
+        FamilyRow{"16F877A", "PIC16F87XA", 20}, FamilyRow{"PIC16F877", "PIC16F87X", 20},
+        FamilyRow{"p16f628a", "PIC16F627A/628A/648A", 20},
+        FamilyRow{"16F648A", "PIC16F627A/628A/648A", 20}, FamilyRow{"16F88", "PIC16F87/88", 20},
+        FamilyRow{"16LF1829", "PIC12F/16F1xxx enhanced mid-range", 32},
+        FamilyRow{"12F1840", "PIC12F/16F1xxx enhanced mid-range", 32},
+        FamilyRow{"16F1459", "PIC16F1454/1455/1459", 48},
+        FamilyRow{"18F4550", "PIC18F2455/2550/4455/4550", 48},
+        FamilyRow{"18F4620", "PIC18F2420-4620", 40}, FamilyRow{"PIC18LF45K22", "PIC18F K22", 64},
+        FamilyRow{"18F26K22", "PIC18F K22", 64},
+        FamilyRow{"18F47J53", "PIC18F J11/J13/J50/J53", 48}, FamilyRow{"16F1705", "", 0},
+        FamilyRow{"16F84A", "", 0}, FamilyRow{"16F8777", "", 0}),
+    [](const testing::TestParamInfo<FamilyRow>& info) { return info.param.part; });
+
+TEST(PartData, EveryMemberBelongsToItsOwnFamily) {
+  std::vector<std::string> parts = KnownParts(SPBRG_TEST_HEADERS);
+  EXPECT_EQ(parts.front(), "16FNOBIT");  // the headers first, only those with a serial port
+  EXPECT_EQ(std::count(parts.begin(), parts.end(), "16FNOPORT"), 0);
+  EXPECT_NE(std::find(parts.begin(), parts.end(), "18F47Q43"), parts.end());
+  EXPECT_NE(std::find(parts.begin(), parts.end(), "dsPIC33CK256MP508"), parts.end());
+  for (const std::string& part : parts) {
+    if (part.find("TEST") != std::string::npos || part.find("NOBIT") != std::string::npos) {
+      continue;
+    }
+    const PartFamily* family = FamilyOf(part);
+    ASSERT_NE(family, nullptr) << part;
+    EXPECT_NE(std::find(family->members.begin(), family->members.end(), CanonicalPartName(part)),
+              family->members.end())
+        << part << " in " << family->name;
+  }
+}
+
+TEST(Budget, TheMarginOfASetting) {
+  ModeSetting setting;
+  setting.errorRatio = 0.01;
+  EXPECT_EQ(MarginOf(setting, Budget{2, 0}), Margin::Comfortable);
+  EXPECT_EQ(MarginOf(setting, Budget{2, 0.5}), Margin::Passes);
+  EXPECT_EQ(MarginOf(setting, Budget{1, 0}), Margin::Passes);
+  EXPECT_EQ(MarginOf(setting, Budget{0.99, 0}), Margin::Fails);
+}
+
+TEST(PartData, CanonicalNames) {
+  EXPECT_EQ(CanonicalPartName("PIC16F1829"), "16F1829");
+  EXPECT_EQ(CanonicalPartName("p16f1829"), "16F1829");
+  EXPECT_EQ(CanonicalPartName("pic18lf45k22"), "18F45K22");
+  EXPECT_EQ(CanonicalPartName("18F47Q43"), "18F47Q43");
+  EXPECT_EQ(CanonicalPartName("dsPIC33CK256MP508"), "33CK256MP508");
+  EXPECT_EQ(DisplayPartName("dspic33ck256mp508"), "dsPIC33CK256MP508");
+  EXPECT_EQ(DisplayPartName("pic24fj64ga002"), "PIC24FJ64GA002");
+  EXPECT_EQ(DisplayPartName("PIC32MX250F128B"), "PIC32MX250F128B");
+  EXPECT_EQ(DisplayPartName("pic18f47q43"), "18F47Q43");
+  EXPECT_EQ(FamilyLineOf("PIC24FJ128GA705"), "PIC24F");
+  EXPECT_EQ(FamilyLineOf("dsPIC33EV256GM106"), "dsPIC33E");
+  EXPECT_EQ(FamilyLineOf("PIC32MM0064GPL028"), "PIC32MM");
+  EXPECT_EQ(FamilyLineOf("18F47Q43"), "");
+}
+
+TEST(PartData, AClockAboveThePartsMaximumIsRefused) {
+  PartProfile part = ReadPartProfile("16F1829", kGputilsHeaders);
+  if (part.family == nullptr) {
+    GTEST_SKIP() << "gputils is not installed";
+  }
+  EXPECT_EQ(part.ClockRefusal(32), "");
+  EXPECT_EQ(part.ClockRefusal(32.001),
+            "32.001 MHz is above the 32 MHz maximum of the 16F1829 (PIC12F/16F1xxx enhanced "
+            "mid-range)");
+  EXPECT_EQ(ClassicProfile().ClockRefusal(300), "");
+}
+
+std::string Names(const std::vector<Clock>& clocks, ClockKind kind) {
+  std::string names;
+  for (const Clock& clock : clocks) {
+    if (clock.kind == kind) {
+      names += clock.name + "=" + std::to_string(static_cast<int>(clock.mhz * 1000)) + " ";
+    }
+  }
+  return names;
+}
+
+TEST(PartData, APartRunsItsOwnCrystalsPllAndInternalOscillators) {
+  ClockLimits limits{.maxOscMHz = 16,
+                     .maxCrystalMHz = 8,
+                     .internal = {8, 0.031},
+                     .pllFactors = {4},
+                     .pllMinInMHz = 2,
+                     .pllMaxInMHz = 4,
+                     .internalPll = {2, 8}};
+  std::vector<Clock> clocks = ClocksOfPart(limits);
+  EXPECT_EQ(Names(clocks, ClockKind::Crystal),
+            "1=1000 1.8432=1843 2=2000 2.4576=2457 3.2768=3276 "
+            "3.579545=3579 3.6864=3686 4=4000 4.096=4096 "
+            "4.194304=4194 4.9152=4915 5=5000 6=6000 6.144=6144 "
+            "7.3728=7372 8=8000 ");
+  EXPECT_EQ(Names(clocks, ClockKind::CrystalPll),
+            "2 x4 PLL=8000 2.4576 x4 PLL=9830 3.2768 x4 PLL=13107 3.579545 x4 PLL=14318 3.6864 x4 "
+            "PLL=14745 4 x4 PLL=16000 ");
+  EXPECT_EQ(Names(clocks, ClockKind::Internal),
+            "internal 8=8000 internal 0.031=31 internal 2 x4 PLL=8000 ");
+  ClockLimits usb{.maxOscMHz = 48,
+                  .maxCrystalMHz = 0.5,
+                  .pllOutputs = {48, 24},
+                  .pllOutputsFrom = "4-24 MHz crystal"};
+  EXPECT_EQ(Names(ClocksOfPart(usb), ClockKind::CrystalPll),
+            "PLL 48 (4-24 MHz crystal)=48000 PLL 24 (4-24 MHz crystal)=24000 ");
+  usb.pllOutputsInternal = true;
+  EXPECT_EQ(Names(ClocksOfPart(usb), ClockKind::Internal),
+            "PLL 48 (4-24 MHz crystal)=48000 PLL 24 (4-24 MHz crystal)=24000 ");
+  std::vector<Clock> within = ClocksWithin(clocks, 4, 8);
+  EXPECT_TRUE(std::all_of(within.begin(), within.end(),
+                          [](const Clock& clock) { return clock.mhz >= 4 && clock.mhz <= 8; }));
+  EXPECT_EQ(within.size(), 12U);
+}
+
+}  // namespace
+}  // namespace brg::engine
