@@ -4,6 +4,7 @@
 #   ./dev.sh test   install what is missing, build, run every test (plain and sanitized), check
 #                   the package and make a short run of each fuzzer
 #   ./dev.sh package         build the Debian package and check it (lintian, files, start-up)
+#   ./dev.sh windows         cross-build build-windows/spbrg.exe, statically linked, for Windows
 #   ./dev.sh fuzz [SECONDS]  run each fuzzer for SECONDS (default 20) against the kept corpus
 #   ./dev.sh coverage        branch coverage of core/, engine/ and window/ (gcovr)
 #   ./dev.sh packages        the Debian packages that building and testing need, one a line
@@ -14,7 +15,8 @@ PACKAGES=(build-essential cmake pkg-config libgtest-dev libgmock-dev libbenchmar
   qt6-base-dev libgl-dev libx11-dev xvfb xauth xdotool xclip fonts-dejavu-core fonts-liberation
   clang-14 libclang-rt-14-dev gcovr locales python3 libcli11-dev nlohmann-json3-dev gputils gpsim
   lintian appstream desktop-file-utils man-db
-  at-spi2-core python3-pyatspi dbus-x11)
+  at-spi2-core python3-pyatspi dbus-x11
+  g++-mingw-w64-x86-64-posix wine wine64)
 
 # The comma-decimal locale that the tests run the program under.
 TEST_LOCALE=de_DE.UTF-8
@@ -41,6 +43,14 @@ build() {  # build DIR [cmake options...]
   shift
   cmake -S . -B "$dir" "$@"
   cmake --build "$dir" -j "$(nproc)"
+}
+
+# spbrg.exe: core/, engine/ and cli/ cross-built with mingw-w64 (no Debian hardening flags: they
+# are ELF's).
+build_windows() {
+  build build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release \
+    -DSPBRG_HARDEN=OFF -DSPBRG_BUILD_UI=OFF -DSPBRG_BUILD_TESTS=OFF -DSPBRG_BUILD_BENCH=OFF
+  cp build-windows/cli/spbrg.exe build-windows/spbrg.exe
 }
 
 run_tests() {  # run_tests DIR
@@ -92,7 +102,9 @@ case "${1:-}" in
   test)
     install_missing_packages
     export SPBRG_REQUIRE_GPSIM=1  # the simulator test runs here, never skipped
-    build build -DSPBRG_BUILD_UI=ON -DSPBRG_BUILD_TESTS=ON -DSPBRG_BUILD_BENCH=ON
+    build_windows
+    build build -DSPBRG_BUILD_UI=ON -DSPBRG_BUILD_TESTS=ON -DSPBRG_BUILD_BENCH=ON \
+      -DSPBRG_WINDOWS_EXE="$PWD/build-windows/spbrg.exe"
     run_tests build
     build build-sanitize -DSPBRG_SANITIZE=ON -DSPBRG_BUILD_TESTS=ON -DSPBRG_BUILD_BENCH=OFF \
       -DCMAKE_BUILD_TYPE=Debug
@@ -102,6 +114,11 @@ case "${1:-}" in
       ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_tests build-sanitize
     run_package
     run_fuzzers 15
+    ;;
+  windows)
+    install_missing_packages
+    build_windows
+    echo "built build-windows/spbrg.exe"
     ;;
   package)
     install_missing_packages
@@ -120,7 +137,7 @@ case "${1:-}" in
     printf '%s\n' "${PACKAGES[@]}"
     ;;
   *)
-    echo "usage: $0 run|test|package|fuzz [SECONDS]|coverage|packages" >&2
+    echo "usage: $0 run|test|package|windows|fuzz [SECONDS]|coverage|packages" >&2
     exit 2
     ;;
 esac

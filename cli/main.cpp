@@ -5,6 +5,7 @@
 
 #include "cli/command_line.h"
 #include "cli/commands.h"
+#include "cli/console_streams.h"
 #include "cli/exit_status.h"
 #include "cli/usage_error.h"
 #include "engine/errors.h"
@@ -30,6 +31,7 @@ int Run(const CommandLine& command) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  PrepareConsoleStreams();
   try {
     CommandLine command = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     if (!HelpOf(command).empty()) {

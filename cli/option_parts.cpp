@@ -140,7 +140,8 @@ void AddPartOptions(CLI::App& app, PartOptions& part, std::string_view usartDefa
       ->type_name("PART");
   app.add_option(
          "--gputils-headers", part.gputilsHeaders,
-         std::string("where the part headers are (default ") + engine::kGputilsHeaders + ")")
+         "a folder of gputils part headers (p16f1829.inc, ...) that add parts to the built-in ones "
+         "or replace those of the same name")
       ->type_name("DIR");
   app.add_option("--usart,--uart", part.usart,
                  "with --device: the serial port, 1 to the part's number of ports (default " +

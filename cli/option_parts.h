@@ -35,8 +35,8 @@ void AddModeOptions(CLI::App& app, ModeArguments& modes);
 
 // --device, --gputils-headers, --usart, and the port's clock: --pbdiv and --uart-clock.
 struct PartOptions {
-  std::string device;  // empty: the classic names
-  std::string gputilsHeaders = engine::kGputilsHeaders;
+  std::string device;          // empty: the classic names
+  std::string gputilsHeaders;  // none: the built-in parts only
   int usart = 1;
   bool usartGiven = false;  // --usart was given, rather than taken as 1
   std::optional<double> pbdiv;

@@ -21,7 +21,7 @@ namespace brg::workbench {
 
 class Workbench {
  public:
-  explicit Workbench(WorkbenchHosts hosts, std::string headerDir = engine::kGputilsHeaders);
+  explicit Workbench(WorkbenchHosts hosts, std::string headerDir = "");
 
   Workbench(const Workbench&) = delete;
   Workbench& operator=(const Workbench&) = delete;

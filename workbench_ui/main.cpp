@@ -24,7 +24,7 @@ QStringList Arguments(int argc, char** argv) {
 
 int main(int argc, char** argv) {
   brg::workbench_ui::CommandLine line =
-      brg::workbench_ui::ReadCommandLine(Arguments(argc, argv), brg::engine::kGputilsHeaders);
+      brg::workbench_ui::ReadCommandLine(Arguments(argc, argv), "");
   if (!line.error.empty()) {
     std::fprintf(stderr, "spbrg-workbench: %s\n", line.error.c_str());
     return 2;

@@ -1,5 +1,5 @@
-// Every part the engine knows (engine::KnownParts reads hundreds of gputils headers) found on a
-// thread of its own, so that the window opens without waiting for it; the list reaches the
+// Every part the engine knows (engine::KnownParts, which also reads any headers a user gives) found
+// on a thread of its own, so that the window opens without waiting for it; the list reaches the
 // window's thread through its event loop.
 #pragma once
 

@@ -38,8 +38,7 @@ QIcon WorkbenchIcon();
 
 class WorkbenchWindow : public QWidget {
  public:
-  explicit WorkbenchWindow(std::string headerDir = engine::kGputilsHeaders,
-                           QWidget* parent = nullptr);
+  explicit WorkbenchWindow(std::string headerDir = "", QWidget* parent = nullptr);
   ~WorkbenchWindow() override;
 
   // The kept values and the request in the model, the widgets filled in, the window shown; the

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "core/text.h"
+#include "engine/parts/part_database.h"
 #include "engine/ports/usart_port.h"
 
 namespace brg::engine {
@@ -569,6 +570,9 @@ std::string DisplayPartName(std::string_view part) {
 
 std::vector<std::string> KnownParts(const std::string& headerDir) {
   std::vector<std::string> parts;
+  for (const std::string& stem : BuiltInPartStems()) {
+    parts.push_back(Upper(stem));
+  }
   std::error_code error;
   for (const auto& entry : std::filesystem::directory_iterator(headerDir, error)) {
     std::string file = entry.path().filename().string();
@@ -578,6 +582,7 @@ std::vector<std::string> KnownParts(const std::string& headerDir) {
     }
   }
   std::sort(parts.begin(), parts.end());
+  parts.erase(std::unique(parts.begin(), parts.end()), parts.end());
   for (const PartFamily& family : Families()) {
     for (const std::string& member : family.members) {
       parts.push_back(DisplayPartName(member));

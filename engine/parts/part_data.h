@@ -52,8 +52,9 @@ struct PartFamily {
   std::vector<std::string> members{};
 };
 
-// Every part the engine knows: those of the gputils headers in `headerDir` with a serial port,
-// then the members of the families without headers, by name.
+// Every part the engine knows: the built-in parts with a serial port and those of the gputils
+// headers in `headerDir` (none where it is ""), then the members of the families without
+// headers, by name.
 std::vector<std::string> KnownParts(const std::string& headerDir);
 
 // The family lines of the 16- and 32-bit parts (PIC24F, dsPIC33C, PIC32MZ, ...), as a name

@@ -9,6 +9,7 @@
 #include "core/text.h"
 #include "engine/errors.h"
 #include "engine/parts/gputils_header.h"
+#include "engine/parts/part_database.h"
 #include "engine/ports/port_kinds.h"
 #include "engine/ports/usart_port.h"
 
@@ -43,20 +44,17 @@ std::string FamilyLetters(const std::string& stem) {
 }
 
 // Up to five parts of the same family whose names are closest to the one asked for.
-std::string NearNames(const std::filesystem::path& dir, const std::string& stem) {
+std::string NearNames(const std::string& stem, const std::string& headerDir) {
   std::vector<std::pair<std::size_t, std::string>> near;
-  std::error_code error;
-  for (const auto& entry : std::filesystem::directory_iterator(dir, error)) {
-    std::string name = entry.path().filename().string();
-    if (name.size() > 5 && name[0] == 'p' && entry.path().extension() == ".inc") {
-      std::string other = name.substr(1, name.size() - 5);
-      std::size_t distance = NameDistance(stem, other);
-      if (distance <= 2 && FamilyLetters(other) == FamilyLetters(stem)) {
-        near.emplace_back(distance, Upper(other));
-      }
+  for (const std::string& known : KnownParts(headerDir)) {
+    std::string other = PartStem(known);
+    std::size_t distance = NameDistance(stem, other);
+    if (distance <= 2 && FamilyLetters(other) == FamilyLetters(stem)) {
+      near.emplace_back(distance, Upper(other));
     }
   }
   std::sort(near.begin(), near.end());
+  near.erase(std::unique(near.begin(), near.end()), near.end());
   std::string listed;
   for (std::size_t i = 0; i < near.size() && i < 5; ++i) {
     listed += (i > 0 ? ", " : "") + near[i].second;
@@ -129,35 +127,46 @@ bool PlainName(const std::string& stem) {
   });
 }
 
+// The part's header: from `headerDir` where the user gives one that has it, else built in.
+std::shared_ptr<const GputilsHeader> HeaderOf(const std::string& stem,
+                                              const std::string& headerDir) {
+  if (!headerDir.empty()) {
+    std::ifstream header(std::filesystem::path(headerDir) / ("p" + stem + ".inc"));
+    if (header.is_open()) {
+      return std::make_shared<const GputilsHeader>(ReadGputilsHeader(header));
+    }
+  }
+  std::optional<GputilsHeader> builtIn = BuiltInHeader(stem);
+  return builtIn ? std::make_shared<const GputilsHeader>(std::move(*builtIn)) : nullptr;
+}
+
 }  // namespace
 
 PartProfile ReadPartProfile(const std::string& part, const std::string& headerDir,
                             const ClockChoices& choices) {
-  std::filesystem::path dir(headerDir);
   std::error_code error;
+  if (!headerDir.empty() && !std::filesystem::is_directory(headerDir, error)) {
+    throw PartError("no gputils part headers in " + headerDir + " (--gputils-headers)");
+  }
   std::string stem = PartStem(part);
   const PartFamily* family = PlainName(stem) ? FamilyOf(stem) : nullptr;
-  std::ifstream header;
-  if (PlainName(stem) && std::filesystem::is_directory(dir, error)) {
-    header.open(dir / ("p" + stem + ".inc"));
-  }
-  std::shared_ptr<const GputilsHeader> read;
-  if (header.is_open()) {
-    read = std::make_shared<const GputilsHeader>(ReadGputilsHeader(header));
+  std::shared_ptr<const GputilsHeader> read = PlainName(stem) ? HeaderOf(stem, headerDir) : nullptr;
+  bool fromHeader = family == nullptr || family->kind == PortKind::FromHeader;
+  if (read != nullptr) {
     PartProfile profile;
     profile.part = Upper(stem);
     profile.header = read;
     profile.headerStem = stem;
     profile.ports = UsartsInHeader(*profile.header);
     profile.family = family;
-    if (!profile.ports.empty() || family == nullptr || family->kind == PortKind::FromHeader) {
+    if (!profile.ports.empty() || fromHeader) {
       if (profile.ports.empty()) {
         throw PartError("the part " + profile.part + " has no USART");
       }
       return profile;
     }
   }
-  if (family != nullptr && family->kind != PortKind::FromHeader) {
+  if (!fromHeader) {
     PartProfile profile;
     profile.part = DisplayPartName(stem);
     profile.ports = PortsOfFamily(*family, choices);
@@ -171,12 +180,12 @@ PartProfile ReadPartProfile(const std::string& part, const std::string& headerDi
     throw PartError("no part data for " + DisplayPartName(stem) + ": it is a " + line +
                     " part, but the engine's table has no row for its family");
   }
-  if (!std::filesystem::is_directory(dir, error)) {
-    throw PartError("no gputils part headers in " + headerDir +
-                    ": install gputils (apt-get install gputils) or give --gputils-headers DIR");
+  if (PlainName(stem) && BuiltInPartWithoutSerialPort(stem)) {
+    throw PartError("the part " + Upper(stem) + " has no USART");
   }
-  std::string near = PlainName(stem) ? NearNames(dir, stem) : "";
-  throw PartError("no part " + part + " among the gputils headers in " + headerDir +
+  std::string near = PlainName(stem) ? NearNames(stem, headerDir) : "";
+  throw PartError("no part " + part + " among the parts the engine knows" +
+                  (headerDir.empty() ? "" : " and the gputils headers in " + headerDir) +
                   (near.empty() ? "" : "; near names: " + near));
 }
 

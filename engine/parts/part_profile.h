@@ -19,7 +19,8 @@
 
 namespace brg::engine {
 
-// Where Debian's gputils package puts its part headers.
+// Where Debian's gputils package puts its part headers: the build makes the built-in part
+// database of them (part_database.h); at run time they are read only where a user asks.
 inline constexpr const char* kGputilsHeaders = "/usr/share/gputils/header";
 
 struct PartProfile {
@@ -47,11 +48,12 @@ struct ClockChoices {
 // Two USARTs under the datasheets' register names, the second's numbered, offering every mode.
 PartProfile ClassicProfile();
 
-// "16F1829", "PIC16F1829" or "p16f1829", any case, read from DIR/p16f1829.inc; a part gputils
-// has no header for ("PIC18F47Q43", "PIC24FJ64GA002", "dsPIC33CK256MP508") from the family
-// table. PartError when there are no headers, no such part (with near names), a part of a
-// family line the table lacks, or no serial port.
-PartProfile ReadPartProfile(const std::string& part, const std::string& headerDir,
+// "16F1829", "PIC16F1829" or "p16f1829", any case, from the built-in part database, or from
+// `headerDir`/p16f1829.inc where a folder is given and has the part; a part gputils has no
+// header for ("PIC18F47Q43", "PIC24FJ64GA002", "dsPIC33CK256MP508") from the family table.
+// PartError when `headerDir` is no folder, for no such part (with near names), a part of a
+// family line the table lacks, or a part without a serial port.
+PartProfile ReadPartProfile(const std::string& part, const std::string& headerDir = "",
                             const ClockChoices& choices = {});
 
 }  // namespace brg::engine

@@ -144,8 +144,8 @@ rejects 2 '--spbrg "65536" is not accepted: give a whole number from 0 to 65535 
 if ("$spbrg" 16 9600 --spbrg 255 2>/dev/null || true) | grep -q '8/16     255'; then pass; else fail "--spbrg 255"; fi
 
 # Parts from the gputils headers: what cannot be used is one line and exit 2.
-rejects 2 'no gputils part headers in /nonexistent: install gputils' 4 9600 --device 16F1829 --gputils-headers /nonexistent
-rejects 2 'no part 16F1892 among the gputils headers' 4 9600 --device 16F1892
+rejects 2 'no gputils part headers in /nonexistent (--gputils-headers)' 4 9600 --device 16F1829 --gputils-headers /nonexistent
+rejects 2 'no part 16F1892 among the parts the engine knows' 4 9600 --device 16F1892
 rejects 2 'near names: 16F1829' 4 9600 --device PIC16F1892
 rejects 2 'the part 16F877A has no BRG16' 4 9600 --device 16f877a --mode 16/4
 rejects 2 'the part 16F1829 has one USART: --usart 2 is not available' 4 9600 --device p16F1829 --usart 2
@@ -231,7 +231,7 @@ rejects 2 '--max-error "2 %" is not accepted' 20 9600 --max-error '2 %'
 err=$("$spbrg" 20 9.600 2>&1 >/dev/null)
 [[ "$err" == *'note: BAUD "9.600" is read as 9.6 baud; 9600 baud is written 9600'* ]] && pass || fail "9.600: $err"
 # Near part names only within the family.
-rejects 2 'no part 18F47Q34 among the gputils headers in /usr/share/gputils/header' 4 9600 --device 18F47Q34
+rejects 2 'no part 18F47Q34 among the parts the engine knows' 4 9600 --device 18F47Q34
 if "$spbrg" 4 9600 --device 18F47Q34 2>&1 | grep -q 'near names'; then fail "near names for 18F47Q34"; else pass; fi
 rejects 2 'near names: 18F45K20, 18F45K22' 4 9600 --device 18F45K2
 # clocks for one part: its crystals, PLL and internal oscillators only, within --min and --max.

@@ -107,7 +107,7 @@ void PrintTo(const ProblemCase& row, std::ostream* out) {
 class StartProblemTest : public testing::TestWithParam<ProblemCase> {};
 
 TEST_P(StartProblemTest, OneLineNamingTheOption) {
-  std::string problem = StartProblem(GetParam().request, engine::kGputilsHeaders);
+  std::string problem = StartProblem(GetParam().request, "");
   EXPECT_EQ(problem.rfind(GetParam().problem, 0), 0U) << problem;
   EXPECT_EQ(problem.empty(), *GetParam().problem == '\0') << problem;
   EXPECT_EQ(problem.find('\n'), std::string::npos);

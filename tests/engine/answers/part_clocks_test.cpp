@@ -25,8 +25,7 @@ class PartClocksTest : public testing::TestWithParam<ClocksCase> {};
 
 TEST_P(PartClocksTest, WithinWhatThePartRuns) {
   const ClocksCase& row = GetParam();
-  PartProfile part =
-      row.part.empty() ? ClassicProfile() : ReadPartProfile(row.part, kGputilsHeaders);
+  PartProfile part = row.part.empty() ? ClassicProfile() : ReadPartProfile(row.part);
   std::vector<Clock> clocks = ClocksToTry(part);
   ASSERT_FALSE(clocks.empty());
   double highest =

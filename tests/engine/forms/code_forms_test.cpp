@@ -98,10 +98,8 @@ TEST(CodeForms, TheEightBitDefinesAreTheWindowsExport) {
 }
 
 TEST(CodeForms, TheSecondPortHasItsOwnDefinesAndNames) {
-  PartProfile part = ReadPartProfile("18F45K22", kGputilsHeaders);
-  if (part.ports.size() < 2) {
-    GTEST_SKIP() << "gputils is not installed";
-  }
+  PartProfile part = ReadPartProfile("18F45K22");
+  ASSERT_EQ(part.ports.size(), 2U);
   EXPECT_EQ(DefinesForm(Code("64", "9600", BrgMode::Async16Div4), part.Port(2), true),
             "' 64 MHz, 9600 baud wanted: 9,598 baud real, error -0.02%, mode 16/4\r\n"
             "DEFINE HSER2_RCSTA 90h\r\nDEFINE HSER2_TXSTA 24h\r\nDEFINE HSER2_SPBRG 130 ' 9600 "

@@ -29,7 +29,7 @@ void PrintTo(const FormsCase& row, std::ostream* out) {
 }
 
 PartProfile ProfileOf(const std::string& part) {
-  return part.empty() ? ClassicProfile() : ReadPartProfile(part, kGputilsHeaders);
+  return part.empty() ? ClassicProfile() : ReadPartProfile(part);
 }
 
 std::vector<Kind> KindsOf(const std::vector<OfferedForm>& forms) {

@@ -27,7 +27,7 @@ void PrintTo(const ProgramRow& row, std::ostream* out) {
 }
 
 std::string Program(const std::string& part, int port, double oscMHz) {
-  PartProfile profile = ReadPartProfile(part, kGputilsHeaders);
+  PartProfile profile = ReadPartProfile(part);
   CodeSetting code{std::to_string(oscMHz), WantedRate{"9600", 9600},
                    BestInMode(oscMHz, 9600, BrgMode::Async8Div16), ""};
   return ProgramForm(code, profile, profile.Port(port), oscMHz);

@@ -35,7 +35,7 @@ class UartRateTest : public testing::TestWithParam<RateRow> {};
 
 TEST_P(UartRateTest, GivesTheDatasheetsValue) {
   const RateRow& row = GetParam();
-  PartProfile part = ReadPartProfile(row.part, kGputilsHeaders);
+  PartProfile part = ReadPartProfile(row.part);
   const SerialPort& port = part.Port(1);
   UartClock clock = UartClockOf(port, row.oscMHz);
   ModeSetting setting = port.Best(clock.mhz, row.baud, row.mode);
@@ -74,18 +74,18 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<RateRow>& info) { return info.param.name; });
 
 TEST(UartClock, WorkedOutFromTheOscillatorAndNamed) {
-  PartProfile pic24 = ReadPartProfile("PIC24FJ64GA002", kGputilsHeaders);
+  PartProfile pic24 = ReadPartProfile("PIC24FJ64GA002");
   UartClock fcy = UartClockOf(pic24.Port(1), 32);
   EXPECT_EQ(fcy.mhz, 16);
   EXPECT_EQ(fcy.text, "UART clock Fcy 16 MHz = Fosc 32 MHz / 2");
   EXPECT_EQ(UartClockOf(pic24.Port(1), 32, 10).mhz, 10);
-  PartProfile mx = ReadPartProfile("PIC32MX250F128B", kGputilsHeaders, {8});
+  PartProfile mx = ReadPartProfile("PIC32MX250F128B", "", {8});
   UartClock pbclk = UartClockOf(mx.Port(1), 40);
   EXPECT_EQ(pbclk.mhz, 5);
   EXPECT_NE(pbclk.text.find("FPBDIV = DIV_8"), std::string::npos) << pbclk.text;
-  PartProfile mz = ReadPartProfile("PIC32MZ2048EFH144", kGputilsHeaders);
+  PartProfile mz = ReadPartProfile("PIC32MZ2048EFH144");
   EXPECT_EQ(UartClockOf(mz.Port(1), 200).mhz, 100);
-  PartProfile q43 = ReadPartProfile("PIC18F47Q43", kGputilsHeaders);
+  PartProfile q43 = ReadPartProfile("PIC18F47Q43");
   EXPECT_EQ(UartClockOf(q43.Port(1), 64).text, "");
 }
 
@@ -102,7 +102,7 @@ TEST(UartParts, PortsAndLimitsFromTheTable) {
                   Row{"PIC32MX250F128B", 2, "PIC32MX250F128B", 50},
                   Row{"PIC32MZ2048EFH144", 6, "PIC32MZ2048EFH144", 252},
                   Row{"18F47K40", 2, "18F47K40", 64}}) {
-    PartProfile part = ReadPartProfile(row.part, kGputilsHeaders);
+    PartProfile part = ReadPartProfile(row.part);
     EXPECT_EQ(part.ports.size(), row.ports) << row.part;
     EXPECT_EQ(part.part, row.name);
     ASSERT_NE(part.family, nullptr) << row.part;
@@ -110,12 +110,12 @@ TEST(UartParts, PortsAndLimitsFromTheTable) {
     EXPECT_FALSE(part.assemblable) << row.part;
   }
   try {
-    ReadPartProfile("dsPIC33EV256GM106X", kGputilsHeaders);
+    ReadPartProfile("dsPIC33EV256GM106X");
   } catch (const std::exception& error) {
     FAIL() << error.what();
   }
-  EXPECT_THROW(ReadPartProfile("PIC24FJ128GA705", kGputilsHeaders), std::runtime_error);
-  EXPECT_THROW(ReadPartProfile("PIC18F47Q43", kGputilsHeaders).Port(6), std::runtime_error);
+  EXPECT_THROW(ReadPartProfile("PIC24FJ128GA705"), std::runtime_error);
+  EXPECT_THROW(ReadPartProfile("PIC18F47Q43").Port(6), std::runtime_error);
 }
 
 std::string Written(const SerialPort& port, BrgMode mode, std::int32_t n) {
