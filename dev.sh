@@ -5,6 +5,7 @@
 #                   the package and make a short run of each fuzzer
 #   ./dev.sh package         build the Debian package and check it (lintian, files, start-up)
 #   ./dev.sh windows         cross-build build-windows/spbrg.exe, statically linked, for Windows
+#   ./dev.sh web             the WebAssembly build of the engine and the models (build-web/)
 #   ./dev.sh fuzz [SECONDS]  run each fuzzer for SECONDS (default 20) against the kept corpus
 #   ./dev.sh coverage        branch coverage of core/, engine/ and window/ (gcovr)
 #   ./dev.sh packages        the Debian packages that building and testing need, one a line
@@ -16,7 +17,7 @@ PACKAGES=(build-essential cmake pkg-config libgtest-dev libgmock-dev libbenchmar
   clang-14 libclang-rt-14-dev gcovr locales python3 libcli11-dev nlohmann-json3-dev gputils gpsim
   lintian appstream desktop-file-utils man-db
   at-spi2-core python3-pyatspi dbus-x11
-  g++-mingw-w64-x86-64-posix wine wine64)
+  g++-mingw-w64-x86-64-posix wine wine64 emscripten)
 
 # The comma-decimal locale that the tests run the program under.
 TEST_LOCALE=de_DE.UTF-8
@@ -51,6 +52,18 @@ build_windows() {
   build build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release \
     -DSPBRG_HARDEN=OFF -DSPBRG_BUILD_UI=OFF -DSPBRG_BUILD_TESTS=OFF -DSPBRG_BUILD_BENCH=OFF
   cp build-windows/cli/spbrg.exe build-windows/spbrg.exe
+}
+
+# The engine and the models compiled to WebAssembly with Debian's Emscripten. Its library cache
+# is read-only where the package puts it; a copy of it takes the libraries built with exceptions.
+build_web() {
+  export EM_CACHE="$PWD/build-emcache" EM_FROZEN_CACHE=0
+  # Emscripten's tools find the acorn parser where Debian puts Node modules.
+  export NODE_PATH=/usr/share/nodejs
+  [ -d "$EM_CACHE/sysroot" ] || cp -r /usr/share/emscripten/cache "$EM_CACHE"
+  emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=MinSizeRel -DSPBRG_HARDEN=OFF \
+    -DSPBRG_BUILD_UI=OFF -DSPBRG_BUILD_TESTS=OFF -DSPBRG_BUILD_BENCH=OFF
+  cmake --build build-web -j "$(nproc)"
 }
 
 run_tests() {  # run_tests DIR
@@ -103,8 +116,9 @@ case "${1:-}" in
     install_missing_packages
     export SPBRG_REQUIRE_GPSIM=1  # the simulator test runs here, never skipped
     build_windows
+    build_web
     build build -DSPBRG_BUILD_UI=ON -DSPBRG_BUILD_TESTS=ON -DSPBRG_BUILD_BENCH=ON \
-      -DSPBRG_WINDOWS_EXE="$PWD/build-windows/spbrg.exe"
+      -DSPBRG_WINDOWS_EXE="$PWD/build-windows/spbrg.exe" -DSPBRG_WEB_BUILD="$PWD/build-web"
     run_tests build
     build build-sanitize -DSPBRG_SANITIZE=ON -DSPBRG_BUILD_TESTS=ON -DSPBRG_BUILD_BENCH=OFF \
       -DCMAKE_BUILD_TYPE=Debug
@@ -119,6 +133,11 @@ case "${1:-}" in
     install_missing_packages
     build_windows
     echo "built build-windows/spbrg.exe"
+    ;;
+  web)
+    install_missing_packages
+    build_web
+    echo "built build-web/"
     ;;
   package)
     install_missing_packages
@@ -137,7 +156,7 @@ case "${1:-}" in
     printf '%s\n' "${PACKAGES[@]}"
     ;;
   *)
-    echo "usage: $0 run|test|package|windows|fuzz [SECONDS]|coverage|packages" >&2
+    echo "usage: $0 run|test|package|windows|web|fuzz [SECONDS]|coverage|packages" >&2
     exit 2
     ;;
 esac

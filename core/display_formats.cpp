@@ -5,12 +5,14 @@
 #include <cmath>
 #include <string_view>
 
+#include "core/float_chars.h"
+
 namespace brg {
 namespace {
 
 // |value| written with 15 significant digits, as a spreadsheet reads a double before it rounds
-// it for display: the digits, and the power of ten of the first one. Made by std::to_chars, so
-// the C library's locale cannot reach it.
+// it for display: the digits, and the power of ten of the first one. The C library's locale
+// cannot reach it (float_chars.h).
 struct SignificantDigits {
   std::string digits;
   int exponent = 0;
@@ -18,10 +20,8 @@ struct SignificantDigits {
 
 SignificantDigits FifteenDigits(double magnitude) {
   constexpr int kPrecision = 14;  // digits after the first
-  std::array<char, 32> buffer{};
-  auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                    std::chars_format::scientific, kPrecision);
-  std::string_view text(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+  std::string scientific = ScientificText(magnitude, kPrecision);
+  std::string_view text(scientific);
   std::size_t e = text.find('e');
   SignificantDigits result;
   result.digits.push_back(text[0]);

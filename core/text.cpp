@@ -2,9 +2,10 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cstdio>
 #include <vector>
+
+#include "core/float_chars.h"
 
 namespace brg {
 
@@ -105,12 +106,11 @@ std::optional<double> PlainDecimal(std::string_view text) {
   if (digits == 0 || periods > 1) {
     return std::nullopt;
   }
-  double value = 0;
-  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size()) {
+  ReadDouble read = ReadDecimal(text);
+  if (read.outOfRange || read.used != text.size()) {
     return std::nullopt;
   }
-  return value;
+  return read.value;
 }
 
 std::string Quoted(std::string_view text) {
@@ -132,10 +132,7 @@ std::string Quoted(std::string_view text) {
 }
 
 std::string DecimalText(double value) {
-  std::array<char, 64> buffer{};
-  auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                    std::chars_format::fixed, 6);
-  std::string text(buffer.data(), end);
+  std::string text = FixedText(value, 6);
   text.erase(text.find_last_not_of('0') + 1);
   if (text.back() == '.') {
     text.pop_back();
@@ -144,9 +141,7 @@ std::string DecimalText(double value) {
 }
 
 std::string PlainNumber(double value) {
-  std::array<char, 32> buffer{};
-  auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-  return std::string(buffer.data(), end);
+  return ShortestText(value);
 }
 
 std::string HexValue(std::uint32_t value, int widthBits) {

@@ -1,10 +1,10 @@
 #include "window/leading_number.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdint>
 #include <string>
 
+#include "core/float_chars.h"
 #include "window/window_failure.h"
 
 namespace brg {
@@ -136,7 +136,7 @@ long long LeadingDecimalExponent(const DecimalPrefix& prefix) {
   return exponent + integerDigits - 1 - digitIndex;
 }
 
-// The beginning in the form std::from_chars reads: no "+" sign and no D exponent.
+// The beginning in the form ReadDecimal reads: no "+" sign and no D exponent.
 std::string Normalized(const DecimalPrefix& prefix) {
   std::string normalized;
   normalized.reserve(prefix.mantissa.size() + prefix.exponent.size() + 2);
@@ -162,10 +162,9 @@ double ConvertDecimal(std::string_view text, const DecimalPrefix& prefix) {
     normalized = Normalized(prefix);
     readable = normalized;
   }
-  double value = 0.0;
-  auto [end, error] = std::from_chars(readable.data(), readable.data() + readable.size(), value);
-  (void)end;
-  if (error == std::errc::result_out_of_range) {
+  ReadDouble read = ReadDecimal(readable);
+  double value = read.value;
+  if (read.outOfRange) {
     if (LeadingDecimalExponent(prefix) > 0) {
       throw NumberOverflow(prefix.negative);
     }
