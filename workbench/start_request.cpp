@@ -67,7 +67,9 @@ void ApplyStart(WorkbenchState& state, const StartRequest& request, const Separa
   for (const std::string& rate : request.rates) {
     std::optional<double> baud = PlainDecimal(rate);
     if (!baud) {
-      continue;  // StartProblem names it
+      // As typed, so that its box refuses it (a page's link; the command line refuses it first).
+      state.extraRatesText += (state.extraRatesText.empty() ? "" : " ") + rate;
+      continue;
     }
     if (Standard(*baud)) {
       if (std::find(state.tickedRates.begin(), state.tickedRates.end(), *baud) ==

@@ -82,6 +82,19 @@ TEST(Start, TheCommandLineOverTheKeptValues) {
   EXPECT_EQ(bench.hosts.kept->oscMHz, "3.6864");
 }
 
+// A link's values that are no numbers are put in as typed, and their boxes refuse them.
+TEST(Start, ValuesThatAreNoNumbersAreRefusedByTheirBoxes) {
+  Bench bench;
+  Workbench& workbench = bench.Open(Question("16FXYZ", "abc", {"9,600", "115200"}));
+  EXPECT_EQ(workbench.state().oscText, "abc");
+  EXPECT_FALSE(workbench.view().oscillator.value);
+  EXPECT_FALSE(workbench.view().oscillator.message.empty());
+  EXPECT_EQ(workbench.state().extraRatesText, "9,600");
+  EXPECT_NE(workbench.view().ratesMessage.find("9,600"), std::string::npos);
+  EXPECT_FALSE(workbench.view().part.message.empty());
+  EXPECT_EQ(workbench.state().tickedRates, std::vector<double>{115200});
+}
+
 TEST(Start, OnlyTheValuesGivenReplaceTheKeptOnes) {
   Bench bench;
   bench.hosts.kept = KeptValues{"16F877A", 1, "20", {300, 1200}, "31250"};

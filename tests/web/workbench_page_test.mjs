@@ -1,0 +1,146 @@
+// The workbench page in Debian's Chromium, driven through its accessible names as a user drives
+// it: opened from a link, typed into, copied from, with bad values in its link, without its
+// WebAssembly, and offline after a visit; in en-US and de-DE. Serves the site itself on the
+// loopback address.
+// usage: node workbench_page_test.mjs SITE_DIR   (from web/pages, where playwright-core is)
+import { createServer } from "node:http";
+import { readFile } from "node:fs/promises";
+import { extname, join, normalize } from "node:path";
+import { createRequire } from "node:module";
+
+// playwright-core from the pages' own locked packages (run from web/pages).
+const { chromium } = createRequire(`${process.cwd()}/`)("playwright-core");
+
+const site = process.argv[2];
+const types = {
+  ".html": "text/html", ".js": "text/javascript", ".css": "text/css", ".wasm": "application/wasm",
+  ".svg": "image/svg+xml", ".png": "image/png", ".webmanifest": "application/manifest+json",
+};
+
+// A plain static server, as any a user puts the site on; under /sub/ too.
+const server = createServer(async (request, response) => {
+  const path = normalize(decodeURIComponent(new URL(request.url, "http://x").pathname))
+    .replace(/^\/sub\//, "/");
+  try {
+    const body = await readFile(join(site, path.endsWith("/") ? `${path}index.html` : path));
+    response.writeHead(200, { "Content-Type": types[extname(path)] ?? "application/octet-stream" });
+    response.end(body);
+  } catch {
+    response.writeHead(404).end();
+  }
+});
+await new Promise((resolve) => server.listen(0, "127.0.0.1", resolve));
+const origin = `http://127.0.0.1:${server.address().port}`;
+
+let passed = 0;
+let failed = 0;
+function check(name, condition, detail = "") {
+  if (condition) {
+    passed += 1;
+  } else {
+    failed += 1;
+    console.log(`FAIL ${name} ${detail}`);
+  }
+}
+
+const browser = await chromium.launch({ executablePath: "/usr/bin/chromium", args: ["--no-sandbox"] });
+
+async function pageIn(locale) {
+  const context = await browser.newContext({ locale });
+  await context.grantPermissions(["clipboard-read", "clipboard-write"], { origin });
+  const page = await context.newPage();
+  page.on("pageerror", (error) => check(`${locale}: no script error`, false, error.message));
+  return { context, page };
+}
+
+const question = "index.html?device=16F1829&osc=16&baud=115200&baud=9600";
+
+for (const [locale, rate9600, rate115200, error] of [
+  ["en-US", "9,600", "115,200", "-0.08%"],
+  ["de-DE", "9.600", "115.200", "-0,08%"],
+]) {
+  const { context, page } = await pageIn(locale);
+  await page.goto(`${origin}/sub/${question}`);
+  const part = page.getByRole("combobox", { name: "Part" });
+  await part.waitFor();
+  check(`${locale}: the link's part`, (await part.inputValue()) === "16F1829");
+  check(`${locale}: the link's clock`,
+    (await page.getByRole("textbox", { name: "Oscillator in MHz" }).inputValue()) === "16");
+  const table = page.getByRole("table", { name: "Settings by rate and mode:" });
+  const rows = await table.getByRole("row").allInnerTexts();
+  check(`${locale}: a row for each rate`, rows.length === 3 && rows[1].startsWith(rate9600) &&
+    rows[2].startsWith(rate115200), JSON.stringify(rows));
+  const code = page.getByRole("generic", { name: "C code" });
+  const first = await page.locator("#code").innerText();
+  check(`${locale}: the first rate's best in C`, first.includes("SPBRG = 160;") &&
+    first.includes("SPBRGH = 1;"), first);
+  check(`${locale}: the error in the locale`,
+    (await page.locator("#settingFacts").innerText()).includes(error));
+
+  // A cell chosen by its name, then its code copied.
+  await table.getByRole("button", { name: new RegExp(`^${rate115200} baud, 16/4:`) }).click();
+  const chosen = await page.locator("#code").innerText();
+  check(`${locale}: the chosen cell's code`, chosen.includes("SPBRG = 34;"), chosen);
+  await page.getByRole("button", { name: "Copy the C code" }).click();
+  const copied = await page.evaluate(() => navigator.clipboard.readText());
+  check(`${locale}: the copy is the code shown`, copied.trim() === chosen.trim(), copied);
+  void code;
+
+  // Typing follows every keystroke, and the address follows it.
+  const osc = page.getByRole("textbox", { name: "Oscillator in MHz" });
+  await osc.fill("");
+  await osc.pressSequentially(locale === "de-DE" ? "18,432" : "18.432");
+  const typed = await page.locator("#code").innerText();
+  check(`${locale}: the table follows the typing`, typed.includes("18.432 MHz"), typed);
+  check(`${locale}: the address follows`, page.url().includes("osc=18"), page.url());
+  await page.getByRole("checkbox", { name: rate9600 }).uncheck();
+  check(`${locale}: an unticked rate leaves the address`, !page.url().includes("baud=9600"),
+    page.url());
+  await context.close();
+}
+
+// Bad values in the link are refused by their boxes as if typed; the page still opens.
+{
+  const { context, page } = await pageIn("en-US");
+  await page.goto(`${origin}/index.html?device=16FXYZ&osc=abc&baud=9,600`);
+  await page.getByRole("combobox", { name: "Part" }).waitFor();
+  const messages = await page.locator("#partMessages").innerText();
+  check("bad link: the part refused", messages.includes("16FXYZ"), messages);
+  check("bad link: the clock refused", (await page.getByRole("textbox", { name: "Oscillator in MHz" })
+    .inputValue()) === "abc" && messages.length > 20, messages);
+  const rates = await page.locator("#ratesMessage").innerText();
+  check("bad link: the rate refused", rates.includes("9,600"), rates);
+  await context.close();
+}
+
+// Without its WebAssembly the page says so in one line.
+{
+  const { context, page } = await pageIn("en-US");
+  await page.route("**/workbench.wasm", (route) => route.abort());
+  await page.goto(`${origin}/${question}`);
+  const problem = page.getByRole("alert");
+  await problem.waitFor({ timeout: 10000 });
+  check("no WebAssembly: one line", (await problem.innerText()).startsWith("The workbench cannot start"));
+  check("no WebAssembly: no empty boxes", !(await page.locator("#workbench").isVisible()));
+  await context.close();
+}
+
+// After one visit the page works without the server.
+{
+  const { context, page } = await pageIn("en-US");
+  await page.goto(`${origin}/${question}`);
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  await page.reload();
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  await context.setOffline(true);
+  await page.goto(`${origin}/index.html?device=18F45K22&osc=64&baud=9600`);
+  await page.getByRole("combobox", { name: "Part" }).waitFor();
+  const offline = await page.locator("#code").innerText();
+  check("offline: the page answers", offline.includes("64 MHz"), offline);
+  await context.close();
+}
+
+await browser.close();
+server.close();
+console.log(`${passed} passed, ${failed} failed`);
+process.exit(failed === 0 ? 0 : 1);
