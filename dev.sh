@@ -5,7 +5,7 @@
 #                   the package and make a short run of each fuzzer
 #   ./dev.sh package         build the Debian package and check it (lintian, files, start-up)
 #   ./dev.sh windows         cross-build build-windows/spbrg.exe, statically linked, for Windows
-#   ./dev.sh web             the WebAssembly build of the engine and the models (build-web/)
+#   ./dev.sh web             the pages: the models in WebAssembly and the static site (build-web/site)
 #   ./dev.sh fuzz [SECONDS]  run each fuzzer for SECONDS (default 20) against the kept corpus
 #   ./dev.sh coverage        branch coverage of core/, engine/ and window/ (gcovr)
 #   ./dev.sh packages        the Debian packages that building and testing need, one a line
@@ -17,7 +17,10 @@ PACKAGES=(build-essential cmake pkg-config libgtest-dev libgmock-dev libbenchmar
   clang-14 libclang-rt-14-dev gcovr locales python3 libcli11-dev nlohmann-json3-dev gputils gpsim
   lintian appstream desktop-file-utils man-db
   at-spi2-core python3-pyatspi dbus-x11
-  g++-mingw-w64-x86-64-posix wine wine64 emscripten)
+  g++-mingw-w64-x86-64-posix wine wine64 emscripten chromium)
+# Debian's Node and npm only where there is no Node yet: a Node from elsewhere brings its own npm,
+# which Debian's npm package would conflict with.
+command -v node >/dev/null && command -v npm >/dev/null || PACKAGES+=(nodejs npm)
 
 # The comma-decimal locale that the tests run the program under.
 TEST_LOCALE=de_DE.UTF-8
@@ -64,6 +67,7 @@ build_web() {
   emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=MinSizeRel -DSPBRG_HARDEN=OFF \
     -DSPBRG_BUILD_UI=OFF -DSPBRG_BUILD_TESTS=OFF -DSPBRG_BUILD_BENCH=OFF
   cmake --build build-web -j "$(nproc)"
+  web/pages/make_site.sh build-web
 }
 
 run_tests() {  # run_tests DIR
@@ -137,7 +141,9 @@ case "${1:-}" in
   web)
     install_missing_packages
     build_web
-    echo "built build-web/"
+    echo "built the site in build-web/site; serve it with any static server, for example:"
+    echo "  python3 -m http.server --bind 127.0.0.1 --directory build-web/site 8000"
+    echo "and open http://127.0.0.1:8000/ (the workbench) or http://127.0.0.1:8000/calculator.html"
     ;;
   package)
     install_missing_packages

@@ -15,8 +15,8 @@
 #include <exception>
 #include <limits>
 
-#include "ui/window_layout.h"
 #include "ui/wrapped_caption_button.h"
+#include "window/window_layout.h"
 
 namespace brg::ui {
 namespace {

@@ -9,9 +9,9 @@
 #include <memory>
 
 #include "ui/qt_hosts.h"
-#include "ui/window_layout.h"
 #include "window/calculator_window.h"
 #include "window/user_actions.h"
+#include "window/window_layout.h"
 
 class QIcon;
 class QKeyEvent;

@@ -17,7 +17,7 @@
 #include "core/brg_arithmetic.h"
 #include "core/display_formats.h"
 #include "ui/calculator_widget.h"
-#include "ui/window_layout.h"
+#include "window/window_layout.h"
 
 using brg::ControlId;
 using brg::ui::CalculatorWidget;
@@ -570,7 +570,7 @@ class CalculatorWidgetTest : public QObject {
   void everyControlIsNamedForAScreenReader() {
     EnterValues("4", "9600");
     Key(Qt::Key_Return);
-    for (const brg::ui::ControlPlacement& place : brg::ui::kPlacements) {
+    for (const brg::ControlPlacement& place : brg::kPlacements) {
       QAccessibleInterface* control = QAccessible::queryAccessibleInterface(W(place.id));
       QVERIFY(control != nullptr);
       const brg::Control& model = window->model().control(place.id);
@@ -621,9 +621,10 @@ class CalculatorWidgetTest : public QObject {
     });
     EnterValues("20", "1200");
     Key(Qt::Key_Return);
-    QVERIFY2(read.startsWith(QString::number(QAccessible::AlertMessage) + " | Current setting cause "
-                                                                          "an SPBRG overflow. | "),
-             qPrintable(read));
+    QVERIFY2(
+        read.startsWith(QString::number(QAccessible::AlertMessage) + " | Current setting cause "
+                                                                     "an SPBRG overflow. | "),
+        qPrintable(read));
     QVERIFY2(read.contains(QStringLiteral("306.901%")), qPrintable(read));
   }
 };

@@ -3,47 +3,10 @@
 // WebAssembly, and offline after a visit; in en-US and de-DE. Serves the site itself on the
 // loopback address.
 // usage: node workbench_page_test.mjs SITE_DIR   (from web/pages, where playwright-core is)
-import { createServer } from "node:http";
-import { readFile } from "node:fs/promises";
-import { extname, join, normalize } from "node:path";
-import { createRequire } from "node:module";
+import { check, finish, launch, serve } from "./page_checks.mjs";
 
-// playwright-core from the pages' own locked packages (run from web/pages).
-const { chromium } = createRequire(`${process.cwd()}/`)("playwright-core");
-
-const site = process.argv[2];
-const types = {
-  ".html": "text/html", ".js": "text/javascript", ".css": "text/css", ".wasm": "application/wasm",
-  ".svg": "image/svg+xml", ".png": "image/png", ".webmanifest": "application/manifest+json",
-};
-
-// A plain static server, as any a user puts the site on; under /sub/ too.
-const server = createServer(async (request, response) => {
-  const path = normalize(decodeURIComponent(new URL(request.url, "http://x").pathname))
-    .replace(/^\/sub\//, "/");
-  try {
-    const body = await readFile(join(site, path.endsWith("/") ? `${path}index.html` : path));
-    response.writeHead(200, { "Content-Type": types[extname(path)] ?? "application/octet-stream" });
-    response.end(body);
-  } catch {
-    response.writeHead(404).end();
-  }
-});
-await new Promise((resolve) => server.listen(0, "127.0.0.1", resolve));
-const origin = `http://127.0.0.1:${server.address().port}`;
-
-let passed = 0;
-let failed = 0;
-function check(name, condition, detail = "") {
-  if (condition) {
-    passed += 1;
-  } else {
-    failed += 1;
-    console.log(`FAIL ${name} ${detail}`);
-  }
-}
-
-const browser = await chromium.launch({ executablePath: "/usr/bin/chromium", args: ["--no-sandbox"] });
+const { server, origin } = await serve(process.argv[2]);
+const browser = await launch();
 
 async function pageIn(locale) {
   const context = await browser.newContext({ locale });
@@ -142,5 +105,4 @@ for (const [locale, rate9600, rate115200, error] of [
 
 await browser.close();
 server.close();
-console.log(`${passed} passed, ${failed} failed`);
-process.exit(failed === 0 ? 0 : 1);
+finish();

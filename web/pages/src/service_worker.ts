@@ -7,6 +7,7 @@ declare const self: ServiceWorkerGlobalScope;
 const CACHE = "spbrg-site-1";
 const FILES = [
   "./", "index.html", "workbench.css", "workbench.js", "workbench.wasm", "workbench_page.js",
+  "calculator.html", "calculator.css", "calculator.js", "calculator.wasm", "calculator_page.js",
   "manifest.webmanifest", "icon.svg", "icon-256.png",
 ];
 

@@ -1,6 +1,6 @@
 // Where each control of the calculator window stands, how it looks and how assistive technology
-// names it: the declarative layout that the binding builds its widgets from. Positions are in
-// pixels at 96 dots per inch.
+// names it: the declarative layout that the bindings (the Qt window, the page) build their
+// controls from. Positions are in pixels at 96 dots per inch, CSS pixels on the page.
 #pragma once
 
 #include <array>
@@ -8,7 +8,7 @@
 
 #include "window/controls.h"
 
-namespace brg::ui {
+namespace brg {
 
 enum class TextAlignment { Left, Right, Centre };
 
@@ -61,4 +61,4 @@ inline constexpr std::array<ControlPlacement, kControlCount> kPlacements{{
      ControlId::Label4, ""},
 }};
 
-}  // namespace brg::ui
+}  // namespace brg
