@@ -95,6 +95,11 @@ for (const [locale, rate9600, rate115200, error] of [
   await page.evaluate(() => navigator.serviceWorker.ready);
   await page.reload();
   await page.evaluate(() => navigator.serviceWorker.ready);
+  const session = await context.newCDPSession(page);
+  const { installabilityErrors } = await session.send("Page.getInstallabilityErrors");
+  // A test's browser context is a private one, where nothing installs: that is no fault of the site.
+  const faults = installabilityErrors.filter((e) => e.errorId !== "in-incognito");
+  check("installable as an app", faults.length === 0, JSON.stringify(faults));
   await context.setOffline(true);
   await page.goto(`${origin}/index.html?device=18F45K22&osc=64&baud=9600`);
   await page.getByRole("combobox", { name: "Part" }).waitFor();

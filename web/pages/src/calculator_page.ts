@@ -3,6 +3,7 @@
 // at a time, mirrors its controls and focus, and shows its message boxes as modal dialogs whose
 // answer the model waits for.
 import { registerServiceWorker } from "./offline";
+import { reportUncaughtErrors, showProblem } from "./problem_line";
 
 interface ControlState {
   name: string;
@@ -85,11 +86,16 @@ class CalculatorPage {
     document.addEventListener("keydown", (e) => this.onKey(e), true);
   }
 
-  // One action after the other: the model may be waiting for a dialog's answer.
+  // One action after the other: the model may be waiting for a dialog's answer. An action that
+  // fails is said in the page's one line; the window goes on with the next.
   private deliver(name: string, types: string[] = [], args: unknown[] = []): Promise<void> {
     this.queue = this.queue.then(async () => {
-      const answer = await this.module.ccall(name, "string", types, args, { async: true });
-      this.show(JSON.parse(answer) as WindowState);
+      try {
+        const answer = await this.module.ccall(name, "string", types, args, { async: true });
+        this.show(JSON.parse(answer) as WindowState);
+      } catch (error) {
+        showProblem(`The last action could not be completed: ${(error as Error).message}`);
+      }
     });
     return this.queue;
   }
@@ -295,10 +301,9 @@ async function main(): Promise<void> {
     }
     new CalculatorPage(await window.CalculatorModule()).start();
   } catch (error) {
-    const problem = document.getElementById("problem") as HTMLElement;
-    problem.textContent = `The calculator cannot start: ${(error as Error).message}.`;
-    problem.hidden = false;
+    showProblem(`The calculator cannot start: ${(error as Error).message}.`);
   }
+  reportUncaughtErrors();
   registerServiceWorker();
 }
 

@@ -8,7 +8,7 @@ const CACHE = "spbrg-site-1";
 const FILES = [
   "./", "index.html", "workbench.css", "workbench.js", "workbench.wasm", "workbench_page.js",
   "calculator.html", "calculator.css", "calculator.js", "calculator.wasm", "calculator_page.js",
-  "manifest.webmanifest", "icon.svg", "icon-256.png",
+  "manifest.webmanifest", "icon.svg", "icon-192.png", "icon-512.png",
 ];
 
 self.addEventListener("install", (event) => {

@@ -3,6 +3,7 @@
 // (device, uart, osc, budget, tolerance, baud) and follows what the user types.
 import { Answer, StartRequest, WorkbenchModel } from "./workbench_model";
 import { registerServiceWorker } from "./offline";
+import { reportUncaughtErrors, showProblem } from "./problem_line";
 
 function element<T extends HTMLElement>(id: string): T {
   const found = document.getElementById(id);
@@ -319,10 +320,9 @@ async function main(): Promise<void> {
     const model = await WorkbenchModel.load();
     new WorkbenchPage(model).start();
   } catch (error) {
-    const problem = element("problem");
-    problem.textContent = `The workbench cannot start: ${(error as Error).message}.`;
-    problem.hidden = false;
+    showProblem(`The workbench cannot start: ${(error as Error).message}.`);
   }
+  reportUncaughtErrors();
   registerServiceWorker();
 }
 
