@@ -3,16 +3,13 @@
 // modal dialog, stepping, the export read back from the clipboard, the focus where the window
 // keeps it; in en-US and de-DE, and offline after a visit.
 // usage: node calculator_page_test.mjs SITE_DIR   (from web/pages, where playwright-core is)
-import { check, finish, launch, serve } from "./page_checks.mjs";
+import { check, finish, launch, pageIn, serve } from "./page_checks.mjs";
 
 const { server, origin } = await serve(process.argv[2]);
 const browser = await launch();
 
 async function calculator(locale) {
-  const context = await browser.newContext({ locale });
-  await context.grantPermissions(["clipboard-read", "clipboard-write"], { origin });
-  const page = await context.newPage();
-  page.on("pageerror", (error) => check(`${locale}: no script error`, false, error.message));
+  const { context, page } = await pageIn(browser, origin, locale);
   await page.goto(`${origin}/sub/calculator.html`);
   await page.getByRole("textbox", { name: "OSC (MHZ)" }).waitFor();
   return { context, page };

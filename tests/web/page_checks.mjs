@@ -43,6 +43,16 @@ export function launch() {
   return chromium.launch({ executablePath: "/usr/bin/chromium", args: ["--no-sandbox"] });
 }
 
+// A page in a context of its own, in `locale`, that may use the clipboard; a script error on it
+// fails the test.
+export async function pageIn(browser, origin, locale) {
+  const context = await browser.newContext({ locale });
+  await context.grantPermissions(["clipboard-read", "clipboard-write"], { origin });
+  const page = await context.newPage();
+  page.on("pageerror", (error) => check(`${locale}: no script error`, false, error.message));
+  return { context, page };
+}
+
 export function finish() {
   console.log(`${checks.passed} passed, ${checks.failed} failed`);
   process.exit(checks.failed === 0 ? 0 : 1);

@@ -3,18 +3,12 @@
 // WebAssembly, and offline after a visit; in en-US and de-DE. Serves the site itself on the
 // loopback address.
 // usage: node workbench_page_test.mjs SITE_DIR   (from web/pages, where playwright-core is)
-import { check, finish, launch, serve } from "./page_checks.mjs";
+import { check, finish, launch, pageIn as pageInContext, serve } from "./page_checks.mjs";
 
 const { server, origin } = await serve(process.argv[2]);
 const browser = await launch();
 
-async function pageIn(locale) {
-  const context = await browser.newContext({ locale });
-  await context.grantPermissions(["clipboard-read", "clipboard-write"], { origin });
-  const page = await context.newPage();
-  page.on("pageerror", (error) => check(`${locale}: no script error`, false, error.message));
-  return { context, page };
-}
+const pageIn = (locale) => pageInContext(browser, origin, locale);
 
 const question = "index.html?device=16F1829&osc=16&baud=115200&baud=9600";
 
