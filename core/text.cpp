@@ -113,6 +113,23 @@ std::optional<double> PlainDecimal(std::string_view text) {
   return read.value;
 }
 
+std::string JsonQuoted(std::string_view text) {
+  std::string quoted = "\"";
+  for (char c : text) {
+    if (c == '"' || c == '\\') {
+      quoted += '\\';
+      quoted += c;
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      char escape[8];
+      std::snprintf(escape, sizeof escape, "\\u%04X", static_cast<unsigned>(c));
+      quoted += escape;
+    } else {
+      quoted += c;
+    }
+  }
+  return quoted + "\"";
+}
+
 std::string Quoted(std::string_view text) {
   std::string quoted = "\"";
   for (char c : text) {

@@ -35,6 +35,10 @@ std::size_t NameDistance(std::string_view a, std::string_view b);
 // A plain decimal number: digits with at most one period, nothing before or after it.
 std::optional<double> PlainDecimal(std::string_view text);
 
+// A JSON string: in quotes, with the quote, the backslash and control characters escaped; other
+// bytes (UTF-8) as they are.
+std::string JsonQuoted(std::string_view text);
+
 // An argument as a message shows it: in quotes, control characters escaped, so that the
 // message stays on one line.
 std::string Quoted(std::string_view text);

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "web/browser_clipboard.h"
 #include "web/json_text.h"
 #include "window/calculator_window.h"
 #include "window/user_actions.h"
@@ -25,11 +26,6 @@ EM_ASYNC_JS(int, ShowMessageBox, (const char* window, const char* text, int styl
   return await Module.showMessageBox(UTF8ToString(window), UTF8ToString(text), style,
                                      UTF8ToString(title));
 });
-EM_JS(int, PutOnClipboard, (const char* text), {
-  if (!navigator.clipboard) return 0;
-  navigator.clipboard.writeText(UTF8ToString(text)).catch(function() {});
-  return 1;
-});
 // clang-format on
 
 class BrowserHosts : public MessageBoxHost, public ClipboardHost, public LocaleHost {
@@ -39,9 +35,7 @@ class BrowserHosts : public MessageBoxHost, public ClipboardHost, public LocaleH
                           std::string(title).c_str());
   }
   bool Clear() override { return true; }  // the next SetText replaces what is there
-  bool SetText(std::string_view text) override {
-    return PutOnClipboard(std::string(text).c_str()) != 0;
-  }
+  bool SetText(std::string_view text) override { return web::PutOnBrowserClipboard(text); }
   Separators CurrentSeparators() const override { return separators; }
 
   const CalculatorWindow* window = nullptr;

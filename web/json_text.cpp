@@ -1,9 +1,9 @@
 #include "web/json_text.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include "core/float_chars.h"
+#include "core/text.h"
 
 namespace brg::web {
 
@@ -52,21 +52,7 @@ JsonText& JsonText::Key(std::string_view key) {
 
 JsonText& JsonText::String(std::string_view value) {
   Separate();
-  text_ += '"';
-  for (char c : value) {
-    auto byte = static_cast<unsigned char>(c);
-    if (c == '"' || c == '\\') {
-      text_ += '\\';
-      text_ += c;
-    } else if (byte < 0x20) {
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
-      text_ += escaped;
-    } else {
-      text_ += c;
-    }
-  }
-  text_ += '"';
+  text_ += JsonQuoted(value);
   return *this;
 }
 

@@ -1,8 +1,10 @@
 #include "web/workbench_json.h"
 
 #include "core/display_formats.h"
+#include "core/float_chars.h"
 #include "engine/answers/wanted_rate.h"
 #include "web/json_text.h"
+#include "workbench/entry_reading.h"
 
 namespace brg::web {
 namespace {
@@ -102,6 +104,36 @@ void Check(JsonText& json, const workbench::CheckView& check, std::optional<int>
   json.EndObject();
 }
 
+// The page's address as a link to the question on show: what differs from a new workbench's
+// values, and every rate, ticked or typed.
+void Address(JsonText& json, const WorkbenchState& state) {
+  const WorkbenchState fresh;
+  json.BeginArray("address");
+  auto pair = [&json](std::string_view name, const std::string& value) {
+    json.BeginArray().String(name).String(value).EndArray();
+  };
+  if (!state.partText.empty()) {
+    pair("device", state.partText);
+  }
+  if (state.uart != fresh.uart) {
+    pair("uart", std::to_string(state.uart));
+  }
+  pair("osc", state.oscText);
+  if (state.budgetText != fresh.budgetText) {
+    pair("budget", state.budgetText);
+  }
+  if (state.toleranceText != fresh.toleranceText) {
+    pair("tolerance", state.toleranceText);
+  }
+  for (double rate : state.tickedRates) {
+    pair("baud", ShortestText(rate));
+  }
+  for (std::string_view rate : workbench::RateTokens(state.extraRatesText)) {
+    pair("baud", std::string(rate));
+  }
+  json.EndArray();
+}
+
 // The standard rates to tick, each with its text in the user's separators.
 void StandardRates(JsonText& json, const Separators& separators) {
   json.BeginArray("standardRates");
@@ -137,6 +169,7 @@ std::string WorkbenchJson(const workbench::Workbench& bench) {
   State(json, bench.state());
   View(json, bench.state(), bench.view());
   StandardRates(json, bench.separators());
+  Address(json, bench.state());
   json.EndObject();
   return json.text();
 }

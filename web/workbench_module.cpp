@@ -10,6 +10,7 @@
 
 #include "core/float_chars.h"
 #include "engine/parts/part_data.h"
+#include "web/browser_clipboard.h"
 #include "web/workbench_json.h"
 #include "workbench/workbench.h"
 
@@ -19,11 +20,6 @@ using namespace brg;
 using namespace brg::workbench;
 
 // clang-format off
-EM_JS(int, PutOnClipboard, (const char* text), {
-  if (!navigator.clipboard) return 0;
-  navigator.clipboard.writeText(UTF8ToString(text)).catch(function() {});
-  return 1;
-});
 EM_JS(char*, LoadKept, (), {
   var kept = null;
   try { kept = localStorage.getItem("spbrg-workbench"); } catch (e) {}
@@ -40,7 +36,7 @@ EM_JS(void, SaveKept, (const char* text), {
 
 class BrowserClipboard : public ClipboardHost {
  public:
-  bool Put(std::string_view text) override { return PutOnClipboard(std::string(text).c_str()); }
+  bool Put(std::string_view text) override { return web::PutOnBrowserClipboard(text); }
 };
 
 // The kept values as lines: part, UART, oscillator, the ticked rates, the typed rates.

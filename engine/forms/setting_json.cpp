@@ -1,40 +1,22 @@
 #include "engine/forms/setting_json.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "core/text.h"
 
 namespace brg::engine {
 namespace {
 
-std::string JsonString(const std::string& text) {
-  std::string quoted = "\"";
-  for (char c : text) {
-    if (c == '"' || c == '\\') {
-      quoted += '\\';
-      quoted += c;
-    } else if (static_cast<unsigned char>(c) < 0x20) {
-      char escape[8];
-      std::snprintf(escape, sizeof escape, "\\u%04X", static_cast<unsigned>(c));
-      quoted += escape;
-    } else {
-      quoted += c;
-    }
-  }
-  return quoted + "\"";
-}
-
 // "  \"key\": value" for a member of the object, members separated by commas.
 void Member(std::string& json, const char* key, const std::string& value) {
-  json += std::string(json.size() > 2 ? ",\n" : "") + "  " + JsonString(key) + ": " + value;
+  json += std::string(json.size() > 2 ? ",\n" : "") + "  " + JsonQuoted(key) + ": " + value;
 }
 
 std::string Registers(const std::vector<RegisterWrite>& writes) {
   std::string object = "{";
   bool first = true;
   for (const auto& [name, value] : ValuesLeft(writes)) {
-    object += std::string(first ? "\n" : ",\n") + "    " + JsonString(name) + ": " +
+    object += std::string(first ? "\n" : ",\n") + "    " + JsonQuoted(name) + ": " +
               std::to_string(value);
     first = false;
   }
@@ -64,9 +46,9 @@ std::string SettingJson(const CodeSetting& code, const SerialPort& port, double 
   std::string json = "{\n";
   Member(json, "oscillator_mhz", PlainNumber(oscMHz));
   Member(json, "uart_clock_mhz", PlainNumber(clockMHz));
-  Member(json, "uart_clock", code.clockText.empty() ? "null" : JsonString(code.clockText));
+  Member(json, "uart_clock", code.clockText.empty() ? "null" : JsonQuoted(code.clockText));
   Member(json, "wanted_baud", PlainNumber(code.wanted.baud));
-  Member(json, "mode", JsonString(std::string(InfoOf(setting.mode).name)));
+  Member(json, "mode", JsonQuoted(std::string(InfoOf(setting.mode).name)));
   Member(json, "n", std::to_string(setting.n));
   Member(json, "actual_baud", PlainNumber(setting.actualBaud));
   Member(json, "error_ratio", PlainNumber(setting.errorRatio));

@@ -2,6 +2,7 @@
 // decides every rule, the focus included; the page turns keys and clicks into its actions, one
 // at a time, mirrors its controls and focus, and shows its message boxes as modal dialogs whose
 // answer the model waits for.
+import { localeSeparators } from "./locale_separators";
 import { registerServiceWorker } from "./offline";
 import { reportUncaughtErrors, showProblem } from "./problem_line";
 
@@ -57,12 +58,6 @@ const YES = 6;
 const NO = 7;
 const WARNING_OK = 48;
 
-function separators(): [string, string] {
-  const parts = new Intl.NumberFormat(navigator.language).formatToParts(1234567.5);
-  return [parts.find((p) => p.type === "group")?.value ?? "",
-    parts.find((p) => p.type === "decimal")?.value ?? "."];
-}
-
 class CalculatorPage {
   private readonly elements = new Map<string, HTMLElement>();
   private readonly kinds = new Map<string, Placement["kind"]>();
@@ -76,7 +71,7 @@ class CalculatorPage {
       this.show(JSON.parse(window) as WindowState);
       return this.dialog(text, style, title);
     };
-    const [group, decimal] = separators();
+    const { group, decimal } = localeSeparators();
     const state = this.module.ccall("calc_start", "string", ["string", "string"], [group, decimal]);
     const layout = JSON.parse(
       this.module.ccall("calc_layout", "string", [], []) as string) as Layout;

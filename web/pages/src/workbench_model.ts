@@ -37,6 +37,7 @@ export interface ClockRow {
 
 export interface Answer {
   standardRates: { baud: number; text: string }[];
+  address: [string, string][];  // the link to what is on show, as name and value pairs
   state: {
     part: string;
     uart: number;

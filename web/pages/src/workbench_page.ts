@@ -2,6 +2,7 @@
 // model's actions; the page then mirrors the whole answer. The address carries the question
 // (device, uart, osc, budget, tolerance, baud) and follows what the user types.
 import { Answer, StartRequest, WorkbenchModel } from "./workbench_model";
+import { localeSeparators } from "./locale_separators";
 import { registerServiceWorker } from "./offline";
 import { reportUncaughtErrors, showProblem } from "./problem_line";
 
@@ -11,15 +12,6 @@ function element<T extends HTMLElement>(id: string): T {
     throw new Error(`the page lacks #${id}`);
   }
   return found as T;
-}
-
-// The browser's locale's separators, as the user reads numbers.
-function separators(): { group: string; decimal: string } {
-  const parts = new Intl.NumberFormat(navigator.language).formatToParts(1234567.5);
-  return {
-    group: parts.find((p) => p.type === "group")?.value ?? "",
-    decimal: parts.find((p) => p.type === "decimal")?.value ?? ".",
-  };
 }
 
 function startRequest(params: URLSearchParams): StartRequest {
@@ -43,7 +35,7 @@ class WorkbenchPage {
 
   start(): void {
     const params = new URLSearchParams(location.search);
-    const { group, decimal } = separators();
+    const { group, decimal } = localeSeparators();
     this.answer = this.model.start(group, decimal, startRequest(params));
     // The link's other values, as if typed into their boxes.
     const uart = params.get("uart");
@@ -119,17 +111,7 @@ class WorkbenchPage {
 
   // The address as a link to what is on show, without reloading the page.
   private followAddress(): void {
-    const s = this.answer.state;
-    const params = new URLSearchParams();
-    if (s.part !== "") params.set("device", s.part);
-    if (s.uart !== 1) params.set("uart", String(s.uart));
-    params.set("osc", s.osc);
-    if (s.budget !== "2") params.set("budget", s.budget);
-    if (s.tolerance !== "0") params.set("tolerance", s.tolerance);
-    for (const rate of s.ticked) params.append("baud", String(rate));
-    for (const rate of s.extraRates.split(/[\s;]+/).filter((r) => r !== "")) {
-      params.append("baud", rate);
-    }
+    const params = new URLSearchParams(this.answer.address);
     history.replaceState(null, "", `${location.pathname}?${params.toString()}`);
   }
 

@@ -1,0 +1,8 @@
+// The separators of the browser's locale, as the user reads numbers: 115,200.5 or 115.200,5.
+export function localeSeparators(): { group: string; decimal: string } {
+  const parts = new Intl.NumberFormat(navigator.language).formatToParts(1234567.5);
+  return {
+    group: parts.find((p) => p.type === "group")?.value ?? "",
+    decimal: parts.find((p) => p.type === "decimal")?.value ?? ".",
+  };
+}
