@@ -154,14 +154,7 @@ class BasicReader {
       if (!recorder_.RegisterNamed(reg)) {
         return;
       }
-      if (!result.value || *result.value < 0 || *result.value > 1 ||
-          recorder_.WriteBit(reg, bit, *result.value != 0, line) ==
-              SetupRecorder::BitWrite::NoSuchBit) {
-        recorder_.Add(line, FindingKind::Fault,
-                      std::string(target) + " = " + std::string(text) +
-                          " is no bit of the register set to 0 or 1");
-        recorder_.WriteBit(reg, "0", false, line);
-      }
+      recorder_.AssignField(reg, bit, target, text, result.value, line);
       return;
     }
     std::string reg = Resolved(target);

@@ -71,6 +71,23 @@ std::string StripComments(std::string_view line, bool& inBlock, std::string& com
   return code;
 }
 
+// A number as the preprocessor reads one: a digit or a point and a digit, then letters, digits,
+// points, and a sign after an exponent's e.
+std::string NumberAt(const std::string& code, std::size_t start) {
+  std::size_t end = start + 1;
+  while (end < code.size()) {
+    char c = code[end];
+    char before = code[end - 1];
+    bool sign = (c == '+' || c == '-') && (before == 'e' || before == 'E') &&
+                code.compare(start, 2, "0x") != 0 && code.compare(start, 2, "0X") != 0;
+    if (!NameChar(c) && c != '.' && !sign) {
+      break;
+    }
+    ++end;
+  }
+  return code.substr(start, end - start);
+}
+
 void Tokenize(const std::string& code, int line, std::vector<Tok>& tokens) {
   static constexpr std::string_view kOps[] = {
       "<<=", ">>=", "|=", "&=", "^=", "+=", "-=", "*=", "/=", "%=", "==",
@@ -80,6 +97,13 @@ void Tokenize(const std::string& code, int line, std::vector<Tok>& tokens) {
     char c = code[i];
     if (std::isspace(static_cast<unsigned char>(c)) != 0) {
       ++i;
+      continue;
+    }
+    bool digit = std::isdigit(static_cast<unsigned char>(c)) != 0;
+    if (digit || (c == '.' && i + 1 < code.size() &&
+                  std::isdigit(static_cast<unsigned char>(code[i + 1])) != 0)) {
+      tokens.push_back(Tok{NumberAt(code, i), line, false});  // 25, 0x19, 4.0, 1e6, 0.5f
+      i += tokens.back().text.size();
       continue;
     }
     if (NameChar(c)) {
@@ -627,21 +651,8 @@ class CReader {
   void AssignBit(const std::string& reg, const std::string& bit, const std::string& text,
                  int line) {
     ExpressionResult result = EvaluateExpression(text, context_);
-    if (!recorder_.RegisterNamed(reg)) {
-      return;
-    }
-    if (!result.value || *result.value < 0 || *result.value > 1) {
-      recorder_.Add(
-          line, FindingKind::Fault,
-          reg + "bits." + bit + " = " + text + " is no bit of the register set to 0 or 1");
-      recorder_.WriteBit(reg, "0", false, line);  // the register is touched
-      return;
-    }
-    if (recorder_.WriteBit(reg, bit, *result.value != 0, line) ==
-        SetupRecorder::BitWrite::NoSuchBit) {
-      recorder_.Add(
-          line, FindingKind::Fault,
-          reg + "bits." + bit + " = " + text + " is no bit of the register set to 0 or 1");
+    if (recorder_.RegisterNamed(reg)) {
+      recorder_.AssignField(reg, bit, reg + "bits." + bit, text, result.value, line);
     }
   }
 

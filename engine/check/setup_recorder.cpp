@@ -48,27 +48,75 @@ bool SetupRecorder::WriteUnknown(std::string_view name, int line) {
 
 SetupRecorder::BitWrite SetupRecorder::WriteBit(std::string_view reg, std::string_view bit,
                                                 bool set, int line) {
+  return WriteField(reg, bit, set ? 1 : 0, line);
+}
+
+SetupRecorder::BitWrite SetupRecorder::WriteField(std::string_view reg, std::string_view field,
+                                                  std::int64_t value, int line) {
   std::optional<std::size_t> index = RegisterNamed(reg);
   if (!index) {
     return BitWrite::NoRegister;
   }
   facts_.anything = true;
-  std::optional<int> position;
-  if (std::optional<long> number = ReadLiteral(bit); number && *number < 32) {
-    position = static_cast<int>(*number);
+  std::optional<PortField> found;
+  if (std::optional<long> number = ReadLiteral(field); number && *number < 32) {
+    found = PortField{static_cast<int>(*number), 1};
   } else {
-    position = port_.Registers()[*index].BitPosition(bit);
+    found = port_.Registers()[*index].FieldNamed(field);
   }
-  if (!position) {
+  if (!found) {
     return BitWrite::NoSuchBit;
   }
+  std::int64_t largest = (std::int64_t{1} << found->width) - 1;
+  if (value < 0 || value > largest) {
+    return BitWrite::TooWide;
+  }
   WrittenRegister& written = facts_.registers[*index];
-  std::int64_t mask = std::int64_t{1} << *position;
-  written.value = set ? (written.value | mask) : (written.value & ~mask);
+  std::int64_t mask = largest << found->position;
+  written.value = (written.value & ~mask) | (value << found->position);
   written.line = line;
   written.name = std::string(reg);
   written.intended.reset();
   return BitWrite::Written;
+}
+
+void SetupRecorder::AssignField(std::string_view reg, std::string_view field,
+                                std::string_view target, std::string_view text,
+                                std::optional<std::int64_t> value, int line) {
+  std::string written = std::string(target) + " = " + std::string(text);
+  if (!value) {
+    Add(line, FindingKind::Note, written + " cannot be worked out: the field is not followed");
+    Touch(reg, line);
+    return;
+  }
+  switch (WriteField(reg, field, *value, line)) {
+    case BitWrite::NoSuchBit:
+      Add(line, FindingKind::Fault,
+          written + ": " + std::string(field) + " is no bit or field of " + std::string(reg));
+      Touch(reg, line);
+      break;
+    case BitWrite::TooWide: {
+      PortField found = *port_.Registers()[*RegisterNamed(reg)].FieldNamed(field);
+      Add(line, FindingKind::Fault,
+          written + ": " + std::to_string(*value) + " does not fit " + std::string(field) +
+              (found.width == 1 ? ", a single bit"
+                                : ", a field of " + std::to_string(found.width) + " bits"));
+      Touch(reg, line);
+      break;
+    }
+    case BitWrite::NoRegister:
+    case BitWrite::Written:
+      break;
+  }
+}
+
+void SetupRecorder::Touch(std::string_view reg, int line) {
+  if (std::optional<std::size_t> index = RegisterNamed(reg)) {
+    facts_.anything = true;
+    WrittenRegister& written = facts_.registers[*index];
+    written.line = line;
+    written.name = std::string(reg);
+  }
 }
 
 bool SetupRecorder::WriteBareBit(std::string_view bit, bool set, int line) {

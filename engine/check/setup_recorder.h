@@ -38,9 +38,16 @@ class SetupRecorder {
   // A write of a value that cannot be worked out: the register is set up, to what is unknown.
   bool WriteUnknown(std::string_view name, int line);
 
-  enum class BitWrite { NoRegister, Written, NoSuchBit };
+  enum class BitWrite { NoRegister, Written, NoSuchBit, TooWide };
   // REGbits.BIT, REG.BIT, REG.3, bsf REG,BIT: `bit` a name or a number.
   BitWrite WriteBit(std::string_view reg, std::string_view bit, bool set, int line);
+  // REGbits.FIELD = value: a bit or a field of several (U1CON0bits.MODE = 0b0000), or a bit by
+  // number; TooWide when the value does not fit the field.
+  BitWrite WriteField(std::string_view reg, std::string_view field, std::int64_t value, int line);
+  // The same as a source line writes it, `target` = `text` worked out to `value` (nothing when
+  // it cannot be): what cannot be done is a finding; the register counts as set up either way.
+  void AssignField(std::string_view reg, std::string_view field, std::string_view target,
+                   std::string_view text, std::optional<std::int64_t> value, int line);
   // BRGH = 1: a bit name alone, as XC8 and HI-TECH C define them; false when no register of
   // the port has one bit of that name.
   bool WriteBareBit(std::string_view bit, bool set, int line);
@@ -62,6 +69,9 @@ class SetupRecorder {
   SourceFacts& facts() { return facts_; }
 
  private:
+  // The register is set up, its value as it was.
+  void Touch(std::string_view reg, int line);
+
   const SerialPort& port_;
   SourceFacts& facts_;
   std::optional<std::pair<RateSource, Named>> rate_;

@@ -1,8 +1,11 @@
 #include "engine/check/source_expression.h"
 
 #include <cctype>
+#include <cstring>
+#include <cmath>
 #include <limits>
 
+#include "core/float_chars.h"
 #include "core/text.h"
 
 namespace brg::engine {
@@ -10,13 +13,75 @@ namespace {
 
 constexpr int kDeepestMacro = 32;
 
-// A value with its C type: width in bits and signedness. The other dialects compute in 64 bits.
+// A value with its C type: width in bits and signedness, or a C floating-point value (4.0,
+// 0.5, a division with one). The other dialects compute in 64-bit integers.
 struct Value {
   std::int64_t v = 0;
   bool isUnsigned = false;
   int bits = 64;
   std::optional<std::int64_t> narrowedFrom;
+  bool isFloat = false;
+  double real = 0;
 };
+
+Value FloatValue(double real) {
+  Value value;
+  value.isFloat = true;
+  value.real = real;
+  return value;
+}
+
+bool Truth(const Value& value) {
+  return value.isFloat ? value.real != 0 : value.v != 0;
+}
+
+// A C floating constant at the start of `text`: 4.0, .5, 1e6, 3.6864e6, 0.5f; its length.
+std::optional<std::pair<Value, std::size_t>> FloatLiteral(std::string_view text) {
+  std::size_t end = 0;
+  auto digits = [&] {
+    std::size_t start = end;
+    while (end < text.size() && std::isdigit(static_cast<unsigned char>(text[end])) != 0) {
+      ++end;
+    }
+    return end - start;
+  };
+  std::size_t whole = digits();
+  bool point = end < text.size() && text[end] == '.';
+  std::size_t fraction = 0;
+  if (point) {
+    ++end;
+    fraction = digits();
+  }
+  if (whole + fraction == 0) {
+    return std::nullopt;
+  }
+  bool exponent = false;
+  if (end < text.size() && (text[end] == 'e' || text[end] == 'E')) {
+    std::size_t mark = end++;
+    if (end < text.size() && (text[end] == '+' || text[end] == '-')) {
+      ++end;
+    }
+    exponent = digits() > 0;
+    if (!exponent) {
+      end = mark;
+    }
+  }
+  if (!point && !exponent) {
+    return std::nullopt;  // an integer constant
+  }
+  std::string number(text.substr(0, end));
+  if (number.front() == '.') {
+    number.insert(number.begin(), '0');
+  }
+  ReadDouble read = ReadDecimal(number);
+  if (read.used != number.size() || read.outOfRange) {
+    return std::nullopt;
+  }
+  if (end < text.size() && std::strchr("fFlL", text[end]) != nullptr) {
+    ++end;
+  }
+  return std::pair{FloatValue(read.value), end};
+}
 
 enum class Kind { Number, Name, Op, End };
 
@@ -110,6 +175,11 @@ std::optional<std::pair<Value, std::size_t>> Literal(std::string_view text,
   }
   if (text.size() >= 3 && text[0] == '\'' && text[2] == '\'') {
     return std::pair{Value{static_cast<unsigned char>(text[1]), false, 64, {}}, std::size_t{3}};
+  }
+  if (context.dialect == ExpressionDialect::C) {
+    if (auto real = FloatLiteral(text)) {
+      return real;
+    }
   }
   if (context.dialect == ExpressionDialect::Basic && text.size() > 1 &&
       (text[0] == '$' || text[0] == '%')) {
@@ -217,6 +287,7 @@ std::vector<Token> Tokens(std::string_view text, const ExpressionContext& contex
 struct CastType {
   int bits;
   bool isUnsigned;
+  bool floating = false;
 };
 
 // The C types a cast may name, as the compilers of the PIC parts size them.
@@ -249,6 +320,9 @@ std::optional<CastType> CastTypeOf(const std::vector<std::string>& words, int in
       {"BYTE", {8, true}},
       {"WORD", {16, true}},
       {"DWORD", {32, true}},
+      {"float", {32, false, true}},
+      {"double", {64, false, true}},
+      {"long double", {64, false, true}},
   };
   for (const auto& [known, type] : kFixed) {
     if (name == known) {
@@ -343,7 +417,7 @@ class Parser {
     if (!yes || !no) {
       return std::nullopt;
     }
-    return condition->v != 0 ? yes : no;
+    return Truth(*condition) ? yes : no;
   }
 
   // The binary operators by precedence, loosest first.
@@ -410,7 +484,40 @@ class Parser {
     return op == "/" ? a / b : a % b;
   }
 
+  // An operation with a floating-point operand: computed in double, as C converts the other.
+  std::optional<Value> ApplyFloat(const std::string& op, const Value& a, const Value& b) {
+    double x = a.isFloat ? a.real : (a.isUnsigned ? static_cast<double>(static_cast<std::uint64_t>(a.v)) : static_cast<double>(a.v));
+    double y = b.isFloat ? b.real : (b.isUnsigned ? static_cast<double>(static_cast<std::uint64_t>(b.v)) : static_cast<double>(b.v));
+    if (op == "+") return FloatValue(x + y);
+    if (op == "-") return FloatValue(x - y);
+    if (op == "*") return FloatValue(x * y);
+    if (op == "/") {
+      if (y == 0) {
+        Fail("a division by zero");
+        return std::nullopt;
+      }
+      return FloatValue(x / y);
+    }
+    std::int64_t truth = 0;
+    if (op == "&&") truth = x != 0 && y != 0;
+    else if (op == "||") truth = x != 0 || y != 0;
+    else if (op == "==") truth = x == y;
+    else if (op == "!=") truth = x != y;
+    else if (op == "<") truth = x < y;
+    else if (op == ">") truth = x > y;
+    else if (op == "<=") truth = x <= y;
+    else if (op == ">=") truth = x >= y;
+    else {
+      Fail("the operator " + op + " on a floating-point value");
+      return std::nullopt;
+    }
+    return Value{truth, false, context_.intBits, {}};
+  }
+
   std::optional<Value> Apply(const std::string& op, const Value& a, const Value& b) {
+    if (a.isFloat || b.isFloat) {
+      return ApplyFloat(op, a, b);
+    }
     if ((op == "/" || op == "%" || op == "//") && b.v == 0) {
       Fail("a division by zero");
       return std::nullopt;
@@ -501,6 +608,12 @@ class Parser {
       if (!operand) {
         return std::nullopt;
       }
+      if (cast->first.floating) {
+        return FloatValue(operand->isFloat ? operand->real : static_cast<double>(operand->v));
+      }
+      if (operand->isFloat && !Truncated(*operand)) {
+        return std::nullopt;
+      }
       Value narrowed =
           Wrap(operand->v, cast->first.bits, cast->first.isUnsigned, "", *operand, *operand);
       result_.overflow.clear();  // a cast wraps by intent
@@ -521,6 +634,14 @@ class Parser {
         }
         Value v = *operand;
         std::string o = op;
+        if (v.isFloat) {
+          if (o == "~") {
+            Fail("the operator ~ on a floating-point value");
+            return std::nullopt;
+          }
+          return o == "!" ? Value{v.real == 0, false, context_.intBits, {}}
+                          : FloatValue(o == "-" ? -v.real : v.real);
+        }
         if (o == "-" && v.v == std::numeric_limits<std::int64_t>::min()) {
           Fail("a number beyond 64 bits");
           return std::nullopt;
@@ -618,9 +739,62 @@ class Parser {
     }
   }
 
+  // A floating value converted to an integer type, as C does: toward zero; false when it
+  // does not fit 64 bits.
+  bool Truncated(Value& value) {
+    double whole = std::trunc(value.real);
+    if (!std::isfinite(whole) || std::fabs(whole) >= 9.2e18) {
+      Fail("a floating-point value beyond 64 bits");
+      return false;
+    }
+    value = Value{static_cast<std::int64_t>(whole), false, 64, {}};
+    return true;
+  }
+
+  // The C library's rounding functions that rate expressions use: round(x), lround(x), ...
+  std::optional<Value> Rounding(const std::string& name) {
+    std::optional<std::vector<std::string>> arguments = Arguments();
+    if (!arguments || arguments->size() != 1) {
+      Fail(name + " without its one argument");
+      return std::nullopt;
+    }
+    std::optional<Value> argument = Expanded(arguments->front());
+    if (!argument) {
+      return std::nullopt;
+    }
+    double x = argument->isFloat ? argument->real : static_cast<double>(argument->v);
+    double rounded = name.find("floor") == 0 ? std::floor(x)
+                     : name.find("ceil") == 0 ? std::ceil(x)
+                     : name.find("trunc") == 0 ? std::trunc(x)
+                                               : std::round(x);
+    Value value = FloatValue(rounded);
+    if (name[0] == 'l') {  // lround, llround: a long
+      if (!Truncated(value)) {
+        return std::nullopt;
+      }
+      value.bits = 32;
+    }
+    return value;
+  }
+
+  static bool IsRounding(const std::string& name) {
+    static const char* const kNames[] = {"round", "roundf", "lround", "llround", "floor",
+                                         "floorf", "ceil", "ceilf", "trunc", "truncf"};
+    for (const char* known : kNames) {
+      if (name == known) {
+        return true;
+      }
+    }
+    return false;
+  }
+
   std::optional<Value> Named(const std::string& name) {
     if (context_.preprocessor && name == "defined") {
       return Defined();
+    }
+    if (C() && IsRounding(name) && IsOp("(") && !(context_.macro && context_.macro(name))) {
+      ++at_;
+      return Rounding(name);
     }
     if (const Macro* macro = context_.macro ? context_.macro(name) : nullptr) {
       if (!macro->functionLike) {
@@ -711,6 +885,16 @@ ExpressionResult EvaluateExpression(std::string_view text, const ExpressionConte
   }
   std::optional<Value> value = Parser(std::move(tokens), context, result, 0).Whole();
   if (value && result.unknown.empty() && result.problem.empty()) {
+    if (value->isFloat) {
+      // assigned to an integer register: truncated toward zero
+      double whole = std::trunc(value->real);
+      if (!std::isfinite(whole) || std::fabs(whole) >= 9.2e18) {
+        result.problem = "a floating-point value beyond 64 bits";
+        return result;
+      }
+      result.value = static_cast<std::int64_t>(whole);
+      return result;
+    }
     result.value = value->v;
     result.beforeNarrowing = value->narrowedFrom;
   }

@@ -16,6 +16,25 @@ std::optional<int> PortRegister::BitPosition(std::string_view bit) const {
   return std::nullopt;
 }
 
+std::optional<PortField> PortRegister::FieldNamed(std::string_view field) const {
+  if (std::optional<int> position = BitPosition(field)) {
+    return PortField{*position, 1};
+  }
+  std::string stem = Upper(field);
+  std::optional<int> lowest = BitPosition(stem + "0");
+  if (!lowest) {
+    return std::nullopt;
+  }
+  int width = 1;
+  while (BitPosition(stem + std::to_string(width)) == *lowest + width) {
+    ++width;
+  }
+  if (width < 2) {
+    return std::nullopt;
+  }
+  return PortField{*lowest, width};
+}
+
 std::optional<std::uint32_t> RateColumn::ValueOf(const ModeSetting& setting) const {
   if (wideModesOnly && !InfoOf(setting.mode).brg16) {
     return std::nullopt;

@@ -30,6 +30,13 @@ struct PortBit {
   int position = 0;
 };
 
+// Several bits under one name, as the bit-field structs of XC8 and XC16 name them: MODE for
+// MODE3..MODE0, PDSEL for PDSEL1..PDSEL0.
+struct PortField {
+  int position = 0;  // of its lowest bit
+  int width = 1;
+};
+
 struct PortRegister {
   std::string name;                  // the part's own name for it
   std::vector<std::string> aliases;  // the names other parts' headers and code give it
@@ -39,6 +46,8 @@ struct PortRegister {
 
   // The position of a bit by its name, any case.
   std::optional<int> BitPosition(std::string_view bit) const;
+  // A field by its name, any case: a single bit, or the bits NAME0, NAME1, ... side by side.
+  std::optional<PortField> FieldNamed(std::string_view field) const;
   std::uint32_t Largest() const { return width >= 32 ? 0xFFFFFFFFU : (1U << width) - 1; }
 };
 

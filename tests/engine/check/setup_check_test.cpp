@@ -156,8 +156,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReportCase{
             "ABitSetToTwoAndAnUnknownBit",
             "SPBRG = 25\nTXSTA = $24\nRCSTA = $90\nTXSTAbits.BRGH = 2\nRCSTAbits.FOO = 1", 4, 2, "",
-            "8/16 n=25 | 4 fault: TXSTAbits.BRGH = 2 is no bit of the register set to 0 or 1 "
-            "| 5 fault: RCSTAbits.FOO = 1 is no bit of the register set to 0 or 1"},
+            "8/16 n=25 | 4 fault: TXSTAbits.BRGH = 2: 2 does not fit BRGH, a single bit "
+            "| 5 fault: RCSTAbits.FOO = 1: FOO is no bit or field of RCSTA"},
         ReportCase{"AValueThatIsNoNumber", "SPBRG = baud\nTXSTA = $24\nRCSTA = $90", 4, 2, "",
                    "no setting | 1 fault: SPBRG = baud: the value is no number"},
         ReportCase{"ComparisonsAreNoAssignments",
