@@ -6,6 +6,7 @@
 #include "cli/check_report.h"
 #include "cli/commands.h"
 #include "cli/exit_status.h"
+#include "engine/check/port_from_names.h"
 #include "engine/check/setup_check.h"
 #include "engine/errors.h"
 
@@ -44,14 +45,6 @@ std::string SourceName(const CheckCommandOptions& options) {
 }  // namespace
 
 int RunCheck(const CheckCommandOptions& options) {
-  engine::PartProfile part = ProfileOf(options.part);
-  engine::CheckOptions check;
-  check.oscMHz = options.oscMHz;
-  check.baud = options.baud;
-  check.maxErrorPercent = options.maxErrorPercent;
-  check.part = &part;
-  check.assignments = !options.assignments.empty();
-  engine::SetupReport report;
   std::string text;
   try {
     text = SourceText(options);
@@ -59,6 +52,20 @@ int RunCheck(const CheckCommandOptions& options) {
     std::cerr << "spbrg check: " << error.what() << "\n";
     return kExitUsage;
   }
+  engine::CheckOptions check;
+  std::optional<engine::PortsFromNames> told;
+  if (options.part.device.empty()) {
+    told = engine::PortsTheNamesTell(text, options.part.pbdiv);
+  }
+  engine::PartProfile part = told ? told->profile : ProfileOf(options.part);
+  check.portFrom = told ? told->note : "";
+  check.busDividerGiven = options.part.pbdiv.has_value();
+  check.oscMHz = options.oscMHz;
+  check.baud = options.baud;
+  check.maxErrorPercent = options.maxErrorPercent;
+  check.part = &part;
+  check.assignments = !options.assignments.empty();
+  engine::SetupReport report;
   const engine::SerialPort& port = options.part.usartGiven ? part.Port(options.part.usart)
                                                            : engine::PortSetUpIn(text, check, part);
   try {

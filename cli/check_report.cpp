@@ -62,6 +62,9 @@ void PrintCheck(std::ostream& out, const std::string& sourceName, const engine::
               ? ", UART clock " + port.Clock().name + " " + DecimalText(report.clockMHz) + " MHz"
               : "")
       << "\n";
+  if (!report.portFrom.empty()) {
+    out << "  " << report.portFrom << "\n";
+  }
   if (report.setting) {
     const ModeSetting& setting = *report.setting;
     out << "  mode " << InfoOf(setting.mode).name << " (" << port.ModeBits(setting.mode)

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -25,6 +26,8 @@ struct CheckOptions {
   double oscTolerancePercent = 0;     // the oscillator's own error, added to the setting's
   const PartProfile* part = nullptr;  // the part named, for its clock limits
   bool assignments = false;           // NAME=VALUE pairs rather than a source file
+  std::string portFrom;  // without a part: how the source's names told the kind of port
+  bool busDividerGiven = false;  // --pbdiv: it holds over a divider the source sets
 };
 
 struct SetupReport {
@@ -38,6 +41,7 @@ struct SetupReport {
   int oscLine = 0;         // where; 0 for --osc or the compiler's own default
   bool compilerWorksOut = false;  // n is what the compiler works out from a rate DEFINE
   bool rateUnknown = false;       // the source computes n at run time
+  std::string portFrom;            // without a part: how the names told the kind of port
   std::vector<Finding> findings;  // by line
   std::vector<Finding> workings;  // the expressions worked out, by line
 

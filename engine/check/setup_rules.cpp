@@ -32,6 +32,7 @@ class Judgement {
   void Run() {
     report_.findings = facts_.findings;
     report_.workings = facts_.workings;
+    report_.portFrom = options_.portFrom;
     ChooseOscillator();
     ChooseWantedRate();
     CheckFits();
