@@ -24,6 +24,25 @@ const ClockLimits kK40Clock{.maxOscMHz = 64,
                             .pllMinInMHz = 4,
                             .pllMaxInMHz = 16};
 
+// The clocks of the PIC16F1xxxx generations: 32 MHz, HFINTOSC to 32 MHz.
+const std::vector<double> kHfintosc32{32, 16, 12, 8, 4, 2, 1, 0.031};
+// HS crystals to 20 MHz and a 2x PLL (PIC16F153xx, 183xx, 188xx).
+const ClockLimits kPic16Pll2Clock{.maxOscMHz = 32,
+                                  .maxCrystalMHz = 20,
+                                  .internal = kHfintosc32,
+                                  .pllFactors = {2},
+                                  .pllMinInMHz = 4,
+                                  .pllMaxInMHz = 16};
+// HS crystals to 20 MHz and a 4x PLL for 4 to 8 MHz external sources (PIC16F171xx, 181xx).
+const ClockLimits kPic16Pll4Clock{.maxOscMHz = 32,
+                                  .maxCrystalMHz = 20,
+                                  .internal = kHfintosc32,
+                                  .pllFactors = {4},
+                                  .pllMinInMHz = 4,
+                                  .pllMaxInMHz = 8};
+// No crystal oscillator: HFINTOSC or an external clock (EC) to 32 MHz (PIC16F152xx, 180xx).
+const ClockLimits kPic16EcClock{.maxOscMHz = 32, .maxCrystalMHz = 0, .internal = kHfintosc32};
+
 const std::vector<PartFamily>& Families() {
   static const std::vector<PartFamily> kFamilies{
       // The USART and EUSART parts that gputils has headers for: their clocks.
@@ -204,12 +223,7 @@ const std::vector<PartFamily>& Families() {
        .members = {"18F26Q10", "18F27Q10", "18F45Q10", "18F46Q10", "18F47Q10"}},
       {.patterns = {"16F188[4-9]?", "16F184[24]?"},
        .name = "PIC16F18xxx with one EUSART",
-       .clock = {.maxOscMHz = 32,
-                 .maxCrystalMHz = 20,
-                 .internal = {32, 16, 12, 8, 4, 2, 1, 0.031},
-                 .pllFactors = {2},
-                 .pllMinInMHz = 4,
-                 .pllMaxInMHz = 16},
+       .clock = kPic16Pll2Clock,
        .source = "DS40001802 (PIC16F18855/75), DS40001825 (PIC16F18857/77): Oscillator Module "
                  "(HFINTOSC up to 32 MHz, 2x PLL); Standard Operating Conditions",
        .kind = PortKind::Eusart,
@@ -218,17 +232,80 @@ const std::vector<PartFamily>& Families() {
                    "16F18877", "16F18424", "16F18425", "16F18444", "16F18445"}},
       {.patterns = {"16F184[56]?"},
        .name = "PIC16F18455/56 family",
-       .clock = {.maxOscMHz = 32,
-                 .maxCrystalMHz = 20,
-                 .internal = {32, 16, 12, 8, 4, 2, 1, 0.031},
-                 .pllFactors = {2},
-                 .pllMinInMHz = 4,
-                 .pllMaxInMHz = 16},
+       .clock = kPic16Pll2Clock,
        .source = "PIC16(L)F18455/56 datasheet: EUSART Register Summary (two EUSARTs); Standard "
                  "Operating Conditions",
        .kind = PortKind::Eusart,
        .ports = 2,
        .members = {"16F18455", "16F18456", "16F18465", "16F18466"}},
+      {.patterns = {"16F152[1-7]?"},
+       .name = "PIC16F152xx",
+       .clock = kPic16EcClock,
+       .source = "DS40002305 (PIC16F15256/74/75/76), DS40002324 (PIC16F15254/55), "
+                 "PIC16F15213/14/23/24/43/44 and PIC16F15225/45 datasheets: EUSART (one module); "
+                 "Clocking Structure (HFINTOSC up to 32 MHz, external clock EC, no crystal)",
+       .kind = PortKind::Eusart,
+       .ports = 1,
+       .members = {"16F15213", "16F15214", "16F15223", "16F15224", "16F15225", "16F15243",
+                   "16F15244", "16F15245", "16F15254", "16F15255", "16F15256", "16F15274",
+                   "16F15275", "16F15276"}},
+      {.patterns = {"16F1531?", "16F1532[34]", "16F1534[34]"},
+       .name = "PIC16F15313/23/24/44",
+       .clock = kPic16Pll2Clock,
+       .source = "PIC16(L)F15313/23 and PIC16(L)F15324/44 datasheets: EUSART (one module); "
+                 "Oscillator Module (HFINTOSC up to 32 MHz, 2x PLL)",
+       .kind = PortKind::Eusart,
+       .ports = 1,
+       .members = {"16F15313", "16F15323", "16F15324", "16F15344"}},
+      {.patterns = {"16F1532[5-9]", "16F1534[5-9]", "16F1535?", "16F1537?", "16F1538?"},
+       .name = "PIC16F15325-15386",
+       .clock = kPic16Pll2Clock,
+       .source = "PIC16(L)F15325/45, PIC16(L)F15354/55 and PIC16(L)F15356/75/76/85/86 "
+                 "datasheets: EUSART (EUSART1, EUSART2); Oscillator Module (HFINTOSC up to 32 "
+                 "MHz, 2x PLL)",
+       .kind = PortKind::Eusart,
+       .ports = 2,
+       .members = {"16F15325", "16F15345", "16F15354", "16F15355", "16F15356", "16F15375",
+                   "16F15376", "16F15385", "16F15386"}},
+      {.patterns = {"16F171??"},
+       .name = "PIC16F171xx",
+       .clock = kPic16Pll4Clock,
+       .source = "PIC16F17114/15/24/25/44/45, PIC16F17154/55/74/75 and PIC16F17156/76 datasheets: "
+                 "EUSART (EUSART1 and EUSART2 on every device)",
+       .kind = PortKind::Eusart,
+       .ports = 2,
+       .members = {"16F17114", "16F17115", "16F17124", "16F17125", "16F17126", "16F17144",
+                   "16F17145", "16F17146", "16F17154", "16F17155", "16F17156", "16F17174",
+                   "16F17175", "16F17176"}},
+      {.patterns = {"16F1801[34]", "16F1802[34]"},
+       .name = "PIC16F18013/14/24",
+       .clock = kPic16EcClock,
+       .source = "PIC16F18013/14/24 datasheet: PIC16F180 Family Summary (one EUSART); Clocking "
+                 "Structure (HFINTOSC up to 32 MHz, external clock EC)",
+       .kind = PortKind::Eusart,
+       .ports = 1,
+       .members = {"16F18013", "16F18014", "16F18024"}},
+      {.patterns = {"16F1801[5-9]", "16F1802[5-9]", "16F1804?", "16F1805?", "16F1807?"},
+       .name = "PIC16F18015-18076",
+       .clock = kPic16EcClock,
+       .source = "PIC16F18015/25/44/45, PIC16F18026/46 and PIC16F18054/55/74/75 datasheets: "
+                 "PIC16F180 Family Summary (two EUSARTs); Clocking Structure (HFINTOSC up to 32 "
+                 "MHz)",
+       .kind = PortKind::Eusart,
+       .ports = 2,
+       .members = {"16F18015", "16F18025", "16F18026", "16F18044", "16F18045", "16F18046",
+                   "16F18054", "16F18055", "16F18056", "16F18074", "16F18075", "16F18076"}},
+      {.patterns = {"16F181??"},
+       .name = "PIC16F181xx",
+       .clock = kPic16Pll4Clock,
+       .source = "PIC16F18114/15/24/25/44/45, PIC16F18154/55/74/75 and PIC16F18156/76 datasheets: "
+                 "PIC16F181XX Family Types (two EUSARTs); Clocking Structure (HFINTOSC up to 32 "
+                 "MHz, three crystal modes, 4x PLL for external sources)",
+       .kind = PortKind::Eusart,
+       .ports = 2,
+       .members = {"16F18114", "16F18115", "16F18124", "16F18125", "16F18126", "16F18144",
+                   "16F18145", "16F18146", "16F18154", "16F18155", "16F18156", "16F18174",
+                   "16F18175", "16F18176"}},
       // The PIC18 UART with BRGS.
       {.patterns = {"18F*K42"},
        .name = "PIC18F K42",
@@ -250,12 +327,13 @@ const std::vector<PartFamily>& Families() {
       {.patterns = {"18F*Q4[01]"},
        .name = "PIC18F Q40/Q41",
        .clock = kK40Clock,
-       .source = "DS40002214 (PIC18F04/05/06/14/15/16Q41), PIC18-Q40 datasheet: UART (UxCON0 and "
-                 "UxBRG at three addresses); Family Types",
+       .source = "DS40002214 (PIC18F06/16Q41), PIC18F04/05/14/15Q40 and PIC18F06/16Q40 "
+                 "datasheets: PIC18-Q40 Family Types (UART 2, UART with protocol support 1); UART "
+                 "(UxCON0 and UxBRG at three addresses)",
        .kind = PortKind::Pic18Uart,
        .ports = 3,
-       .members = {"18F04Q40", "18F05Q40", "18F14Q40", "18F15Q40", "18F04Q41", "18F05Q41",
-                   "18F06Q41", "18F14Q41", "18F15Q41", "18F16Q41"}},
+       .members = {"18F04Q40", "18F05Q40", "18F06Q40", "18F14Q40", "18F15Q40", "18F16Q40",
+                   "18F04Q41", "18F05Q41", "18F06Q41", "18F14Q41", "18F15Q41", "18F16Q41"}},
       {.patterns = {"18F*Q43"},
        .name = "PIC18F Q43",
        .clock = kK40Clock,
@@ -268,8 +346,8 @@ const std::vector<PartFamily>& Families() {
       {.patterns = {"18F*Q8[34]"},
        .name = "PIC18F Q83/Q84",
        .clock = kK40Clock,
-       .source = "PIC18F27/47/57Q84 datasheet: UART (UxBRG at five addresses); External "
-                 "Clock/Oscillator Timing Requirements",
+       .source = "DS40002213 (PIC18F27/47/57Q84), PIC18F26/46/56Q83 datasheet: UART (UxBRG at "
+                 "five addresses); External Clock/Oscillator Timing Requirements",
        .kind = PortKind::Pic18Uart,
        .ports = 5,
        .members = {"18F26Q83", "18F27Q83", "18F46Q83", "18F47Q83", "18F56Q83", "18F57Q83",
@@ -277,12 +355,23 @@ const std::vector<PartFamily>& Families() {
       {.patterns = {"18F*Q71", "18F*Q24", "18F*Q35"},
        .name = "PIC18F Q71/Q24/Q35",
        .clock = kK40Clock,
-       .source = "PIC18F26/46/56Q71, PIC18-Q24 and PIC18-Q35 datasheets: UART (two modules: "
-                 "UxBRG); External Clock/Oscillator Timing Requirements",
+       .source = "DS40002329 (PIC18F26/46/56Q71), PIC18F24/25Q71, PIC18-Q24 and PIC18-Q35 "
+                 "datasheets: Digital Peripherals (two UART modules: UxBRG); External "
+                 "Clock/Oscillator Timing Requirements",
        .kind = PortKind::Pic18Uart,
        .ports = 2,
-       .members = {"18F26Q71", "18F46Q71", "18F56Q71", "18F26Q24", "18F45Q24", "18F46Q24",
-                   "18F55Q24", "18F56Q24", "18F26Q35", "18F46Q35", "18F56Q35"}},
+       .members = {"18F24Q71", "18F25Q71", "18F26Q71", "18F46Q71", "18F56Q71", "18F24Q24",
+                   "18F25Q24", "18F26Q24", "18F45Q24", "18F46Q24", "18F55Q24", "18F56Q24",
+                   "18F24Q35", "18F25Q35", "18F26Q35", "18F44Q35", "18F45Q35", "18F46Q35",
+                   "18F54Q35", "18F55Q35", "18F56Q35"}},
+      {.patterns = {"18F*Q20"},
+       .name = "PIC18F Q20",
+       .clock = kK40Clock,
+       .source = "DS40002387 (PIC18F06/16Q20), PIC18F04/05/14/15Q20 datasheet: Digital "
+                 "Peripherals (two UART modules); UART with Protocol Support",
+       .kind = PortKind::Pic18Uart,
+       .ports = 2,
+       .members = {"18F04Q20", "18F05Q20", "18F06Q20", "18F14Q20", "18F15Q20", "18F16Q20"}},
       // PIC24 and dsPIC33F/E.
       {.patterns = {"24FJ*GA00?", "24FJ*GB00?"},
        .name = "PIC24FJ GA00x/GB00x",
@@ -375,7 +464,7 @@ const std::vector<PartFamily>& Families() {
                    "33EP32MC202", "33EP64MC202", "33EP128MC202", "33EP256MC502", "33EP512MC502",
                    "33EP128GP502", "33EP256GP502", "33EP512GP502", "33EV256GM106"}},
       // dsPIC33C.
-      {.patterns = {"33CK*MP[2-6]0?", "33CK*MPT[56]0?"},
+      {.patterns = {"33CK*MP[2-7]0?", "33CK*MP71?", "33CK*MPT[56]0?"},
        .name = "dsPIC33CK MP",
        .clock = {.maxOscMHz = 200,
                  .maxCrystalMHz = 50,
@@ -383,27 +472,82 @@ const std::vector<PartFamily>& Families() {
                  .pllOutputs = {200, 180, 160, 120, 100},
                  .pllOutputsFrom = "FRC with PLL",
                  .pllOutputsInternal = true},
-       .source =
-           "DS70005452 (dsPIC33CK512MP608 family), DS70005349 (dsPIC33CK256MP508 family): UART "
-           "(three modules; UARTx Configuration Registers); Operating MIPS vs. Voltage (100 MIPS)",
+       .source = "DS70005349 (dsPIC33CK256MP508 family: MP20x, MP50x), DS70005452 "
+                 "(dsPIC33CK512MP608 family: Product Families table, three UARTs), "
+                 "dsPIC33CK1024MP710 and dsPIC33CK512MPT608 datasheets (three UARTs): UART "
+                 "(UARTx Configuration Registers); Operating MIPS vs. Voltage (100 MIPS, Fosc 200 "
+                 "MHz)",
        .kind = PortKind::Dspic33cUart,
        .ports = 3,
-       .members = {"33CK32MP502", "33CK64MP502", "33CK128MP502", "33CK256MP502", "33CK64MP505",
-                   "33CK128MP505", "33CK256MP505", "33CK256MP506", "33CK256MP508", "33CK512MP608"}},
+       .members =
+           {"33CK32MP202",  "33CK32MP203",   "33CK32MP205",   "33CK32MP206",   "33CK32MP208",
+            "33CK32MP502",  "33CK32MP503",   "33CK32MP505",   "33CK32MP506",   "33CK32MP508",
+            "33CK64MP202",  "33CK64MP203",   "33CK64MP205",   "33CK64MP206",   "33CK64MP208",
+            "33CK64MP502",  "33CK64MP503",   "33CK64MP505",   "33CK64MP506",   "33CK64MP508",
+            "33CK128MP202", "33CK128MP203",  "33CK128MP205",  "33CK128MP206",  "33CK128MP208",
+            "33CK128MP502", "33CK128MP503",  "33CK128MP505",  "33CK128MP506",  "33CK128MP508",
+            "33CK256MP202", "33CK256MP203",  "33CK256MP205",  "33CK256MP206",  "33CK256MP208",
+            "33CK256MP502", "33CK256MP503",  "33CK256MP505",  "33CK256MP506",  "33CK256MP508",
+            "33CK256MP605", "33CK256MP606",  "33CK256MP608",  "33CK512MP605",  "33CK512MP606",
+            "33CK512MP608", "33CK256MPT608", "33CK512MPT608", "33CK256MP705",  "33CK256MP706",
+            "33CK256MP708", "33CK256MP710",  "33CK512MP705",  "33CK512MP706",  "33CK512MP708",
+            "33CK512MP710", "33CK1024MP705", "33CK1024MP706", "33CK1024MP708", "33CK1024MP710"}},
+      {.patterns = {"33CK*MP10?", "33CK*MC10?"},
+       .name = "dsPIC33CK MP10x/MC10x",
+       .clock = {.maxOscMHz = 200,
+                 .maxCrystalMHz = 50,
+                 .internal = {8, 0.032},
+                 .pllOutputs = {200, 180, 160, 120, 100},
+                 .pllOutputsFrom = "FRC with PLL",
+                 .pllOutputsInternal = true},
+       .source = "DS70005399 (dsPIC33CK64MC105 family), dsPIC33CK64MP105 family datasheet: UART "
+                 "(two modules); Operating MIPS vs. Voltage (100 MIPS, Fosc 200 MHz)",
+       .kind = PortKind::Dspic33cUart,
+       .ports = 2,
+       .members = {"33CK32MP102", "33CK32MP103", "33CK32MP105", "33CK64MP102", "33CK64MP103",
+                   "33CK64MP105", "33CK32MC102", "33CK32MC103", "33CK32MC105", "33CK64MC102",
+                   "33CK64MC103", "33CK64MC105"}},
+      // dsPIC33CH: two cores in one part, each with its own clock and UARTs. The secondary
+      // core's device name ends in S1 (33CH128MP508S1), as the compilers name it.
+      {.patterns = {"33CH*S1"},
+       .name = "dsPIC33CH secondary core",
+       .clock = {.maxOscMHz = 200,
+                 .maxCrystalMHz = 50,
+                 .internal = {8, 0.032},
+                 .pllOutputs = {200, 180, 160, 120, 100},
+                 .pllOutputsFrom = "FRC with PLL",
+                 .pllOutputsInternal = true},
+       .source = "DS70005319 (dsPIC33CH128MP508 family), DS70005371 (dsPIC33CH512MP508 family): "
+                 "slave core UART (one module); Operating MIPS vs. Voltage (100 MIPS slave core)",
+       .kind = PortKind::Dspic33cUart,
+       .ports = 1,
+       .members = {"33CH64MP202S1",  "33CH64MP203S1",  "33CH64MP205S1",  "33CH64MP206S1",
+                   "33CH64MP208S1",  "33CH64MP502S1",  "33CH64MP503S1",  "33CH64MP505S1",
+                   "33CH64MP506S1",  "33CH64MP508S1",  "33CH128MP202S1", "33CH128MP203S1",
+                   "33CH128MP205S1", "33CH128MP206S1", "33CH128MP208S1", "33CH128MP502S1",
+                   "33CH128MP503S1", "33CH128MP505S1", "33CH128MP506S1", "33CH128MP508S1",
+                   "33CH256MP205S1", "33CH256MP206S1", "33CH256MP208S1", "33CH256MP505S1",
+                   "33CH256MP506S1", "33CH256MP508S1", "33CH512MP205S1", "33CH512MP206S1",
+                   "33CH512MP208S1", "33CH512MP505S1", "33CH512MP506S1", "33CH512MP508S1"}},
       {.patterns = {"33CH*"},
-       .name = "dsPIC33CH",
+       .name = "dsPIC33CH main core",
        .clock = {.maxOscMHz = 180,
                  .maxCrystalMHz = 50,
                  .internal = {8, 0.032},
                  .pllOutputs = {180, 160, 120, 100},
                  .pllOutputsFrom = "FRC with PLL",
                  .pllOutputsInternal = true},
-       .source = "DS70005319 (dsPIC33CH128MP508 family): master core UART (two modules); Operating "
-                 "MIPS vs. Voltage (90 MIPS master)",
+       .source = "DS70005319 (dsPIC33CH128MP508 family), DS70005371 (dsPIC33CH512MP508 family): "
+                 "master core UART (two modules); Operating MIPS vs. Voltage (90 MIPS master core)",
        .kind = PortKind::Dspic33cUart,
        .ports = 2,
-       .members = {"33CH64MP502", "33CH128MP502", "33CH128MP505", "33CH128MP506", "33CH128MP508",
-                   "33CH512MP508"}},
+       .members = {"33CH64MP202",  "33CH64MP203",  "33CH64MP205",  "33CH64MP206",  "33CH64MP208",
+                   "33CH64MP502",  "33CH64MP503",  "33CH64MP505",  "33CH64MP506",  "33CH64MP508",
+                   "33CH128MP202", "33CH128MP203", "33CH128MP205", "33CH128MP206", "33CH128MP208",
+                   "33CH128MP502", "33CH128MP503", "33CH128MP505", "33CH128MP506", "33CH128MP508",
+                   "33CH256MP205", "33CH256MP206", "33CH256MP208", "33CH256MP505", "33CH256MP506",
+                   "33CH256MP508", "33CH512MP205", "33CH512MP206", "33CH512MP208", "33CH512MP505",
+                   "33CH512MP506", "33CH512MP508"}},
       // PIC32.
       {.patterns = {"32MX1*", "32MX2*"},
        .name = "PIC32MX1xx/2xx",
@@ -471,22 +615,50 @@ const std::vector<PartFamily>& Families() {
        .pbdiv = 2,
        .busNote = "PBCLK2 = SYSCLK / PB2DIV, which divides by 2 after reset",
        .members = {"32MZ1024EFG064", "32MZ2048EFG100", "32MZ2048EFH144", "32MZ2048ECH144"}},
-      {.patterns = {"32MK*"},
-       .name = "PIC32MK",
+      {.patterns = {"32MM*GPL*"},
+       .name = "PIC32MM GPL",
+       .clock = {.maxOscMHz = 25, .maxCrystalMHz = 0, .internal = {8, 0.032}},
+       .source = "DS60001324 (PIC32MM0064GPL036 family): UART (two modules; UxMODE CLKSEL: "
+                 "PBCLK, SYSCLK, FRC, REFO); Operating Conditions (DC to 25 MHz)",
+       .kind = PortKind::Pic32Uart,
+       .ports = 2,
+       .bus = "PBCLK",
+       .pbdiv = 1,
+       .busNote = "PBCLK = SYSCLK on PIC32MM, which has no peripheral bus divider",
+       .members = {"32MM0016GPL020", "32MM0016GPL028", "32MM0016GPL036", "32MM0032GPL020",
+                   "32MM0032GPL028", "32MM0032GPL036", "32MM0064GPL020", "32MM0064GPL028",
+                   "32MM0064GPL036"}},
+      {.patterns = {"32MM*GPM*"},
+       .name = "PIC32MM GPM",
+       .clock = {.maxOscMHz = 25, .maxCrystalMHz = 0, .internal = {8, 0.032}},
+       .source = "DS60001387 (PIC32MM0256GPM064 family): UART (three modules; UxMODE CLKSEL: "
+                 "PBCLK, SYSCLK, FRC, REFO); Operating Conditions (DC to 25 MHz)",
+       .kind = PortKind::Pic32Uart,
+       .ports = 3,
+       .bus = "PBCLK",
+       .pbdiv = 1,
+       .busNote = "PBCLK = SYSCLK on PIC32MM, which has no peripheral bus divider",
+       .members = {"32MM0064GPM028", "32MM0064GPM036", "32MM0064GPM048", "32MM0064GPM064",
+                   "32MM0128GPM028", "32MM0128GPM036", "32MM0128GPM048", "32MM0128GPM064",
+                   "32MM0256GPM028", "32MM0256GPM036", "32MM0256GPM048", "32MM0256GPM064"}},
+      {.patterns = {"32MK*GPD*", "32MK*GPE*", "32MK*MCF*"},
+       .name = "PIC32MK GPD/GPE/MCF",
        .clock = {.maxOscMHz = 120,
                  .maxCrystalMHz = 40,
                  .internal = {8, 0.032},
                  .pllOutputs = {120, 100},
                  .pllOutputsFrom = "FRC with PLL",
                  .pllOutputsInternal = true},
-       .source = "DS60001402 (PIC32MK GP/MC): UART (six modules, clocked from PBCLK2); Oscillator "
-                 "Configuration (120 MHz)",
+       .source = "DS60001402 (PIC32MK GP/MC: GPD, GPE, MCF): UART (six modules, clocked from "
+                 "PBCLK2); Oscillator Configuration (120 MHz; PB2DIV divides by 2 after reset)",
        .kind = PortKind::Pic32Uart,
        .ports = 6,
        .bus = "PBCLK2",
        .pbdiv = 2,
        .busNote = "PBCLK2 = SYSCLK / PB2DIV, which divides by 2 after reset",
-       .members = {"32MK0512GPD064", "32MK1024GPE100", "32MK1024MCF100"}},
+       .members = {"32MK0512GPD064", "32MK0512GPD100", "32MK0512GPE064", "32MK0512GPE100",
+                   "32MK0512MCF064", "32MK0512MCF100", "32MK1024GPD064", "32MK1024GPD100",
+                   "32MK1024GPE064", "32MK1024GPE100", "32MK1024MCF064", "32MK1024MCF100"}},
   };
   return kFamilies;
 }

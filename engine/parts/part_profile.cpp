@@ -174,6 +174,16 @@ PartProfile ReadPartProfile(const std::string& part, const std::string& headerDi
     profile.assemblable = read != nullptr;
     profile.header = read;
     profile.headerStem = read != nullptr ? stem : "";
+    // A part of the family that the table does not list (a newer one, say) matches the
+    // family's pattern: it is checked by the family's ports, and the note says so.
+    const std::vector<std::string>& members = family->members;
+    if (std::find(members.begin(), members.end(), CanonicalPartName(stem)) == members.end()) {
+      profile.note = profile.part + " is not among the " + family->name +
+                     " parts the table lists; it is taken to have the family's " +
+                     std::to_string(family->ports) + " " +
+                     (profile.ports.empty() ? "serial port" : profile.ports.front()->KindName()) +
+                     (family->ports == 1 ? "" : "s");
+    }
     return profile;
   }
   if (std::string line = FamilyLineOf(stem); !line.empty()) {

@@ -32,6 +32,9 @@ struct PartProfile {
   // without a part or for a part gputils has no header for.
   std::shared_ptr<const GputilsHeader> header;
   std::string headerStem;
+  // What a user should know of the profile: a part the family table does not list among its
+  // family's members, whose ports are the family's ports. Empty when there is nothing to say.
+  std::string note;
 
   // Port `number`, from 1; PartError when the part has no such port.
   const SerialPort& Port(int number) const;

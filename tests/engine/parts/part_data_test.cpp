@@ -56,6 +56,123 @@ INSTANTIATE_TEST_SUITE_P(
         FamilyRow{"16F84A", "", 0}, FamilyRow{"16F8777", "", 0}),
     [](const testing::TestParamInfo<FamilyRow>& info) { return info.param.part; });
 
+// The families without gputils headers: a member and a part the table does not list that
+// matches the family's pattern, with the kind and number of ports and the highest oscillator
+// from the datasheet the row cites.
+struct HeaderlessRow {
+  std::string part;
+  bool member;
+  std::string family;
+  std::string kind;  // the ports' KindName
+  std::size_t ports;
+  double maxMHz;
+};
+
+void PrintTo(const HeaderlessRow& row, std::ostream* out) {
+  *out << row.part;
+}
+
+class HeaderlessFamilyTest : public testing::TestWithParam<HeaderlessRow> {};
+
+TEST_P(HeaderlessFamilyTest, APartHasItsFamilysPortsAndClock) {
+  const HeaderlessRow& row = GetParam();
+  PartProfile part = ReadPartProfile(row.part);
+  ASSERT_NE(part.family, nullptr);
+  EXPECT_EQ(part.family->name, row.family);
+  ASSERT_EQ(part.ports.size(), row.ports);
+  for (std::size_t i = 0; i < part.ports.size(); ++i) {
+    EXPECT_EQ(part.ports[i]->KindName(), row.kind);
+    EXPECT_EQ(part.ports[i]->Number(), static_cast<int>(i) + 1);
+  }
+  EXPECT_EQ(part.ClockRefusal(row.maxMHz), "");
+  EXPECT_NE(part.ClockRefusal(row.maxMHz + 0.001), "");
+  // A part the table does not list is still checked, and its profile says why.
+  EXPECT_EQ(part.note.empty(), row.member) << part.note;
+  const std::vector<std::string>& members = part.family->members;
+  EXPECT_EQ(std::find(members.begin(), members.end(), CanonicalPartName(row.part)) != members.end(),
+            row.member);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Families, HeaderlessFamilyTest,
+    testing::Values(
+        // PIC16F152xx: one EUSART, HFINTOSC or EC to 32 MHz.
+        HeaderlessRow{"16F15276", true, "PIC16F152xx", "USART", 1, 32},
+        HeaderlessRow{"16F15213", true, "PIC16F152xx", "USART", 1, 32},
+        HeaderlessRow{"16F15277", false, "PIC16F152xx", "USART", 1, 32},
+        // PIC16F153xx: the 8/14-pin parts one EUSART, 15325 and up two.
+        HeaderlessRow{"16F15344", true, "PIC16F15313/23/24/44", "USART", 1, 32},
+        HeaderlessRow{"16F15314", false, "PIC16F15313/23/24/44", "USART", 1, 32},
+        HeaderlessRow{"16F15325", true, "PIC16F15325-15386", "USART", 2, 32},
+        HeaderlessRow{"PIC16LF15386", true, "PIC16F15325-15386", "USART", 2, 32},
+        HeaderlessRow{"16F15357", false, "PIC16F15325-15386", "USART", 2, 32},
+        // PIC16F171xx and 181xx: two EUSARTs on every part.
+        HeaderlessRow{"16F17114", true, "PIC16F171xx", "USART", 2, 32},
+        HeaderlessRow{"16F17177", false, "PIC16F171xx", "USART", 2, 32},
+        HeaderlessRow{"16F18176", true, "PIC16F181xx", "USART", 2, 32},
+        HeaderlessRow{"16F18116", false, "PIC16F181xx", "USART", 2, 32},
+        // PIC16F180xx: 18013/14/24 one EUSART, the others two.
+        HeaderlessRow{"16F18013", true, "PIC16F18013/14/24", "USART", 1, 32},
+        HeaderlessRow{"16F18023", false, "PIC16F18013/14/24", "USART", 1, 32},
+        HeaderlessRow{"16F18015", true, "PIC16F18015-18076", "USART", 2, 32},
+        HeaderlessRow{"16F18076", true, "PIC16F18015-18076", "USART", 2, 32},
+        HeaderlessRow{"16F18077", false, "PIC16F18015-18076", "USART", 2, 32},
+        // PIC18: the K40 and Q10 EUSARTs, the UART with BRGS of the others; 64 MHz.
+        HeaderlessRow{"18F25K40", true, "PIC18F24/25K40", "USART", 1, 64},
+        HeaderlessRow{"18F66K40", true, "PIC18F65/66K40", "USART", 5, 64},
+        HeaderlessRow{"18F47Q10", true, "PIC18F26/27/45/46/47Q10", "USART", 2, 64},
+        HeaderlessRow{"18F57K42", true, "PIC18F K42", "UART", 2, 64},
+        HeaderlessRow{"18F65K42", false, "PIC18F K42", "UART", 2, 64},
+        HeaderlessRow{"18F26K83", true, "PIC18F K83", "UART", 2, 64},
+        HeaderlessRow{"18F16Q20", true, "PIC18F Q20", "UART", 2, 64},
+        HeaderlessRow{"18F26Q20", false, "PIC18F Q20", "UART", 2, 64},
+        HeaderlessRow{"18F16Q40", true, "PIC18F Q40/Q41", "UART", 3, 64},
+        HeaderlessRow{"18F26Q41", false, "PIC18F Q40/Q41", "UART", 3, 64},
+        HeaderlessRow{"18F47Q43", true, "PIC18F Q43", "UART", 5, 64},
+        HeaderlessRow{"18F16Q43", false, "PIC18F Q43", "UART", 5, 64},
+        HeaderlessRow{"18F57Q84", true, "PIC18F Q83/Q84", "UART", 5, 64},
+        HeaderlessRow{"18F45Q83", false, "PIC18F Q83/Q84", "UART", 5, 64},
+        HeaderlessRow{"18F24Q71", true, "PIC18F Q71/Q24/Q35", "UART", 2, 64},
+        HeaderlessRow{"18F25Q24", true, "PIC18F Q71/Q24/Q35", "UART", 2, 64},
+        HeaderlessRow{"18F54Q35", true, "PIC18F Q71/Q24/Q35", "UART", 2, 64},
+        HeaderlessRow{"18F27Q35", false, "PIC18F Q71/Q24/Q35", "UART", 2, 64},
+        // dsPIC33CK: Fosc 200 MHz for 100 MIPS.
+        HeaderlessRow{"dsPIC33CK32MP202", true, "dsPIC33CK MP", "UART", 3, 200},
+        HeaderlessRow{"dsPIC33CK1024MP710", true, "dsPIC33CK MP", "UART", 3, 200},
+        HeaderlessRow{"dsPIC33CK512MPT608", true, "dsPIC33CK MP", "UART", 3, 200},
+        HeaderlessRow{"dsPIC33CK2048MP710", false, "dsPIC33CK MP", "UART", 3, 200},
+        HeaderlessRow{"dsPIC33CK64MC105", true, "dsPIC33CK MP10x/MC10x", "UART", 2, 200},
+        HeaderlessRow{"dsPIC33CK128MC105", false, "dsPIC33CK MP10x/MC10x", "UART", 2, 200},
+        // dsPIC33CH: the main core at 90 MIPS, the secondary (S1) at 100 MIPS.
+        HeaderlessRow{"dsPIC33CH128MP508", true, "dsPIC33CH main core", "UART", 2, 180},
+        HeaderlessRow{"dsPIC33CH128MP508S1", true, "dsPIC33CH secondary core", "UART", 1, 200},
+        HeaderlessRow{"dsPIC33CH1024MP508", false, "dsPIC33CH main core", "UART", 2, 180},
+        HeaderlessRow{"dsPIC33CH1024MP508S1", false, "dsPIC33CH secondary core", "UART", 1, 200},
+        // PIC32MM: 25 MHz; PIC32MK GPD/GPE/MCF: 120 MHz.
+        HeaderlessRow{"PIC32MM0064GPL036", true, "PIC32MM GPL", "UART", 2, 25},
+        HeaderlessRow{"PIC32MM0128GPL036", false, "PIC32MM GPL", "UART", 2, 25},
+        HeaderlessRow{"PIC32MM0256GPM064", true, "PIC32MM GPM", "UART", 3, 25},
+        HeaderlessRow{"PIC32MM0512GPM064", false, "PIC32MM GPM", "UART", 3, 25},
+        HeaderlessRow{"PIC32MK1024MCF100", true, "PIC32MK GPD/GPE/MCF", "UART", 6, 120},
+        HeaderlessRow{"PIC32MK2048GPE100", false, "PIC32MK GPD/GPE/MCF", "UART", 6, 120}),
+    [](const testing::TestParamInfo<HeaderlessRow>& info) {
+      std::string name = info.param.part;
+      std::replace_if(
+          name.begin(), name.end(),
+          [](char c) { return std::isalnum(static_cast<unsigned char>(c)) == 0; }, '_');
+      return name;
+    });
+
+TEST(PartData, ThePeripheralBusOfPic32) {
+  // PIC32MM clocks its UARTs from PBCLK = SYSCLK, without a divider; PIC32MK from PBCLK2,
+  // which divides by 2 after reset.
+  PartProfile mm = ReadPartProfile("PIC32MM0256GPM064");
+  EXPECT_EQ(mm.Port(1).Clock().divisor, 1);
+  PartProfile mk = ReadPartProfile("PIC32MK1024GPE100");
+  EXPECT_EQ(mk.Port(1).Clock().divisor, 2);
+  EXPECT_EQ(mk.Port(6).Clock().name, "PBCLK2");
+}
+
 std::string LowerCase(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
