@@ -7,6 +7,7 @@
 #include <set>
 
 #include "core/text.h"
+#include "engine/check/peripheral_bus.h"
 #include "engine/check/setup_readers.h"
 #include "engine/check/source_expression.h"
 
@@ -157,7 +158,10 @@ class CReader {
       if (std::optional<std::size_t> reg = recorder_.RegisterNamed(name)) {
         return recorder_.Current(*reg);  // a register the code has written so far
       }
-      return std::nullopt;
+      if (std::optional<std::int64_t> field = recorder_.FieldValue(name)) {
+        return field;
+      }
+      return busDivider_.FieldValue(name);
     };
     scopes_.emplace_back();
   }
@@ -240,6 +244,8 @@ class CReader {
       taken.pop_back();
     } else if (on && word == "define") {
       Define(rest, line);
+    } else if (on && word == "pragma" && FirstName(rest) == "config") {
+      busDivider_.Config(rest.substr(6), line);
     } else if (on && word == "undef") {
       macros_.erase(std::string(FirstName(rest)));
     }
@@ -629,7 +635,7 @@ class CReader {
                                   std::to_string(*result.value) + ParametersIn(text));
     }
     if (IsRateRegister(name)) {
-      NameTheRate(text);
+      NameTheRate(text, line);
     }
   }
 
@@ -651,6 +657,9 @@ class CReader {
   void AssignBit(const std::string& reg, const std::string& bit, const std::string& text,
                  int line) {
     ExpressionResult result = EvaluateExpression(text, context_);
+    if (result.value && busDivider_.FieldWrite(reg, bit, *result.value, line)) {
+      return;
+    }
     if (recorder_.RegisterNamed(reg)) {
       recorder_.AssignField(reg, bit, reg + "bits." + bit, text, result.value, line);
     }
@@ -731,11 +740,15 @@ class CReader {
   }
 
   // The rate that the rate register's expression is computed for, and the clock.
-  void NameTheRate(const std::string& text) {
+  void NameTheRate(const std::string& text, int line) {
     std::set<std::string> names;
     NamesIn(text, names);
+    RatesWrittenOut(text, line);
     for (const std::string& name : names) {
       std::optional<std::int64_t> value = ValueOfName(name);
+      if (value && *value > 0 && PeripheralClockName(name)) {
+        usedBusClock_ = name;
+      }
       if (value && *value > 0 && RateInTheExpression(name, *value)) {
         if (auto bound = bound_.find(name); bound != bound_.end()) {
           recorder_.Rate(static_cast<double>(*value), boundLine_[name], RateSource::CallSite,
@@ -751,9 +764,40 @@ class CReader {
     }
   }
 
+  // The bus divider the source's clock macros assume: SYS_FREQ / PB_FREQ.
+  void AssumedBusDivider(const std::string& clock, double clockValue) {
+    if (usedBusClock_.empty()) {
+      return;
+    }
+    double bus = static_cast<double>(ValueOfName(usedBusClock_).value_or(0));
+    if (bus <= 0 || clockValue < bus) {
+      return;
+    }
+    double ratio = clockValue / bus;
+    recorder_.facts().assumedBusDivider =
+        Named{ratio, nameLines_[usedBusClock_],
+              usedBusClock_ + " = " + clock + " / " + DecimalText(ratio)};
+  }
+
+  // A standard rate written out as a number in the rate register's expression: 115200 in
+  // PBCLK / (16 * 115200) - 1.
+  void RatesWrittenOut(const std::string& text, int line) {
+    std::vector<Tok> tokens;
+    Tokenize(text, line, tokens);
+    for (const Tok& token : tokens) {
+      std::optional<std::int64_t> value = ReadNumber(token.text, context_);
+      if (!token.name && value && *value >= 300 && *value < 1000000 &&
+          StandardRate(static_cast<double>(*value))) {
+        recorder_.Rate(static_cast<double>(*value), line, RateSource::NumberInTheRateExpression,
+                       std::to_string(*value) + " in the expression");
+      }
+    }
+  }
+
   std::optional<std::int64_t> ValueOfName(const std::string& name) const {
-    if (macros_.count(name)) {
-      ExpressionResult result = EvaluateExpression(name, context_);
+    if (auto macro = macros_.find(name); macro != macros_.end()) {
+      bool call = macro->second.functionLike && macro->second.parameters.empty();
+      ExpressionResult result = EvaluateExpression(call ? name + "()" : name, context_);
       return result.value;
     }
     return context_.value(name);
@@ -762,6 +806,9 @@ class CReader {
   // The clock the source computes with: one used in the rate, else _XTAL_FREQ or another clock
   // name the file defines, else one a comment names.
   void NameTheClock() {
+    if (busDivider_.Divider()) {
+      recorder_.facts().busDivider = busDivider_.Divider();
+    }
     std::vector<std::string> candidates(usedClocks_.begin(), usedClocks_.end());
     if (candidates.empty()) {
       for (const auto& [name, macro] : macros_) {
@@ -780,11 +827,18 @@ class CReader {
           mhz *= port_.Clock().divisor;
         }
         recorder_.Clock(mhz, nameLines_[name], name);
+        AssumedBusDivider(name, static_cast<double>(*value));
         return;
       }
     }
-    if (commentClock_) {
+    if (usedBusClock_.empty() && commentClock_) {
       recorder_.Clock(commentClock_->value, commentClock_->line, "a comment");
+    } else if (!usedBusClock_.empty()) {
+      // only the bus clock is named: the oscillator is that times the divider
+      double divider = busDivider_.Divider() ? busDivider_.Divider()->value : port_.Clock().divisor;
+      double bus = static_cast<double>(ValueOfName(usedBusClock_).value_or(0));
+      recorder_.Clock(ClockMHz(bus) * divider, nameLines_[usedBusClock_],
+                      usedBusClock_ + " times the bus divider " + DecimalText(divider));
     }
     for (const auto& [name, macro] : macros_) {
       if (RateName(name)) {
@@ -816,6 +870,8 @@ class CReader {
   std::map<std::string, std::string> bound_;
   std::map<std::string, int> boundLine_;
   std::set<std::string> usedClocks_;
+  std::string usedBusClock_;  // PIC32: the peripheral bus clock the rate is computed with
+  PeripheralBus busDivider_;
   std::optional<Named> commentClock_;
 };
 

@@ -136,6 +136,52 @@ bool SetupRecorder::WriteBareBit(std::string_view bit, bool set, int line) {
   return WriteBit(registers[*owner].name, bit, set, line) == BitWrite::Written;
 }
 
+std::optional<std::int64_t> SetupRecorder::FieldValue(std::string_view name) const {
+  auto fieldOf = [&](std::string_view reg, std::string_view field)
+      -> std::optional<std::pair<std::size_t, PortField>> {
+    std::optional<std::size_t> index = RegisterNamed(reg);
+    if (!index) {
+      return std::nullopt;
+    }
+    std::optional<PortField> found = port_.Registers()[*index].FieldNamed(field);
+    return found ? std::optional(std::pair{*index, *found}) : std::nullopt;
+  };
+  if (std::size_t dot = name.find('.'); dot != std::string_view::npos) {
+    std::string_view reg = name.substr(0, dot);
+    if (reg.size() > 4 && Upper(reg.substr(reg.size() - 4)) == "BITS") {
+      reg.remove_suffix(4);
+    }
+    auto found = fieldOf(reg, name.substr(dot + 1));
+    if (!found) {
+      return std::nullopt;
+    }
+    std::int64_t value = Current(found->first).value_or(0);
+    return (value >> found->second.position) & ((std::int64_t{1} << found->second.width) - 1);
+  }
+  std::size_t regEnd = name.find('_', 1);
+  std::size_t kindStart = name.rfind('_');
+  if (name.size() < 4 || name[0] != '_' || regEnd == std::string_view::npos ||
+      kindStart <= regEnd + 1) {
+    return std::nullopt;
+  }
+  auto found = fieldOf(name.substr(1, regEnd - 1), name.substr(regEnd + 1, kindStart - regEnd - 1));
+  if (!found) {
+    return std::nullopt;
+  }
+  std::string kind = Upper(name.substr(kindStart + 1));
+  const PortField& field = found->second;
+  if (kind == "MASK") {
+    return ((std::int64_t{1} << field.width) - 1) << field.position;
+  }
+  if (kind == "POSITION" || kind == "POSN") {
+    return field.position;
+  }
+  if (kind == "LENGTH" || kind == "SIZE") {
+    return field.width;
+  }
+  return std::nullopt;
+}
+
 std::optional<std::int64_t> SetupRecorder::Current(std::size_t reg) const {
   auto found = facts_.registers.find(reg);
   if (found == facts_.registers.end()) {

@@ -20,6 +20,7 @@ enum class RateSource {
   NameInTheRateExpression,  // BAUD in SPBRG = _XTAL_FREQ/16/BAUD - 1
   CallSite,                 // UART_Init(9600) for SPBRG = ... baud ...
   RateDefine,               // DEFINE HSER_BAUD 9600
+  NumberInTheRateExpression,  // 115200 in U1BRG = PBCLK / (16 * 115200) - 1
   RateName,                 // #define BAUD_RATE 9600 used nowhere in the rate register
   Comment,                  // "9600 baud" in a comment
 };
@@ -51,6 +52,11 @@ class SetupRecorder {
   // BRGH = 1: a bit name alone, as XC8 and HI-TECH C define them; false when no register of
   // the port has one bit of that name.
   bool WriteBareBit(std::string_view bit, bool set, int line);
+
+  // The value of a name that tells a register's bits: the field REG.FIELD or REGbits.FIELD as
+  // the source has set it so far, and the compilers' constants _REG_FIELD_MASK, _POSITION,
+  // _POSN, _LENGTH and _SIZE.
+  std::optional<std::int64_t> FieldValue(std::string_view name) const;
 
   // The value a register holds at this point of the source, if it was written.
   std::optional<std::int64_t> Current(std::size_t reg) const;

@@ -47,7 +47,7 @@ class Judgement {
           "a rate DEFINE and an SPBRG DEFINE both set the rate: they conflict (line " +
               std::to_string(Line(reading.rateRegister)) + ")");
     }
-    report_.clockMHz = report_.oscMHz / reading.clockDivisor.value_or(port_.Clock().divisor);
+    report_.clockMHz = report_.oscMHz / reading.clockDivisor.value_or(BusDivider());
     if (!Has(reading.rateRegister)) {
       CompilersRate(reading);
       return;
@@ -69,6 +69,37 @@ class Judgement {
   int Line(std::size_t reg) const { return Has(reg) ? facts_.registers.at(reg).line : 0; }
   void Add(int line, const std::string& message, FindingKind kind = FindingKind::Fault) {
     report_.findings.push_back({line, kind, message});
+  }
+
+  // The port's divider of the oscillator; on PIC32 the bus divider the source sets or its
+  // clock macros assume, where --pbdiv does not say it. Both said and different is a fault.
+  double BusDivider() {
+    double divisor = port_.Clock().divisor;
+    if (port_.Clock().name.rfind("PBCLK", 0) != 0) {
+      return divisor;
+    }
+    const std::optional<Named>& set = facts_.busDivider;
+    const std::optional<Named>& assumed = facts_.assumedBusDivider;
+    auto differs = [](double a, double b) { return std::fabs(a - b) > 1e-9 * b; };
+    if (set && assumed && differs(set->value, assumed->value)) {
+      Add(assumed->line, assumed->from + " differs from the bus divider " +
+                             DecimalText(set->value) + " that " + set->from + " (line " +
+                             std::to_string(set->line) + ") sets");
+    }
+    const std::optional<Named>& said = set ? set : assumed;
+    if (options_.busDividerGiven) {
+      if (said && differs(said->value, divisor)) {
+        Add(said->line, said->from + " differs from --pbdiv " + DecimalText(divisor));
+      }
+      return divisor;
+    }
+    if (said) {
+      report_.workings.push_back(Finding{said->line, FindingKind::Note,
+                                         port_.Clock().name + " is the oscillator / " +
+                                             DecimalText(said->value) + ": " + said->from});
+      return said->value;
+    }
+    return divisor;
   }
 
   // What the registers hold: what the source writes (the one rate register written, what the

@@ -48,6 +48,10 @@ struct SourceFacts {
   std::optional<Named> rate;                         // the rate the source is meant for
   std::optional<int> rateDefineLine;                 // the compiler works n out from a rate DEFINE
   std::optional<double> rateDefine;                  // and that rate
+  // PIC32: the peripheral bus divider the source sets (its configuration word, a register),
+  // and the one its clock macros assume (SYS_FREQ / PB_FREQ).
+  std::optional<Named> busDivider;
+  std::optional<Named> assumedBusDivider;
   std::vector<Finding> findings;  // what reading itself finds: unknown names, repeated writes
   std::vector<Finding> workings;  // the expressions worked out, with their values
 };

@@ -258,6 +258,11 @@ std::vector<Token> Tokens(std::string_view text, const ExpressionContext& contex
       std::size_t end = i;
       while (end < text.size() && NameChar(text[end])) {
         ++end;
+        // C: a bit field read as one name, OSCCONbits.PBDIV
+        if (context.dialect == ExpressionDialect::C && end + 1 < text.size() &&
+            text[end] == '.' && NameStart(text[end + 1])) {
+          ++end;
+        }
       }
       tokens.push_back(Token{Kind::Name, std::string(text.substr(i, end - i)), {}});
       i = end;

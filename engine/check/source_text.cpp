@@ -28,6 +28,9 @@ bool StartsWithWord(std::string_view upper, std::size_t at, std::string_view wor
   return upper.compare(at, word.size(), word) == 0;
 }
 
+
+}  // namespace
+
 bool StandardRate(double value) {
   for (double rate : kStandardRates) {
     if (value == rate) {
@@ -37,8 +40,6 @@ bool StandardRate(double value) {
   return value == 110 || value == 1000000 || value == 500000 || value == 921600 ||
          value == 460800 || value == 31250;
 }
-
-}  // namespace
 
 std::vector<SourceLine> SplitLines(std::string_view text) {
   std::vector<SourceLine> lines;
@@ -164,6 +165,14 @@ bool ClockName(std::string_view name) {
     }
   }
   return false;
+}
+
+bool PeripheralClockName(std::string_view name) {
+  std::string upper = Upper(name);
+  bool bus = upper.find("PB") != std::string::npos || upper.find("PERIPH") != std::string::npos;
+  bool clock = upper.find("CLK") != std::string::npos || upper.find("CLOCK") != std::string::npos ||
+               upper.find("FREQ") != std::string::npos;
+  return (bus && clock) || upper == "FPB" || upper == "FPB_HZ";
 }
 
 bool InstructionClockName(std::string_view name) {

@@ -31,10 +31,16 @@ bool RateName(std::string_view name);
 // name (rate, bps, speed) with a standard rate as its value that names no divisor or clock.
 bool RateInTheExpression(std::string_view name, std::int64_t value);
 
+// A rate people set a UART to: the standard rates, 110, 31250 (MIDI), 460800, 500000, 921600
+// and 1000000.
+bool StandardRate(double value);
+
 // A name that stands for the oscillator in Hz or MHz (_XTAL_FREQ, FOSC, F_CPU, SYS_FREQ, ...),
-// and for the instruction clock (FCY).
+// for the instruction clock (FCY), and for PIC32's peripheral bus clock (PB_FREQ, PBCLK,
+// PBCLK2_FREQ, GetPeripheralClock, FPB).
 bool ClockName(std::string_view name);
 bool InstructionClockName(std::string_view name);
+bool PeripheralClockName(std::string_view name);
 
 // A clock value in MHz from the number a source gives: Hz above 1000, MHz otherwise.
 double ClockMHz(double value);

@@ -109,6 +109,11 @@ class Dspic33cUartPort : public SerialPort {
     reading.n = static_cast<std::int32_t>(((port::ValueOf(values, kBrgh) & 0x0F) << 16) |
                                           (port::ValueOf(values, kBrg) & 0xFFFF));
     ReadClock(modeh, reading);
+    if (std::int64_t low = port::ValueOf(values, kBrg); low > 0xFFFF && !values[kBrgh]) {
+      reading.findings.push_back({kBrg, FindingKind::Fault,
+                                  "n = " + std::to_string(low) + " is above 65535, but no " +
+                                      registers_[kBrgh].name + " is written"});
+    }
     if (!port::BitSet(mode, 15)) {
       reading.findings.push_back(port::SwitchedOff(kMode, registers_, "UARTEN"));
     }
