@@ -626,7 +626,7 @@ class CReader {
       return;
     }
     if (!result.overflow.empty()) {
-      recorder_.Add(line, FindingKind::Fault, name + " = " + text + ": " + result.overflow);
+      OverflowFound(name, text, result, line);
     }
     std::int64_t value = inverted ? ~*result.value : *result.value;
     recorder_.Write(name, value, kind, line, result.beforeNarrowing);
@@ -637,6 +637,21 @@ class CReader {
     if (IsRateRegister(name)) {
       NameTheRate(text, line);
     }
+  }
+
+  // An int overflow is a fault where it changes what the register receives: where the value
+  // worked out without the int's limit differs in the register's bits.
+  void OverflowFound(const std::string& name, const std::string& text,
+                     const ExpressionResult& result, int line) {
+    ExpressionContext unlimited = context_;
+    unlimited.intBits = 64;
+    ExpressionResult meant = EvaluateExpression(text, unlimited);
+    std::uint32_t largest = port_.Registers()[*recorder_.RegisterNamed(name)].Largest();
+    bool same = meant.value && (static_cast<std::uint64_t>(*meant.value) & largest) ==
+                                   (static_cast<std::uint64_t>(*result.value) & largest);
+    recorder_.Add(line, same ? FindingKind::Note : FindingKind::Fault,
+                  name + " = " + text + ": " + result.overflow +
+                      (same ? ", which leaves the value written as meant" : ""));
   }
 
   // The parameters an expression was worked out for: " with baud = 9600 from the call

@@ -232,7 +232,7 @@ class Judgement {
               : "";
       Add(line,
           "the error " + FormatErrorPercent(setting.errorRatio, plain) + tolerance + " is above " +
-              DecimalText(options_.maxErrorPercent) + "%",
+              DecimalText(options_.maxErrorPercent) + "%" + WhyAbove(setting),
           FindingKind::Tolerance);
     }
     ModeSetting best = port_.Best(report_.clockMHz, *report_.wantedBaud, setting.mode);
@@ -254,6 +254,29 @@ class Judgement {
         return;
       }
     }
+  }
+
+  // Why a setting misses: n worked out for another mode's divider than the one the bits
+  // select, as a formula that divides by 16 while BRGH = 1 makes the generator divide by 4.
+  std::string WhyAbove(const ModeSetting& setting) const {
+    Budget budget{options_.maxErrorPercent, options_.oscTolerancePercent};
+    const ModeInfo& set = InfoOf(setting.mode);
+    if (set.sync || report_.compilerWorksOut) {
+      return "";
+    }
+    for (BrgMode mode : port_.Modes()) {
+      const ModeInfo& other = InfoOf(mode);
+      if (other.sync || other.divisor == set.divisor || other.offset != set.offset) {
+        continue;
+      }
+      if (Passes(EvaluateMode(report_.clockMHz, *report_.wantedBaud, mode, setting.n), budget)) {
+        return ": n = " + std::to_string(setting.n) + " suits mode " + std::string(other.name) +
+               ", whose formula divides by " + std::to_string(other.divisor) + ", but " +
+               port_.ModeBits(setting.mode) + " selects mode " + std::string(set.name) +
+               ", which divides by " + std::to_string(set.divisor);
+      }
+    }
+    return "";
   }
 
   const SourceFacts& facts_;
