@@ -241,56 +241,68 @@ const std::vector<PartFamily>& Families() {
       {.patterns = {"16F152[1-7]?"},
        .name = "PIC16F152xx",
        .clock = kPic16EcClock,
-       .source = "DS40002305 (PIC16F15256/74/75/76), DS40002324 (PIC16F15254/55), "
-                 "PIC16F15213/14/23/24/43/44 and PIC16F15225/45 datasheets: EUSART (one module); "
-                 "Clocking Structure (HFINTOSC up to 32 MHz, external clock EC, no crystal)",
+       .source = "DS40002305 (PIC16F15256/74/75/76) and DS40002324 (PIC16F15254/55), the numbers "
+                 "of their datasheet files; PIC16F15213/14/23/24/43/44 and PIC16F15225/45 "
+                 "datasheets. One EUSART rests on chapter 24 (EUSART) of these datasheets naming no "
+                 "EUSART2 and on the first entry of this row: the PIC16F152 Family Types table was "
+                 "not read. Clocking Structure (HFINTOSC up to 32 MHz, EC, no crystal) as first "
+                 "entered, not rechecked",
        .kind = PortKind::Eusart,
        .ports = 1,
        .members = {"16F15213", "16F15214", "16F15223", "16F15224", "16F15225", "16F15243",
                    "16F15244", "16F15245", "16F15254", "16F15255", "16F15256", "16F15274",
                    "16F15275", "16F15276"}},
-      {.patterns = {"16F1531?", "16F1532[34]", "16F1534[34]"},
-       .name = "PIC16F15313/23/24/44",
+      {.patterns = {"16F1531?", "16F1532[0-3]"},
+       .name = "PIC16F15313/23",
        .clock = kPic16Pll2Clock,
-       .source = "PIC16(L)F15313/23 and PIC16(L)F15324/44 datasheets: EUSART (one module); "
-                 "Oscillator Module (HFINTOSC up to 32 MHz, 2x PLL)",
+       .source = "DS40001897 (PIC16(L)F15313/23). One EUSART: the device data of the MPLAB X "
+                 "pack for the PIC16F15313 has TX1IF/RC1IF in PIR3 and no TX2IF/RC2IF. Oscillator "
+                 "Module (HFINTOSC up to 32 MHz, 2x PLL) as first entered, not rechecked",
        .kind = PortKind::Eusart,
        .ports = 1,
-       .members = {"16F15313", "16F15323", "16F15324", "16F15344"}},
-      {.patterns = {"16F1532[5-9]", "16F1534[5-9]", "16F1535?", "16F1537?", "16F1538?"},
-       .name = "PIC16F15325-15386",
+       .members = {"16F15313", "16F15323"}},
+      {.patterns = {"16F1532[4-9]", "16F1534?", "16F1535?", "16F1537?", "16F1538?"},
+       .name = "PIC16F15324-15386",
        .clock = kPic16Pll2Clock,
-       .source = "PIC16(L)F15325/45, PIC16(L)F15354/55 and PIC16(L)F15356/75/76/85/86 "
-                 "datasheets: EUSART (EUSART1, EUSART2); Oscillator Module (HFINTOSC up to 32 "
-                 "MHz, 2x PLL)",
+       .source = "DS40001853 (PIC16(L)F15354/55); PIC16(L)F15324/44, PIC16(L)F15325/45 and "
+                 "PIC16(L)F15356/75/76/85/86 datasheets, whose DS numbers were not confirmed. Two "
+                 "EUSARTs: the device data of the MPLAB X pack for the PIC16F15324 and the "
+                 "PIC16F15325 has TX2IF/RC2IF in PIR3 and UART2MD in PMD4; the 15344, 15345 and "
+                 "the 28/40/48-pin parts on the first entry of this row. Oscillator Module "
+                 "(HFINTOSC up to 32 MHz, 2x PLL) as first entered, not rechecked",
        .kind = PortKind::Eusart,
        .ports = 2,
-       .members = {"16F15325", "16F15345", "16F15354", "16F15355", "16F15356", "16F15375",
-                   "16F15376", "16F15385", "16F15386"}},
+       .members = {"16F15324", "16F15344", "16F15325", "16F15345", "16F15354", "16F15355",
+                   "16F15356", "16F15375", "16F15376", "16F15385", "16F15386"}},
       {.patterns = {"16F171??"},
        .name = "PIC16F171xx",
        .clock = kPic16Pll4Clock,
-       .source = "PIC16F17114/15/24/25/44/45, PIC16F17154/55/74/75 and PIC16F17156/76 datasheets: "
-                 "EUSART (EUSART1 and EUSART2 on every device)",
+       .source = "DS40002490 (PIC16F17154/55/74/75), PIC16F17114/15/24/25/44/45 and "
+                 "PIC16F17156/76 datasheets: EUSART (the chapter's device table gives EUSART1 and "
+                 "EUSART2 to the 17114/15/24/25/44/45 and the 17154/55/74/75; the 17126/46/56/76 "
+                 "on the first entry of this row). The 4x PLL for 4-8 MHz external sources and the "
+                 "20 MHz crystal as first entered, not rechecked",
        .kind = PortKind::Eusart,
        .ports = 2,
        .members = {"16F17114", "16F17115", "16F17124", "16F17125", "16F17126", "16F17144",
                    "16F17145", "16F17146", "16F17154", "16F17155", "16F17156", "16F17174",
                    "16F17175", "16F17176"}},
       {.patterns = {"16F1801[34]", "16F1802[34]"},
-       .name = "PIC16F18013/14/24",
+       .name = "PIC16F18013/14/23/24",
        .clock = kPic16EcClock,
-       .source = "PIC16F18013/14/24 datasheet: PIC16F180 Family Summary (one EUSART); Clocking "
-                 "Structure (HFINTOSC up to 32 MHz, external clock EC)",
+       .source = "PIC16F18013/14/23/24 datasheet (DS number not confirmed): PIC16F180 Family "
+                 "Summary (EUSART: 1 for the 18013; the 18014, 18023 and 18024 share the "
+                 "datasheet, their rows not read). No crystal: as first entered, not rechecked",
        .kind = PortKind::Eusart,
        .ports = 1,
-       .members = {"16F18013", "16F18014", "16F18024"}},
+       .members = {"16F18013", "16F18014", "16F18023", "16F18024"}},
       {.patterns = {"16F1801[5-9]", "16F1802[5-9]", "16F1804?", "16F1805?", "16F1807?"},
        .name = "PIC16F18015-18076",
        .clock = kPic16EcClock,
-       .source = "PIC16F18015/25/44/45, PIC16F18026/46 and PIC16F18054/55/74/75 datasheets: "
-                 "PIC16F180 Family Summary (two EUSARTs); Clocking Structure (HFINTOSC up to 32 "
-                 "MHz)",
+       .source = "PIC16F18015/25/44/45, PIC16F18026/46, PIC16F18054/55/74/75 and PIC16F18056/76 "
+                 "datasheets (DS numbers not confirmed): PIC16F180 Family Summary / Family Types "
+                 "(EUSART: 2 on every one of these parts). No crystal on the 28/40-pin parts: as "
+                 "first entered, not rechecked",
        .kind = PortKind::Eusart,
        .ports = 2,
        .members = {"16F18015", "16F18025", "16F18026", "16F18044", "16F18045", "16F18046",
@@ -298,8 +310,9 @@ const std::vector<PartFamily>& Families() {
       {.patterns = {"16F181??"},
        .name = "PIC16F181xx",
        .clock = kPic16Pll4Clock,
-       .source = "PIC16F18114/15/24/25/44/45, PIC16F18154/55/74/75 and PIC16F18156/76 datasheets: "
-                 "PIC16F181XX Family Types (two EUSARTs); Clocking Structure (HFINTOSC up to 32 "
+       .source = "DS40002491 (PIC16F18154/55/74/75), PIC16F18114/15/24/25/44/45 and "
+                 "PIC16F18156/76 datasheets: PIC16F181XX Family Types (EUSART: 2); Clocking "
+                 "Structure (HFINTOSC up to 32 "
                  "MHz, three crystal modes, 4x PLL for external sources)",
        .kind = PortKind::Eusart,
        .ports = 2,
@@ -319,19 +332,21 @@ const std::vector<PartFamily>& Families() {
       {.patterns = {"18F*K83"},
        .name = "PIC18F K83",
        .clock = kK40Clock,
-       .source =
-           "DS40001943 (PIC18F25/26K83): UART (UxCON0, UxCON1, UxBRG); Electrical Specifications",
+       .source = "PIC18F25/26K83 datasheet: UART (UxCON0, UxCON1, UxBRG). DS40001943 and the two "
+                 "UARTs as first entered, not confirmed here",
        .kind = PortKind::Pic18Uart,
        .ports = 2,
        .members = {"18F25K83", "18F26K83"}},
       {.patterns = {"18F*Q4[01]"},
        .name = "PIC18F Q40/Q41",
        .clock = kK40Clock,
-       .source = "DS40002214 (PIC18F06/16Q41), PIC18F04/05/14/15Q40 and PIC18F06/16Q40 "
-                 "datasheets: PIC18-Q40 Family Types (UART 2, UART with protocol support 1); UART "
-                 "(UxCON0 and UxBRG at three addresses)",
+       .source = "PIC18F04/05/14/15Q40 and PIC18F06/16Q40 datasheets: PIC18-Q40 Family Types "
+                 "(column UART/UART with Protocol Support: 2/1 on every part, two UARTs of which "
+                 "UART1 has the protocols, as the PIC18F27/47/57Q43 datasheet words its five: "
+                 "one module, UART1, supports LIN, DMX and DALI). DS40002214 (PIC18F06/16Q41) and "
+                 "the DS number of the Q40 datasheets not confirmed",
        .kind = PortKind::Pic18Uart,
-       .ports = 3,
+       .ports = 2,
        .members = {"18F04Q40", "18F05Q40", "18F06Q40", "18F14Q40", "18F15Q40", "18F16Q40",
                    "18F04Q41", "18F05Q41", "18F06Q41", "18F14Q41", "18F15Q41", "18F16Q41"}},
       {.patterns = {"18F*Q43"},
@@ -355,9 +370,9 @@ const std::vector<PartFamily>& Families() {
       {.patterns = {"18F*Q71", "18F*Q24", "18F*Q35"},
        .name = "PIC18F Q71/Q24/Q35",
        .clock = kK40Clock,
-       .source = "DS40002329 (PIC18F26/46/56Q71), PIC18F24/25Q71, PIC18-Q24 and PIC18-Q35 "
-                 "datasheets: Digital Peripherals (two UART modules: UxBRG); External "
-                 "Clock/Oscillator Timing Requirements",
+       .source = "PIC18F26/46/56Q71, PIC18F24/25Q71, PIC18-Q24 and PIC18-Q35 datasheets: UART "
+                 "(UxBRG). The two UARTs of each and DS40002329 as first entered, not confirmed "
+                 "here; the DS numbers of the Q24 and Q35 datasheets not confirmed",
        .kind = PortKind::Pic18Uart,
        .ports = 2,
        .members = {"18F24Q71", "18F25Q71", "18F26Q71", "18F46Q71", "18F56Q71", "18F24Q24",
@@ -472,11 +487,11 @@ const std::vector<PartFamily>& Families() {
                  .pllOutputs = {200, 180, 160, 120, 100},
                  .pllOutputsFrom = "FRC with PLL",
                  .pllOutputsInternal = true},
-       .source = "DS70005349 (dsPIC33CK256MP508 family: MP20x, MP50x), DS70005452 "
-                 "(dsPIC33CK512MP608 family: Product Families table, three UARTs), "
-                 "dsPIC33CK1024MP710 and dsPIC33CK512MPT608 datasheets (three UARTs): UART "
-                 "(UARTx Configuration Registers); Operating MIPS vs. Voltage (100 MIPS, Fosc 200 "
-                 "MHz)",
+       .source = "dsPIC33CK1024MP710 datasheet: Product Families table (UART: 3 on every "
+                 "MP70x/MP71x part); dsPIC33CK512MPT608 datasheet: dsPIC33CK512MPT608 Product "
+                 "Families (UART: 3). DS70005349 (dsPIC33CK256MP508 family: MP20x, MP50x) and "
+                 "DS70005452 (dsPIC33CK512MP608 family) with their three UARTs as first entered, "
+                 "not confirmed here; 100 MIPS at Fosc 200 MHz as first entered",
        .kind = PortKind::Dspic33cUart,
        .ports = 3,
        .members =
@@ -500,8 +515,9 @@ const std::vector<PartFamily>& Families() {
                  .pllOutputs = {200, 180, 160, 120, 100},
                  .pllOutputsFrom = "FRC with PLL",
                  .pllOutputsInternal = true},
-       .source = "DS70005399 (dsPIC33CK64MC105 family), dsPIC33CK64MP105 family datasheet: UART "
-                 "(two modules); Operating MIPS vs. Voltage (100 MIPS, Fosc 200 MHz)",
+       .source = "dsPIC33CK64MC105 and dsPIC33CK64MP105 family datasheets. DS70005399 and the two "
+                 "UARTs as first entered, not confirmed here; 100 MIPS at Fosc 200 MHz as first "
+                 "entered",
        .kind = PortKind::Dspic33cUart,
        .ports = 2,
        .members = {"33CK32MP102", "33CK32MP103", "33CK32MP105", "33CK64MP102", "33CK64MP103",
@@ -517,8 +533,10 @@ const std::vector<PartFamily>& Families() {
                  .pllOutputs = {200, 180, 160, 120, 100},
                  .pllOutputsFrom = "FRC with PLL",
                  .pllOutputsInternal = true},
-       .source = "DS70005319 (dsPIC33CH128MP508 family), DS70005371 (dsPIC33CH512MP508 family): "
-                 "slave core UART (one module); Operating MIPS vs. Voltage (100 MIPS slave core)",
+       .source = "dsPIC33CH128MP508 and dsPIC33CH512MP508 family datasheets: each core has its "
+                 "own peripheral set (MCC dsPIC33CH Dual Core User Guide). DS70005319, DS70005371, "
+                 "the secondary core's one UART and its 100 MIPS as first entered, not confirmed "
+                 "here",
        .kind = PortKind::Dspic33cUart,
        .ports = 1,
        .members = {"33CH64MP202S1",  "33CH64MP203S1",  "33CH64MP205S1",  "33CH64MP206S1",
@@ -537,8 +555,9 @@ const std::vector<PartFamily>& Families() {
                  .pllOutputs = {180, 160, 120, 100},
                  .pllOutputsFrom = "FRC with PLL",
                  .pllOutputsInternal = true},
-       .source = "DS70005319 (dsPIC33CH128MP508 family), DS70005371 (dsPIC33CH512MP508 family): "
-                 "master core UART (two modules); Operating MIPS vs. Voltage (90 MIPS master core)",
+       .source = "dsPIC33CH128MP508 and dsPIC33CH512MP508 family datasheets. DS70005319, "
+                 "DS70005371, the main core's two UARTs and its 90 MIPS as first entered, not "
+                 "confirmed here",
        .kind = PortKind::Dspic33cUart,
        .ports = 2,
        .members = {"33CH64MP202",  "33CH64MP203",  "33CH64MP205",  "33CH64MP206",  "33CH64MP208",
@@ -618,8 +637,9 @@ const std::vector<PartFamily>& Families() {
       {.patterns = {"32MM*GPL*"},
        .name = "PIC32MM GPL",
        .clock = {.maxOscMHz = 25, .maxCrystalMHz = 0, .internal = {8, 0.032}},
-       .source = "DS60001324 (PIC32MM0064GPL036 family): UART (two modules; UxMODE CLKSEL: "
-                 "PBCLK, SYSCLK, FRC, REFO); Operating Conditions (DC to 25 MHz)",
+       .source = "PIC32MM0064GPL036 family datasheet. DS60001324, the two UARTs, the UxMODE "
+                 "CLKSEL sources (PBCLK = SYSCLK, FRC, REFO) and DC to 25 MHz as first entered, not "
+                 "confirmed here",
        .kind = PortKind::Pic32Uart,
        .ports = 2,
        .bus = "PBCLK",
@@ -631,8 +651,9 @@ const std::vector<PartFamily>& Families() {
       {.patterns = {"32MM*GPM*"},
        .name = "PIC32MM GPM",
        .clock = {.maxOscMHz = 25, .maxCrystalMHz = 0, .internal = {8, 0.032}},
-       .source = "DS60001387 (PIC32MM0256GPM064 family): UART (three modules; UxMODE CLKSEL: "
-                 "PBCLK, SYSCLK, FRC, REFO); Operating Conditions (DC to 25 MHz)",
+       .source = "PIC32MM0256GPM064 family datasheet. DS60001387, the three UARTs, the UxMODE "
+                 "CLKSEL sources (PBCLK = SYSCLK, FRC, REFO) and DC to 25 MHz as first entered, not "
+                 "confirmed here",
        .kind = PortKind::Pic32Uart,
        .ports = 3,
        .bus = "PBCLK",
