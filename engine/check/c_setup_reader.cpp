@@ -177,6 +177,7 @@ class CReader {
       }
     }
     tokens_ = std::move(code.tokens);
+    comments_ = std::move(code.comments);
     FindFunctions();
     RunTopLevel();
     NameTheClock();
@@ -630,6 +631,13 @@ class CReader {
     }
     std::int64_t value = inverted ? ~*result.value : *result.value;
     recorder_.Write(name, value, kind, line, result.beforeNarrowing);
+    if (kind == '=') {
+      for (int commentLine : {line - 1, line}) {
+        if (auto comment = comments_.find(commentLine); comment != comments_.end()) {
+          recorder_.StatedInComment(comment->second, commentLine, name, value, line);
+        }
+      }
+    }
     if (ReadNumber(text, context_) == std::nullopt) {
       recorder_.Working(line, name + " " + op + " " + text + " is " +
                                   std::to_string(*result.value) + ParametersIn(text));
@@ -884,6 +892,7 @@ class CReader {
   std::map<std::string, Call> calls_;
   std::map<std::string, std::string> bound_;
   std::map<std::string, int> boundLine_;
+  std::map<int, std::string> comments_;  // by line
   std::set<std::string> usedClocks_;
   std::string usedBusClock_;  // PIC32: the peripheral bus clock the rate is computed with
   PeripheralBus busDivider_;

@@ -136,6 +136,69 @@ bool SetupRecorder::WriteBareBit(std::string_view bit, bool set, int line) {
   return WriteBit(registers[*owner].name, bit, set, line) == BitWrite::Written;
 }
 
+namespace {
+
+// The value a configurator's word gives a bit: enabled 1, disabled 0, and the like.
+std::optional<std::int64_t> BitWord(std::string_view words) {
+  std::string upper = Upper(Trim(words));
+  static const std::pair<const char*, int> kWords[] = {
+      {"ENABLED", 1},         {"DISABLED", 0},       {"ON", 1},
+      {"OFF", 0},             {"HIGH SPEED", 1},     {"HI_SPEED", 1},
+      {"LOW SPEED", 0},       {"LO_SPEED", 0},       {"16BIT_GENERATOR", 1},
+      {"8BIT_GENERATOR", 0},  {"ASYNCHRONOUS", 0},   {"SYNCHRONOUS", 1},
+      {"NORMAL SPEED", 0},    {"HIGH_SPEED", 1},     {"LOW_SPEED", 0}};
+  for (const auto& [word, bit] : kWords) {
+    if (upper == word) {
+      return bit;
+    }
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+void SetupRecorder::StatedInComment(std::string_view comment, int commentLine,
+                                    std::string_view reg, std::int64_t value, int line) {
+  std::optional<std::size_t> index = RegisterNamed(reg);
+  if (!index) {
+    return;
+  }
+  const PortRegister& known = port_.Registers()[*index];
+  std::string upperReg = Upper(reg);
+  while (!comment.empty()) {
+    std::size_t semicolon = comment.find(';');
+    std::string_view item = Trim(comment.substr(0, semicolon));
+    comment = semicolon == std::string_view::npos ? std::string_view{} : comment.substr(semicolon + 1);
+    std::size_t space = item.find(' ');
+    if (space == std::string_view::npos) {
+      continue;
+    }
+    std::string name = Upper(item.substr(0, space));
+    std::string_view said = Trim(item.substr(space + 1));
+    std::optional<PortField> field = known.FieldNamed(name);
+    bool whole = !field && upperReg.size() >= name.size() && name.size() >= 3 &&
+                 upperReg.compare(upperReg.size() - name.size(), name.size(), name) == 0;
+    if (!field && !whole) {
+      continue;
+    }
+    std::optional<long> number = ReadLiteral(said);
+    std::optional<std::int64_t> stated =
+        number ? std::optional<std::int64_t>(*number)
+               : (field && field->width == 1 ? BitWord(said) : std::nullopt);
+    if (!stated) {
+      continue;
+    }
+    std::int64_t actual =
+        whole ? value : (value >> field->position) & ((std::int64_t{1} << field->width) - 1);
+    if (actual != *stated) {
+      Add(line, FindingKind::Fault,
+          "the comment on line " + std::to_string(commentLine) + " says " + std::string(item) +
+              ", but " + std::string(reg) + " = " + std::to_string(value) + " makes " +
+              (whole ? std::string(reg) : name) + " " + std::to_string(actual));
+    }
+  }
+}
+
 std::optional<std::int64_t> SetupRecorder::FieldValue(std::string_view name) const {
   auto fieldOf = [&](std::string_view reg, std::string_view field)
       -> std::optional<std::pair<std::size_t, PortField>> {
@@ -196,6 +259,18 @@ void SetupRecorder::Rate(double baud, int line, RateSource source, const std::st
   }
 }
 
+void SetupRecorder::NoteCommentsThatDiffer() {
+  for (const Named& comment : commentRates_) {
+    if (comment.value != facts_.rate->value) {
+      Add(comment.line, FindingKind::Note,
+          "the comment names " + DecimalText(comment.value) + " baud, but " + facts_.rate->from +
+              (facts_.rate->line > 0 ? " (line " + std::to_string(facts_.rate->line) + ")" : "") +
+              " is " + DecimalText(facts_.rate->value) + ": the code counts");
+      return;
+    }
+  }
+}
+
 void SetupRecorder::CommentRate(double baud, int line) {
   commentRates_.push_back(Named{baud, line, "a comment"});
 }
@@ -215,6 +290,7 @@ void SetupRecorder::Add(int line, FindingKind kind, const std::string& message) 
 void SetupRecorder::Finish() {
   if (rate_ && rate_->first != RateSource::RateName) {
     facts_.rate = rate_->second;
+    NoteCommentsThatDiffer();
     return;
   }
   RegisterValues none(port_.Registers().size());

@@ -53,6 +53,13 @@ class SetupRecorder {
   // the port has one bit of that name.
   bool WriteBareBit(std::string_view bit, bool set, int line);
 
+  // A comment over a whole-register write, as the vendor's configurator writes one: "BRGS high
+  // speed; MODE Asynchronous 8-bit mode; ON enabled; " or "BRGL 138; ". Each field or value
+  // it states in a number or a word that says a bit (enabled, disabled, high speed, ...) is
+  // checked against the value `reg` receives on `line`; one that differs is a fault.
+  void StatedInComment(std::string_view comment, int commentLine, std::string_view reg,
+                       std::int64_t value, int line);
+
   // The value of a name that tells a register's bits: the field REG.FIELD or REGbits.FIELD as
   // the source has set it so far, and the compilers' constants _REG_FIELD_MASK, _POSITION,
   // _POSN, _LENGTH and _SIZE.
@@ -75,6 +82,8 @@ class SetupRecorder {
   SourceFacts& facts() { return facts_; }
 
  private:
+  // A note for the first comment that names another rate than the code's.
+  void NoteCommentsThatDiffer();
   // The register is set up, its value as it was.
   void Touch(std::string_view reg, int line);
 
