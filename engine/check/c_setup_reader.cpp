@@ -140,8 +140,13 @@ void Tokenize(const std::string& code, int line, std::vector<Tok>& tokens) {
 
 class CReader {
  public:
-  CReader(const SerialPort& port, SetupRecorder& recorder, int intBits, std::optional<double> baud)
-      : port_(port), recorder_(recorder), baud_(baud), rateRegisters_(RateRegisters(port)) {
+  CReader(const SerialPort& port, SetupRecorder& recorder, int intBits, std::optional<double> baud,
+          Branches& branches)
+      : port_(port),
+        recorder_(recorder),
+        baud_(baud),
+        rateRegisters_(RateRegisters(port)),
+        branches_(branches) {
     context_.dialect = ExpressionDialect::C;
     context_.intBits = intBits;
     context_.macro = [this](std::string_view name) -> const Macro* {
@@ -461,13 +466,11 @@ class CReader {
     if (t == "if" && at + 1 < to && tokens_[at + 1].text == "(") {
       return If(at, to);
     }
-    if ((t == "while" || t == "for" || t == "switch") && at + 1 < to &&
-        tokens_[at + 1].text == "(") {
-      std::size_t body = Matching(at + 1) + 1;
-      if (t == "switch") {
-        return body < to && tokens_[body].text == "{" ? Matching(body) + 1 : body;
-      }
-      return Next(std::min(body, to), to);
+    if (t == "switch" && at + 1 < to && tokens_[at + 1].text == "(") {
+      return Switch(at, to);
+    }
+    if ((t == "while" || t == "for") && at + 1 < to && tokens_[at + 1].text == "(") {
+      return Next(std::min(Matching(at + 1) + 1, to), to);
     }
     if (t == "do") {
       std::size_t after = Next(at + 1, to);
@@ -491,23 +494,147 @@ class CReader {
 
   std::size_t If(std::size_t at, std::size_t to) {
     std::size_t close = Matching(at + 1);
-    ExpressionResult condition = EvaluateExpression(Text(at + 2, close), context_);
+    std::string text = Text(at + 2, close);
+    ExpressionResult condition = EvaluateExpression(text, context_);
     std::size_t thenStart = close + 1;
     std::size_t thenEnd = Skip(thenStart, to);
     bool hasElse = thenEnd < to && tokens_[thenEnd].text == "else";
     std::size_t elseEnd = hasElse ? Skip(thenEnd + 1, to) : thenEnd;
+    bool then = condition.value && *condition.value != 0;
     if (!condition.value) {
-      recorder_.Add(tokens_[at].line, FindingKind::Note,
-                    "the condition " + Text(at + 2, close) +
-                        " cannot be worked out here: both branches are read");
+      if (!Writes(thenStart, elseEnd)) {
+        Next(thenStart, thenEnd);  // what neither arm sets up: both are read
+        if (hasElse) {
+          Next(thenEnd + 1, elseEnd);
+        }
+        return elseEnd;
+      }
+      int line = tokens_[at].line;
+      then = ArmTaken(line, {"", text + " holds"}) == 1;
+      if (branches_.taken.empty()) {
+        recorder_.Add(line, FindingKind::Note,
+                      "the condition " + text +
+                          " cannot be worked out here: each branch is checked, and the setting "
+                          "shown is the one " +
+                          (hasElse ? "of its else branch" : "without it"));
+      }
     }
-    if (!condition.value || *condition.value != 0) {
+    if (then) {
       Next(thenStart, thenEnd);
-    }
-    if (hasElse && (!condition.value || *condition.value == 0)) {
+    } else if (hasElse) {
       Next(thenEnd + 1, elseEnd);
     }
     return elseEnd;
+  }
+
+  // Whether the statements from `from` to before `to` assign or call anything.
+  bool Writes(std::size_t from, std::size_t to) const {
+    for (std::size_t i = from; i < to && i < tokens_.size(); ++i) {
+      const std::string& t = tokens_[i].text;
+      if (t == "=" || t == "|=" || t == "&=" || t == "^=" || t == "+=" || t == "-=" ||
+          (tokens_[i].name && functions_.count(t) != 0)) {
+        return true;
+      }
+    }
+    return false;
+  }
+
+  // The arm a reading takes at a run-time branch that sets something up, and the branch noted
+  // for the readings of its other arms.
+  int ArmTaken(int line, std::vector<std::string> arms) {
+    std::size_t index = branchesMet_++;
+    if (branches_.taken.empty()) {
+      branches_.met.push_back(Branches::Met{line, std::move(arms)});
+    }
+    return index < branches_.taken.size() ? branches_.taken[index] : 0;
+  }
+
+  struct Label {
+    std::size_t start = 0;  // the token after its colon
+    std::string text;       // the case's value as written; "" for default
+  };
+
+  // switch: the case of the value, else default; on a value that cannot be worked out, the
+  // default arm, each case read as another arm.
+  std::size_t Switch(std::size_t at, std::size_t to) {
+    std::size_t close = Matching(at + 1);
+    std::size_t body = close + 1;
+    if (body >= to || tokens_[body].text != "{") {
+      return Skip(body, to);
+    }
+    std::size_t bodyEnd = std::min(Matching(body), to);
+    std::string text = Text(at + 2, close);
+    ExpressionResult value = EvaluateExpression(text, context_);
+    std::vector<Label> labels = Labels(body + 1, bodyEnd);
+    std::optional<std::size_t> chosen;
+    for (std::size_t k = 0; k < labels.size(); ++k) {
+      bool isDefault = labels[k].text.empty();
+      if (value.value && !isDefault) {
+        ExpressionResult label = EvaluateExpression(labels[k].text, context_);
+        if (label.value == value.value) {
+          chosen = k;
+          break;
+        }
+      } else if (isDefault && !chosen) {
+        chosen = k;
+      }
+    }
+    if (!value.value && Writes(body + 1, bodyEnd)) {
+      std::vector<std::string> arms{""};
+      std::vector<std::size_t> cases;
+      for (std::size_t k = 0; k < labels.size(); ++k) {
+        if (!labels[k].text.empty()) {
+          arms.push_back(text + " is " + labels[k].text);
+          cases.push_back(k);
+        }
+      }
+      int arm = ArmTaken(tokens_[at].line, arms);
+      if (arm > 0) {
+        chosen = cases[static_cast<std::size_t>(arm - 1)];
+      }
+    }
+    if (chosen) {
+      RunArm(labels[*chosen].start, bodyEnd);
+    }
+    return bodyEnd + 1;
+  }
+
+  // The case and default labels of a switch's body, at its own depth.
+  std::vector<Label> Labels(std::size_t from, std::size_t to) const {
+    std::vector<Label> labels;
+    int depth = 0;
+    for (std::size_t i = from; i < to; ++i) {
+      const std::string& t = tokens_[i].text;
+      depth += t == "{" || t == "(" ? 1 : t == "}" || t == ")" ? -1 : 0;
+      if (depth != 0 || (t != "case" && t != "default")) {
+        continue;
+      }
+      std::size_t colon = i + 1;
+      while (colon < to && tokens_[colon].text != ":") {
+        ++colon;
+      }
+      labels.push_back(Label{colon + 1, t == "case" ? Text(i + 1, colon) : ""});
+      i = colon;
+    }
+    return labels;
+  }
+
+  // The statements of a switch from a label to its break, falling through later labels.
+  void RunArm(std::size_t from, std::size_t to) {
+    for (std::size_t i = from; i < to;) {
+      const std::string& t = tokens_[i].text;
+      if (t == "break" || t == "return") {
+        return;
+      }
+      if (t == "case" || t == "default") {
+        while (i < to && tokens_[i].text != ":") {
+          ++i;
+        }
+        ++i;
+        continue;
+      }
+      i = Next(i, to);
+    }
   }
 
   // The token after the statement at `at`, without running it.
@@ -523,7 +650,8 @@ class CReader {
       std::size_t after = Skip(Matching(at + 1) + 1, to);
       return after < to && tokens_[after].text == "else" ? Skip(after + 1, to) : after;
     }
-    if ((t == "while" || t == "for") && at + 1 < to && tokens_[at + 1].text == "(") {
+    if ((t == "while" || t == "for" || t == "switch") && at + 1 < to &&
+        tokens_[at + 1].text == "(") {
       return Skip(Matching(at + 1) + 1, to);
     }
     std::size_t end = at;
@@ -892,6 +1020,8 @@ class CReader {
   std::map<std::string, Call> calls_;
   std::map<std::string, std::string> bound_;
   std::map<std::string, int> boundLine_;
+  Branches& branches_;
+  std::size_t branchesMet_ = 0;
   std::map<int, std::string> comments_;  // by line
   std::set<std::string> usedClocks_;
   std::string usedBusClock_;  // PIC32: the peripheral bus clock the rate is computed with
@@ -902,8 +1032,9 @@ class CReader {
 }  // namespace
 
 void ReadCSetup(const std::vector<SourceLine>& lines, const SerialPort& port,
-                SetupRecorder& recorder, int intBits, std::optional<double> baud) {
-  CReader(port, recorder, intBits, baud).Read(lines);
+                SetupRecorder& recorder, int intBits, std::optional<double> baud,
+                Branches& branches) {
+  CReader(port, recorder, intBits, baud, branches).Read(lines);
 }
 
 }  // namespace brg::engine

@@ -285,12 +285,36 @@ class Judgement {
   SetupReport& report_;
 };
 
+// The faults of another arm of a run-time branch that the report does not have yet, said with
+// the arm they belong to.
+void AddFaultsOfArm(const OtherArm& arm, const CheckOptions& options, const SerialPort& port,
+                    SetupReport& report) {
+  SetupReport other;
+  try {
+    Judgement(*arm.facts, options, port, other).Run();
+  } catch (const NotASetup&) {
+    return;  // that arm sets nothing up
+  }
+  for (const Finding& finding : other.findings) {
+    bool known = std::any_of(report.findings.begin(), report.findings.end(),
+                             [&](const Finding& had) {
+                               return had.line == finding.line && had.message == finding.message;
+                             });
+    if (finding.kind != FindingKind::Note && !known) {
+      report.findings.push_back({finding.line, finding.kind, arm.where + ": " + finding.message});
+    }
+  }
+}
+
 }  // namespace
 
 SetupReport JudgeSetup(const SourceFacts& facts, const CheckOptions& options,
                        const SerialPort& port) {
   SetupReport report;
   Judgement(facts, options, port, report).Run();
+  for (const OtherArm& arm : facts.otherArms) {
+    AddFaultsOfArm(arm, options, port, report);
+  }
   return report;
 }
 

@@ -100,9 +100,13 @@ std::vector<std::size_t> RateRegisters(const SerialPort& port) {
   return registers;
 }
 
-SourceFacts ReadSetupSource(std::string_view text, const SerialPort& port, bool assignments,
-                            std::optional<double> baud) {
-  std::vector<SourceLine> lines = SplitLines(text);
+namespace {
+
+// The most readings of other arms one source gets.
+constexpr std::size_t kMostOtherArms = 8;
+
+SourceFacts ReadOnce(const std::vector<SourceLine>& lines, const SerialPort& port,
+                     bool assignments, std::optional<double> baud, Branches& branches) {
   SourceFacts facts;
   facts.dialect = assignments ? Dialect::Assignments : DialectOf(lines);
   SetupRecorder recorder(port, facts);
@@ -115,10 +119,35 @@ SourceFacts ReadSetupSource(std::string_view text, const SerialPort& port, bool 
       ReadBasicSetup(lines, port, recorder);
       break;
     case Dialect::C:
-      ReadCSetup(lines, port, recorder, port.Toolchain() == "XC32" ? 32 : 16, baud);
+      ReadCSetup(lines, port, recorder, port.Toolchain() == "XC32" ? 32 : 16, baud, branches);
       break;
   }
   recorder.Finish();
+  return facts;
+}
+
+}  // namespace
+
+SourceFacts ReadSetupSource(std::string_view text, const SerialPort& port, bool assignments,
+                            std::optional<double> baud) {
+  std::vector<SourceLine> lines = SplitLines(text);
+  Branches branches;
+  SourceFacts facts = ReadOnce(lines, port, assignments, baud, branches);
+  std::vector<Branches::Met> met = branches.met;
+  for (std::size_t k = 0; k < met.size(); ++k) {
+    for (std::size_t arm = 1; arm < met[k].arms.size(); ++arm) {
+      if (facts.otherArms.size() == kMostOtherArms) {
+        return facts;
+      }
+      Branches other;
+      other.taken.assign(k + 1, 0);
+      other.taken[k] = static_cast<int>(arm);
+      auto read = std::make_shared<SourceFacts>(ReadOnce(lines, port, assignments, baud, other));
+      facts.otherArms.push_back(OtherArm{"where " + met[k].arms[arm] + " (line " +
+                                             std::to_string(met[k].line) + ")",
+                                         std::move(read)});
+    }
+  }
   return facts;
 }
 

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -39,6 +40,14 @@ struct Named {
 
 enum class Dialect { C, Basic, Asm, Assignments };
 
+struct SourceFacts;
+
+// Another arm of a branch the source takes at run time, read as if the code took it.
+struct OtherArm {
+  std::string where;  // "where PORTAbits.RA2 == 0 (line 7)"
+  std::shared_ptr<SourceFacts> facts;
+};
+
 struct SourceFacts {
   Dialect dialect = Dialect::C;
   std::map<std::size_t, WrittenRegister> registers;  // by the port's register index
@@ -52,6 +61,9 @@ struct SourceFacts {
   // and the one its clock macros assume (SYS_FREQ / PB_FREQ).
   std::optional<Named> busDivider;
   std::optional<Named> assumedBusDivider;
+  // The readings of the other arms of run-time branches (if, switch) that set up the port; the
+  // facts above follow the else or default arm of each.
+  std::vector<OtherArm> otherArms;
   std::vector<Finding> findings;  // what reading itself finds: unknown names, repeated writes
   std::vector<Finding> workings;  // the expressions worked out, with their values
 };
