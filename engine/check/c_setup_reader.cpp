@@ -138,6 +138,12 @@ void Tokenize(const std::string& code, int line, std::vector<Tok>& tokens) {
   }
 }
 
+// A call of a function of the source: its arguments as text, and where.
+struct Call {
+  std::vector<std::string> arguments;
+  int line = 0;
+};
+
 class CReader {
  public:
   CReader(const SerialPort& port, SetupRecorder& recorder, int intBits, std::optional<double> baud,
@@ -401,7 +407,9 @@ class CReader {
       if (depth == 0 && tokens_[i].name && functions_.count(t) && i + 1 < tokens_.size() &&
           tokens_[i + 1].text == "(" && functions_.at(t).bodyStart > i &&
           functions_.at(t).bodyStart - 2 == Matching(i + 1)) {
-        RunFunction(functions_.at(t));
+        if (calls_.count(t) == 0) {
+          RunFunction(functions_.at(t), std::nullopt);  // called by none: runs where it stands
+        }
         i = functions_.at(t).bodyEnd;
         start = i + 1;
         continue;
@@ -417,30 +425,46 @@ class CReader {
     }
   }
 
-  void RunFunction(const Function& function) {
-    scopes_.emplace_back();
-    auto call = calls_.find(function.name);
+  // A function's body with its parameters bound to the arguments of `call`.
+  void RunFunction(const Function& function, const std::optional<Call>& call) {
+    if (running_.count(function.name) != 0) {
+      return;  // recursion: read once
+    }
+    running_.insert(function.name);
+    std::map<std::string, std::int64_t> parameters;
     for (std::size_t k = 0; k < function.parameters.size(); ++k) {
       const std::string& parameter = function.parameters[k];
-      if (call != calls_.end() && k < call->second.arguments.size()) {
-        ExpressionResult value = EvaluateExpression(call->second.arguments[k], context_);
+      if (call && k < call->arguments.size()) {
+        ExpressionResult value = EvaluateExpression(call->arguments[k], context_);
         if (value.value) {
-          scopes_.back()[parameter] = *value.value;
+          parameters[parameter] = *value.value;
           bound_[parameter] = "the call " + function.name + "(" +
-                              std::string(Trim(call->second.arguments[k])) + ")";
-          boundLine_[parameter] = call->second.line;
+                              std::string(Trim(call->arguments[k])) + ")";
+          boundLine_[parameter] = call->line;
         }
       } else if (baud_ && RateName(parameter)) {
-        scopes_.back()[parameter] = static_cast<std::int64_t>(*baud_);
+        parameters[parameter] = static_cast<std::int64_t>(*baud_);
         bound_[parameter] = "--baud";
         boundLine_[parameter] = 0;
       }
     }
+    scopes_.push_back(std::move(parameters));
     Block(function.bodyStart, function.bodyEnd);
     scopes_.pop_back();
     for (const std::string& parameter : function.parameters) {
       bound_.erase(parameter);
     }
+    running_.erase(function.name);
+  }
+
+  // A statement that calls a function of the source: its body runs here.
+  void RunCall(std::size_t from, std::size_t to) {
+    auto function = functions_.find(tokens_[from].text);
+    if (function == functions_.end() || from + 1 >= to || tokens_[from + 1].text != "(") {
+      return;
+    }
+    std::size_t close = Matching(from + 1);
+    RunFunction(function->second, Call{Arguments(from + 2, close), tokens_[from].line});
   }
 
   // The statements from `from` to before `to`.
@@ -579,6 +603,9 @@ class CReader {
         chosen = k;
       }
     }
+    if (value.value && chosen) {
+      NameTheCaseRate(text, *value.value, tokens_[at].line);
+    }
     if (!value.value && Writes(body + 1, bodyEnd)) {
       std::vector<std::string> arms{""};
       std::vector<std::size_t> cases;
@@ -591,12 +618,31 @@ class CReader {
       int arm = ArmTaken(tokens_[at].line, arms);
       if (arm > 0) {
         chosen = cases[static_cast<std::size_t>(arm - 1)];
+        ExpressionResult label = EvaluateExpression(labels[*chosen].text, context_);
+        if (label.value && IsIdentifier(text)) {
+          scopes_.back()[text] = *label.value;  // in this arm the value is the case's
+          NameTheCaseRate(text, *label.value, tokens_[at].line);
+        }
       }
     }
     if (chosen) {
       RunArm(labels[*chosen].start, bodyEnd);
     }
     return bodyEnd + 1;
+  }
+
+  // A switch on a rate parameter names the rate: switch (baud) with baud = 115200.
+  void NameTheCaseRate(const std::string& text, std::int64_t value, int line) {
+    if (!IsIdentifier(text) || !StandardRate(static_cast<double>(value))) {
+      return;
+    }
+    if (auto bound = bound_.find(text); bound != bound_.end()) {
+      recorder_.Rate(static_cast<double>(value), boundLine_[text], RateSource::CallSite,
+                     bound->second);
+    } else {
+      recorder_.Rate(static_cast<double>(value), line, RateSource::NameInTheRateExpression,
+                     "the case " + text + " == " + std::to_string(value));
+    }
   }
 
   // The case and default labels of a switch's body, at its own depth.
@@ -689,7 +735,11 @@ class CReader {
         break;
       }
     }
-    if (assign == to || assign == from) {
+    if (assign == to) {
+      RunCall(from, to);
+      return;
+    }
+    if (assign == from) {
       return;
     }
     std::string op = tokens_[assign].text;
@@ -1000,11 +1050,6 @@ class CReader {
     }
   }
 
-  struct Call {
-    std::vector<std::string> arguments;
-    int line = 0;
-  };
-
   const SerialPort& port_;
   SetupRecorder& recorder_;
   std::optional<double> baud_;
@@ -1017,7 +1062,8 @@ class CReader {
   std::vector<Tok> tokens_;
   std::map<std::string, Function> functions_;
   std::vector<std::string> order_;
-  std::map<std::string, Call> calls_;
+  std::map<std::string, Call> calls_;  // the first call site of each function called
+  std::set<std::string> running_;
   std::map<std::string, std::string> bound_;
   std::map<std::string, int> boundLine_;
   Branches& branches_;

@@ -300,7 +300,11 @@ void AddFaultsOfArm(const OtherArm& arm, const CheckOptions& options, const Seri
                              [&](const Finding& had) {
                                return had.line == finding.line && had.message == finding.message;
                              });
-    if (finding.kind != FindingKind::Note && !known) {
+    // the rate is judged against the arm's own rate only: one the report measures by too
+    // is not that arm's
+    bool ownRate = other.wantedBaud && other.wantedBaud != report.wantedBaud;
+    bool lifted = finding.kind == FindingKind::Fault || (finding.kind == FindingKind::Tolerance && ownRate);
+    if (lifted && !known) {
       report.findings.push_back({finding.line, finding.kind, arm.where + ": " + finding.message});
     }
   }
