@@ -290,6 +290,9 @@ class AsmReader {
                            : std::optional((*k - *w_) & 0xFF);
       wText_.clear();
     } else if (op == "MOVWF" && !operands.empty()) {
+      if (recorder_.Sends(first, line)) {
+        return;
+      }
       if (!w_) {
         files_.erase(Upper(first));
         if (recorder_.WriteUnknown(first, line)) {

@@ -457,6 +457,16 @@ class CReader {
     running_.erase(function.name);
   }
 
+  // printf and its kin send through UART1 under XC16, whose standard output it is.
+  void StandardOutput(std::size_t from, std::size_t to) {
+    const std::string& t = tokens_[from].text;
+    bool output = t == "printf" || t == "puts" || t == "putchar";
+    if (output && from + 1 < to && tokens_[from + 1].text == "(" && functions_.count(t) == 0 &&
+        port_.Toolchain() == "XC16" && port_.Number() == 1) {
+      recorder_.SendsBy(t + " (XC16's standard output is UART1)", tokens_[from].line);
+    }
+  }
+
   // A statement that calls a function of the source: its body runs here.
   void RunCall(std::size_t from, std::size_t to) {
     auto function = functions_.find(tokens_[from].text);
@@ -737,6 +747,7 @@ class CReader {
     }
     if (assign == to) {
       RunCall(from, to);
+      StandardOutput(from, to);
       return;
     }
     if (assign == from) {
@@ -764,6 +775,9 @@ class CReader {
     const std::string& name = target.back().text;
     bool declaration = target.size() > 1;  // "uint16_t brg", "const int x"
     ExpressionResult result = EvaluateExpression(text, context_);
+    if (!declaration && recorder_.Sends(name, line)) {
+      return;
+    }
     if (declaration || (!recorder_.RegisterNamed(name) && !SetClearInvert(name))) {
       if (!BareBit(name, result, line, declaration)) {
         Variable(name, result, op, declaration, text, line);

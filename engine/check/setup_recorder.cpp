@@ -245,6 +245,25 @@ std::optional<std::int64_t> SetupRecorder::FieldValue(std::string_view name) con
   return std::nullopt;
 }
 
+bool SetupRecorder::Sends(std::string_view name, int line) {
+  std::string upper = Upper(name);
+  for (const std::string& transmit : port_.TransmitRegisters()) {
+    if (upper == transmit) {
+      if (!facts_.sends) {
+        facts_.sends = Named{0, line, std::string(name)};
+      }
+      return true;
+    }
+  }
+  return false;
+}
+
+void SetupRecorder::SendsBy(const std::string& what, int line) {
+  if (!facts_.sends) {
+    facts_.sends = Named{0, line, what};
+  }
+}
+
 std::optional<std::int64_t> SetupRecorder::Current(std::size_t reg) const {
   auto found = facts_.registers.find(reg);
   if (found == facts_.registers.end()) {

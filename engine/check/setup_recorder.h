@@ -65,6 +65,12 @@ class SetupRecorder {
   // _POSN, _LENGTH and _SIZE.
   std::optional<std::int64_t> FieldValue(std::string_view name) const;
 
+  // A write to the port's transmit register (TXREG, U1TXB, U1TXREG): the code sends; false
+  // when `name` is none.
+  bool Sends(std::string_view name, int line);
+  // The code sends by other means: XC16's printf, whose stdout is UART1.
+  void SendsBy(const std::string& what, int line);
+
   // The value a register holds at this point of the source, if it was written.
   std::optional<std::int64_t> Current(std::size_t reg) const;
 

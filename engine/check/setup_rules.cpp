@@ -42,6 +42,10 @@ class Judgement {
         Add(Line(finding.reg), finding.message, finding.kind);
       }
     }
+    if (facts_.sends && !reading.transmitterOff.empty()) {
+      Add(facts_.sends->line, "the code sends through " + facts_.sends->from + ", but " +
+                                  reading.transmitterOff + ": nothing goes out");
+    }
     if (facts_.rateDefineLine && Has(reading.rateRegister)) {
       Add(*facts_.rateDefineLine,
           "a rate DEFINE and an SPBRG DEFINE both set the rate: they conflict (line " +

@@ -59,6 +59,7 @@ struct SourceFacts {
   std::optional<double> rateDefine;                  // and that rate
   // PIC32: the peripheral bus divider the source sets (its configuration word, a register),
   // and the one its clock macros assume (SYS_FREQ / PB_FREQ).
+  std::optional<Named> sends;  // the first write of a character to send: U1TXB = c
   std::optional<Named> busDivider;
   std::optional<Named> assumedBusDivider;
   // The readings of the other arms of run-time branches (if, switch) that set up the port; the

@@ -82,6 +82,9 @@ class Dspic33cUartPort : public SerialPort {
   std::string Toolchain() const override { return "XC16"; }
   bool BasicCompiler() const override { return false; }
   const PortDefines* Defines() const override { return nullptr; }
+  std::vector<std::string> TransmitRegisters() const override {
+    return {"U" + std::to_string(number_) + "TXREG"};
+  }
 
   // The rate registers, the clock, then UARTEN before UTXEN and URXEN.
   std::vector<RegisterWrite> Writes(const ModeSetting& setting) const override {
@@ -116,6 +119,9 @@ class Dspic33cUartPort : public SerialPort {
     }
     if (!port::BitSet(mode, 15)) {
       reading.findings.push_back(port::SwitchedOff(kMode, registers_, "UARTEN"));
+    }
+    if (!port::BitSet(mode, 5) && port::BitSet(mode, 15)) {
+      reading.transmitterOff = "UTXEN is off in " + registers_[kMode].name;
     }
     if (!port::BitSet(mode, 5) && !port::BitSet(mode, 4)) {
       reading.findings.push_back({kMode, FindingKind::Fault,

@@ -51,6 +51,9 @@ class Pic18UartPort : public SerialPort {
   std::string Toolchain() const override { return "XC8"; }
   bool BasicCompiler() const override { return true; }
   const PortDefines* Defines() const override { return nullptr; }
+  std::vector<std::string> TransmitRegisters() const override {
+    return {"U" + std::to_string(number_) + "TXB"};
+  }
 
   std::vector<RegisterWrite> Writes(const ModeSetting& setting) const override {
     std::vector<std::string> control{"TXEN", "RXEN"};
@@ -73,6 +76,9 @@ class Pic18UartPort : public SerialPort {
     reading.n = static_cast<std::int32_t>(n & 0xFFFF);
     if (!port::BitSet(port::ValueOf(values, kCon1), 7)) {
       reading.findings.push_back(port::SwitchedOff(kCon1, registers_, "ON"));
+    }
+    if (!port::BitSet(con0, 5) && port::BitSet(port::ValueOf(values, kCon1), 7)) {
+      reading.transmitterOff = "TXEN is off in " + registers_[kCon0].name;
     }
     if (!port::BitSet(con0, 5) && !port::BitSet(con0, 4)) {
       reading.findings.push_back({kCon0, FindingKind::Fault,

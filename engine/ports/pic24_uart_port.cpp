@@ -73,6 +73,9 @@ class Pic24UartPort : public SerialPort {
   std::string Toolchain() const override { return "XC16"; }
   bool BasicCompiler() const override { return false; }
   const PortDefines* Defines() const override { return nullptr; }
+  std::vector<std::string> TransmitRegisters() const override {
+    return {"U" + std::to_string(number_) + "TXREG"};
+  }
 
   std::vector<RegisterWrite> Writes(const ModeSetting& setting) const override {
     std::vector<std::string> mode{"UARTEN"};
@@ -91,6 +94,8 @@ class Pic24UartPort : public SerialPort {
     reading.n = static_cast<std::int32_t>(port::ValueOf(values, kBrg) & 0xFFFF);
     if (!port::BitSet(mode, 15)) {
       reading.findings.push_back(port::SwitchedOff(kMode, registers_, "UARTEN"));
+    } else if (!port::BitSet(port::ValueOf(values, kSta), 10)) {
+      reading.transmitterOff = "UTXEN is off in " + registers_[kSta].name;
     }
     return reading;
   }

@@ -75,6 +75,9 @@ class Pic32UartPort : public SerialPort {
   std::string Toolchain() const override { return "XC32"; }
   bool BasicCompiler() const override { return false; }
   const PortDefines* Defines() const override { return nullptr; }
+  std::vector<std::string> TransmitRegisters() const override {
+    return {"U" + std::to_string(number_) + "TXREG"};
+  }
 
   std::vector<RegisterWrite> Writes(const ModeSetting& setting) const override {
     std::vector<std::string> mode{"ON"};
@@ -95,6 +98,9 @@ class Pic32UartPort : public SerialPort {
     reading.n = static_cast<std::int32_t>(port::ValueOf(values, kBrg) & 0xFFFF);
     if (!port::BitSet(mode, 15)) {
       reading.findings.push_back(port::SwitchedOff(kMode, registers_, "ON"));
+    }
+    if (!port::BitSet(sta, 10) && port::BitSet(mode, 15)) {
+      reading.transmitterOff = "UTXEN is off in " + registers_[kSta].name;
     }
     if (!port::BitSet(sta, 10) && !port::BitSet(sta, 12)) {
       reading.findings.push_back({kSta, FindingKind::Fault,

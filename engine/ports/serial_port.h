@@ -80,6 +80,8 @@ struct PortReading {
   // The generator's clock as a part of the oscillator, where the registers select it.
   std::optional<double> clockDivisor;
   std::vector<PortFinding> findings;
+  // The port is on but its transmitter is not: "UTXEN is off in U1STA"; empty otherwise.
+  std::string transmitterOff;
 };
 
 // The BASIC compiler's DEFINEs for a port: HSER_SPBRG and the like.
@@ -151,6 +153,9 @@ class SerialPort {
   // The mode and n that register values select, with the faults of the registers themselves
   // (a port left off, a register the mode does not use).
   virtual PortReading Read(const RegisterValues& values) const = 0;
+
+  // The names code writes a character to for the port to send: TXREG, U1TXB, U1TXREG.
+  virtual std::vector<std::string> TransmitRegisters() const = 0;
 
   // The port's DEFINEs, or nothing when the BASIC compiler has none for it.
   virtual const PortDefines* Defines() const = 0;

@@ -119,6 +119,15 @@ class UsartPort : public SerialPort {
   const PortDefines* Defines() const override { return number_ <= 2 ? &defines_ : nullptr; }
 
  private:
+  std::vector<std::string> TransmitRegisters() const override {
+    std::string n = std::to_string(number_);
+    std::vector<std::string> names{"TXREG" + n, "TX" + n + "REG"};
+    if (number_ == 1) {
+      names.push_back("TXREG");
+    }
+    return names;
+  }
+
   bool HasBrg16() const { return registers_[kSpbrgh].present && registers_[kBaudcon].present; }
 
   static std::int64_t Value(const RegisterValues& values, Register reg) {
@@ -142,6 +151,9 @@ class UsartPort : public SerialPort {
     if (!BitSet(rcsta, bits_.spen)) {
       reading.findings.push_back(
           {kRcsta, FindingKind::Fault, "SPEN is off in RCSTA: the port stays switched off"});
+    }
+    if (!BitSet(txsta, bits_.txen) && BitSet(rcsta, bits_.spen)) {
+      reading.transmitterOff = "TXEN is off in " + registers_[kTxsta].name;
     }
     if (!BitSet(txsta, bits_.txen) && !BitSet(rcsta, bits_.cren) && !sync) {
       reading.findings.push_back(
