@@ -727,7 +727,7 @@ class CReader {
       const std::string& t = tokens_[i].text;
       bool tight = text.empty() || text.back() == '(' || t == ")" || t == "," ||
                    (t == "(" && i > from && tokens_[i - 1].name) || text.back() == '~' ||
-                   text.back() == '!';
+                   text.back() == '!' || t == "." || text.back() == '.';
       text += (tight ? "" : " ") + t;
     }
     return text;
