@@ -58,7 +58,7 @@ int RunCheck(const CheckCommandOptions& options) {
     told = engine::PortsTheNamesTell(text, options.part.pbdiv);
   }
   engine::PartProfile part = told ? told->profile : ProfileOf(options.part);
-  check.portFrom = told ? told->note : "";
+  check.portFrom = told ? told->note : part.note;
   check.busDividerGiven = options.part.pbdiv.has_value();
   check.oscMHz = options.oscMHz;
   check.baud = options.baud;

@@ -138,65 +138,41 @@ void Tokenize(const std::string& code, int line, std::vector<Tok>& tokens) {
   }
 }
 
-// A call of a function of the source: its arguments as text, and where.
-struct Call {
-  std::vector<std::string> arguments;
-  int line = 0;
+}  // namespace
+
+// C source up to its statements, the same for every reading of it: the tokens of the lines the
+// preprocessor keeps, the comments, the macros with their lines, and the configuration words.
+struct PreparedC {
+  CodeText code;
+  std::map<std::string, Macro> macros;
+  std::map<std::string, int> macroLines;
+  PeripheralBus bus;
 };
 
-class CReader {
+namespace {
+
+class Preprocessor {
  public:
-  CReader(const SerialPort& port, SetupRecorder& recorder, int intBits, std::optional<double> baud,
-          Branches& branches)
-      : port_(port),
-        recorder_(recorder),
-        baud_(baud),
-        rateRegisters_(RateRegisters(port)),
-        branches_(branches) {
+  explicit Preprocessor(int intBits) {
     context_.dialect = ExpressionDialect::C;
     context_.intBits = intBits;
+    context_.preprocessor = true;
     context_.macro = [this](std::string_view name) -> const Macro* {
       auto found = macros_.find(std::string(name));
       return found == macros_.end() ? nullptr : &found->second;
     };
-    context_.value = [this](std::string_view name) -> std::optional<std::int64_t> {
-      for (auto scope = scopes_.rbegin(); scope != scopes_.rend(); ++scope) {
-        auto found = scope->find(std::string(name));
-        if (found != scope->end()) {
-          return found->second;
-        }
-      }
-      if (std::optional<std::size_t> reg = recorder_.RegisterNamed(name)) {
-        return recorder_.Current(*reg);  // a register the code has written so far
-      }
-      if (std::optional<std::int64_t> field = recorder_.FieldValue(name)) {
-        return field;
-      }
-      return busDivider_.FieldValue(name);
-    };
-    scopes_.emplace_back();
   }
 
-  void Read(const std::vector<SourceLine>& lines) {
-    CodeText code = Preprocess(lines);
-    for (const auto& [line, comment] : code.comments) {
-      if (std::optional<double> rate = RateInComment(comment)) {
-        recorder_.CommentRate(*rate, line);
-      }
-      if (std::optional<double> mhz = ClockInComment(comment)) {
-        commentClock_ = Named{*mhz, line, "a comment"};
-      }
-    }
-    tokens_ = std::move(code.tokens);
-    comments_ = std::move(code.comments);
-    FindFunctions();
-    RunTopLevel();
-    NameTheClock();
+  PreparedC Run(const std::vector<SourceLine>& lines) {
+    PreparedC prepared;
+    prepared.code = Preprocess(lines);
+    prepared.macros = std::move(macros_);
+    prepared.macroLines = std::move(nameLines_);
+    prepared.bus = busDivider_;
+    return prepared;
   }
 
  private:
-  // The preprocessor.
-
   CodeText Preprocess(const std::vector<SourceLine>& lines) {
     CodeText code;
     bool inBlock = false;
@@ -272,9 +248,7 @@ class CReader {
   }
 
   bool Condition(std::string_view text) {
-    ExpressionContext context = context_;
-    context.preprocessor = true;
-    ExpressionResult result = EvaluateExpression(text, context);
+    ExpressionResult result = EvaluateExpression(text, context_);
     return result.value.value_or(0) != 0;
   }
 
@@ -308,6 +282,71 @@ class CReader {
     nameLines_[name] = line;
   }
 
+  ExpressionContext context_;
+  std::map<std::string, Macro> macros_;
+  std::map<std::string, int> nameLines_;
+  PeripheralBus busDivider_;
+};
+
+// A call of a function of the source: its arguments as text, and where.
+struct Call {
+  std::vector<std::string> arguments;
+  int line = 0;
+};
+
+class CReader {
+ public:
+  CReader(const PreparedC& prepared, const SerialPort& port, SetupRecorder& recorder,
+          int intBits, std::optional<double> baud, Branches& branches)
+      : port_(port),
+        recorder_(recorder),
+        baud_(baud),
+        rateRegisters_(RateRegisters(port)),
+        macros_(prepared.macros),
+        nameLines_(prepared.macroLines),
+        tokens_(prepared.code.tokens),
+        branches_(branches),
+        comments_(prepared.code.comments),
+        busDivider_(prepared.bus) {
+    context_.dialect = ExpressionDialect::C;
+    context_.intBits = intBits;
+    context_.macro = [this](std::string_view name) -> const Macro* {
+      auto found = macros_.find(std::string(name));
+      return found == macros_.end() ? nullptr : &found->second;
+    };
+    context_.value = [this](std::string_view name) -> std::optional<std::int64_t> {
+      for (auto scope = scopes_.rbegin(); scope != scopes_.rend(); ++scope) {
+        auto found = scope->find(std::string(name));
+        if (found != scope->end()) {
+          return found->second;
+        }
+      }
+      if (std::optional<std::size_t> reg = recorder_.RegisterNamed(name)) {
+        return recorder_.Current(*reg);  // a register the code has written so far
+      }
+      if (std::optional<std::int64_t> field = recorder_.FieldValue(name)) {
+        return field;
+      }
+      return busDivider_.FieldValue(name);
+    };
+    scopes_.emplace_back();
+  }
+
+  void Read() {
+    for (const auto& [line, comment] : comments_) {
+      if (std::optional<double> rate = RateInComment(comment)) {
+        recorder_.CommentRate(*rate, line);
+      }
+      if (std::optional<double> mhz = ClockInComment(comment)) {
+        commentClock_ = Named{*mhz, line, "a comment"};
+      }
+    }
+    FindFunctions();
+    RunTopLevel();
+    NameTheClock();
+  }
+
+ private:
   // Functions and their call sites.
 
   struct Function {
@@ -561,12 +600,26 @@ class CReader {
     return elseEnd;
   }
 
-  // Whether the statements from `from` to before `to` assign or call anything.
+  // Whether the statements from `from` to before `to` name a register of the port or call a
+  // function of the source, which may.
   bool Writes(std::size_t from, std::size_t to) const {
     for (std::size_t i = from; i < to && i < tokens_.size(); ++i) {
       const std::string& t = tokens_[i].text;
-      if (t == "=" || t == "|=" || t == "&=" || t == "^=" || t == "+=" || t == "-=" ||
-          (tokens_[i].name && functions_.count(t) != 0)) {
+      if (tokens_[i].name && (functions_.count(t) != 0 || PortName(t))) {
+        return true;
+      }
+    }
+    return false;
+  }
+
+  // A register of the port by any name code gives it: U1CON0, U1CON0bits, U1MODESET.
+  bool PortName(std::string_view name) const {
+    if (recorder_.RegisterNamed(name)) {
+      return true;
+    }
+    for (std::string_view suffix : {"bits", "SET", "CLR", "INV"}) {
+      if (name.size() > suffix.size() && name.ends_with(suffix) &&
+          recorder_.RegisterNamed(name.substr(0, name.size() - suffix.size()))) {
         return true;
       }
     }
@@ -1073,7 +1126,7 @@ class CReader {
   std::map<std::string, int> nameLines_;              // where each macro or variable was last set
   std::map<std::string, std::string> variableTexts_;  // what each variable was last set to
   std::vector<std::map<std::string, std::int64_t>> scopes_;
-  std::vector<Tok> tokens_;
+  const std::vector<Tok>& tokens_;
   std::map<std::string, Function> functions_;
   std::vector<std::string> order_;
   std::map<std::string, Call> calls_;  // the first call site of each function called
@@ -1082,7 +1135,7 @@ class CReader {
   std::map<std::string, int> boundLine_;
   Branches& branches_;
   std::size_t branchesMet_ = 0;
-  std::map<int, std::string> comments_;  // by line
+  const std::map<int, std::string>& comments_;  // by line
   std::set<std::string> usedClocks_;
   std::string usedBusClock_;  // PIC32: the peripheral bus clock the rate is computed with
   PeripheralBus busDivider_;
@@ -1091,10 +1144,13 @@ class CReader {
 
 }  // namespace
 
-void ReadCSetup(const std::vector<SourceLine>& lines, const SerialPort& port,
-                SetupRecorder& recorder, int intBits, std::optional<double> baud,
-                Branches& branches) {
-  CReader(port, recorder, intBits, baud, branches).Read(lines);
+std::shared_ptr<const PreparedC> PrepareC(const std::vector<SourceLine>& lines, int intBits) {
+  return std::make_shared<const PreparedC>(Preprocessor(intBits).Run(lines));
+}
+
+void ReadCSetup(const PreparedC& prepared, const SerialPort& port, SetupRecorder& recorder,
+                int intBits, std::optional<double> baud, Branches& branches) {
+  CReader(prepared, port, recorder, intBits, baud, branches).Read();
 }
 
 }  // namespace brg::engine

@@ -23,7 +23,7 @@ const SerialPort& PortSetUpIn(std::string_view text, const CheckOptions& options
                               const PartProfile& part) {
   if (text.size() <= kLargestSource && !LooksBinary(text)) {
     for (const auto& port : part.ports) {
-      if (ReadSetupSource(text, *port, options.assignments, options.baud).anything) {
+      if (ReadSetupSource(text, *port, options.assignments, options.baud, false).anything) {
         return *port;
       }
     }

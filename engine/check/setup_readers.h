@@ -2,6 +2,7 @@
 // For setup_source.cpp, which picks the language.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -29,9 +30,11 @@ struct Branches {
 
 // `intBits`: the compiler's int; `baud`: the rate a parameter named like one takes when no call
 // site gives it.
-void ReadCSetup(const std::vector<SourceLine>& lines, const SerialPort& port,
-                SetupRecorder& recorder, int intBits, std::optional<double> baud,
-                Branches& branches);
+// C source preprocessed, once for every reading of it (PrepareC).
+struct PreparedC;
+std::shared_ptr<const PreparedC> PrepareC(const std::vector<SourceLine>& lines, int intBits);
+void ReadCSetup(const PreparedC& prepared, const SerialPort& port, SetupRecorder& recorder,
+                int intBits, std::optional<double> baud, Branches& branches);
 void ReadBasicSetup(const std::vector<SourceLine>& lines, const SerialPort& port,
                     SetupRecorder& recorder);
 void ReadAsmSetup(const std::vector<SourceLine>& lines, const SerialPort& port,

@@ -102,13 +102,27 @@ std::vector<std::size_t> RateRegisters(const SerialPort& port) {
 
 namespace {
 
-// The most readings of other arms one source gets.
-constexpr std::size_t kMostOtherArms = 8;
+// The most readings of other arms one source gets: eight, and fewer for a large source, so
+// that all readings together walk at most two mebibytes.
+std::size_t MostOtherArms(std::size_t size) {
+  constexpr std::size_t kMost = 8;
+  constexpr std::size_t kBytes = 2 << 20;
+  return std::clamp<std::size_t>(kBytes / std::max<std::size_t>(size, 1), 1, kMost);
+}
 
-SourceFacts ReadOnce(const std::vector<SourceLine>& lines, const SerialPort& port,
-                     bool assignments, std::optional<double> baud, Branches& branches) {
+// The source as each reading takes it: its lines, its language, and C preprocessed once.
+struct Source {
+  std::vector<SourceLine> lines;
+  Dialect dialect = Dialect::C;
+  int intBits = 16;
+  std::shared_ptr<const PreparedC> c;
+};
+
+SourceFacts ReadOnce(const Source& source, const SerialPort& port, std::optional<double> baud,
+                     Branches& branches) {
+  const std::vector<SourceLine>& lines = source.lines;
   SourceFacts facts;
-  facts.dialect = assignments ? Dialect::Assignments : DialectOf(lines);
+  facts.dialect = source.dialect;
   SetupRecorder recorder(port, facts);
   switch (facts.dialect) {
     case Dialect::Asm:
@@ -119,7 +133,7 @@ SourceFacts ReadOnce(const std::vector<SourceLine>& lines, const SerialPort& por
       ReadBasicSetup(lines, port, recorder);
       break;
     case Dialect::C:
-      ReadCSetup(lines, port, recorder, port.Toolchain() == "XC32" ? 32 : 16, baud, branches);
+      ReadCSetup(*source.c, port, recorder, source.intBits, baud, branches);
       break;
   }
   recorder.Finish();
@@ -129,20 +143,26 @@ SourceFacts ReadOnce(const std::vector<SourceLine>& lines, const SerialPort& por
 }  // namespace
 
 SourceFacts ReadSetupSource(std::string_view text, const SerialPort& port, bool assignments,
-                            std::optional<double> baud) {
-  std::vector<SourceLine> lines = SplitLines(text);
+                            std::optional<double> baud, bool otherArms) {
+  Source source;
+  source.lines = SplitLines(text);
+  source.dialect = assignments ? Dialect::Assignments : DialectOf(source.lines);
+  source.intBits = port.Toolchain() == "XC32" ? 32 : 16;
+  if (source.dialect == Dialect::C) {
+    source.c = PrepareC(source.lines, source.intBits);
+  }
   Branches branches;
-  SourceFacts facts = ReadOnce(lines, port, assignments, baud, branches);
-  std::vector<Branches::Met> met = branches.met;
+  SourceFacts facts = ReadOnce(source, port, baud, branches);
+  std::vector<Branches::Met> met = otherArms ? branches.met : std::vector<Branches::Met>{};
   for (std::size_t k = 0; k < met.size(); ++k) {
     for (std::size_t arm = 1; arm < met[k].arms.size(); ++arm) {
-      if (facts.otherArms.size() == kMostOtherArms) {
+      if (facts.otherArms.size() == MostOtherArms(text.size())) {
         return facts;
       }
       Branches other;
       other.taken.assign(k + 1, 0);
       other.taken[k] = static_cast<int>(arm);
-      auto read = std::make_shared<SourceFacts>(ReadOnce(lines, port, assignments, baud, other));
+      auto read = std::make_shared<SourceFacts>(ReadOnce(source, port, baud, other));
       facts.otherArms.push_back(OtherArm{"where " + met[k].arms[arm] + " (line " +
                                              std::to_string(met[k].line) + ")",
                                          std::move(read)});

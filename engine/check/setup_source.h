@@ -71,8 +71,9 @@ struct SourceFacts {
 
 // Reads every line of `text` for the setup of `port`; `assignments` for NAME=VALUE pairs;
 // `baud` is the rate an init function's rate parameter takes when no call gives it one.
+// `otherArms`: also read the other arms of run-time branches (SourceFacts::otherArms).
 SourceFacts ReadSetupSource(std::string_view text, const SerialPort& port, bool assignments = false,
-                            std::optional<double> baud = std::nullopt);
+                            std::optional<double> baud = std::nullopt, bool otherArms = true);
 
 // The literal of a register value: 25, 0x19, $19, 19h, 0b11001, %11001.
 std::optional<long> ReadLiteral(std::string_view text);

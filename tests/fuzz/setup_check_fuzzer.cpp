@@ -1,5 +1,6 @@
 // The setup checker under any input, and on the code spbrg writes itself: the first byte picks
-// the game. Arbitrary text must give a report or NotASetup, never a crash. Code of the
+// the game. Arbitrary text, read as the port its names tell or one of every kind, must give a
+// report or NotASetup, never a crash. Code of the
 // defines, basic-registers, c and asm forms for any clock, rate, port and mode must check
 // without a structural fault (a register, bit or name fault; the tolerance ones may come) and
 // read back as the same setting.
@@ -9,6 +10,7 @@
 #include <cstring>
 #include <string>
 
+#include "engine/check/port_from_names.h"
 #include "engine/check/setup_check.h"
 #include "engine/errors.h"
 #include "engine/forms/code_forms.h"
@@ -20,16 +22,6 @@ namespace {
 
 using namespace brg;
 using namespace brg::engine;
-
-void CheckAnyText(const std::uint8_t* data, std::size_t size) {
-  CheckOptions options;
-  options.oscMHz = 4;
-  try {
-    CheckSetup(std::string_view(reinterpret_cast<const char*>(data), size), options,
-               *ClassicProfile().ports.front());
-  } catch (const NotASetup&) {
-  }
-}
 
 template <typename T>
 T Take(const std::uint8_t*& data, std::size_t& size) {
@@ -55,6 +47,19 @@ std::shared_ptr<const SerialPort> PortOf(std::uint8_t choice) {
       return Pic32Uart(1 + choice / 5 % 6, 1, "PBCLK", "");
     default:
       return ClassicUsart(1 + choice / 5 % 2);
+  }
+}
+
+// Any text over the port its names tell, else over the port `choice` picks.
+void CheckAnyText(const std::uint8_t* data, std::size_t size, std::uint8_t choice) {
+  std::string_view text(reinterpret_cast<const char*>(data), size);
+  CheckOptions options;
+  options.oscMHz = 4;
+  std::optional<PortsFromNames> told = PortsTheNamesTell(text);
+  std::shared_ptr<const SerialPort> port = told ? told->profile.ports.front() : PortOf(choice);
+  try {
+    CheckSetup(text, options, *port);
+  } catch (const NotASetup&) {
   }
 }
 
@@ -104,7 +109,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
   }
   if ((data[0] & 1) != 0) {
-    CheckAnyText(data + 1, size - 1);
+    CheckAnyText(data + 1, size - 1, static_cast<std::uint8_t>(data[0] >> 1));
   } else {
     CheckOwnCode(data + 1, size - 1);
   }
