@@ -345,6 +345,8 @@ class AsmReader {
                       Lower(op) + " " + first + "," + operands[1] + ": " + operands[1] +
                           " is no bit of the register");
       }
+    } else if ((op == "BSF" || op == "BCF") && operands.size() == 1) {
+      recorder_.WriteBareBit(first, op == "BSF", line);  // pic-as: bsf BRGH1, its bit macro
     } else if (op == "MOVFF" || op == "CALL") {
       w_.reset();  // W and the variables as a call leaves them are not followed
       files_.clear();
@@ -382,6 +384,24 @@ void ReadAsmSetup(const std::vector<SourceLine>& lines, const SerialPort& port,
   AsmReader(port, recorder).Read(lines);
 }
 
+namespace {
+
+// A frequency the words before it in its part of the comment call measured or trimmed, not the
+// oscillator the code is for: "measured 7.962 MHz", "trimmed to 7.98 MHz", "actual: 3.99 MHz".
+bool MeasuredValue(const std::string& upper, std::size_t start) {
+  std::size_t from = upper.find_last_of(",;()", start);
+  from = from == std::string::npos ? 0 : from + 1;
+  std::string_view before = std::string_view(upper).substr(from, start - from);
+  for (const char* word : {"MEASURED", "TRIMMED", "ACTUAL", "CALIBRATED", "SCOPE", "READS"}) {
+    if (before.find(word) != std::string_view::npos) {
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
 std::optional<double> ClockInComment(std::string_view comment) {
   std::string upper = Upper(comment);
   for (std::size_t at = upper.find("MHZ"); at != std::string::npos;
@@ -395,7 +415,7 @@ std::optional<double> ClockInComment(std::string_view comment) {
                          upper[start - 1] == '.')) {
       --start;
     }
-    if (start < end) {
+    if (start < end && !MeasuredValue(upper, start)) {
       if (std::optional<double> mhz = PlainDecimal(upper.substr(start, end - start));
           mhz && *mhz > 0) {
         return mhz;

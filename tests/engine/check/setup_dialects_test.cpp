@@ -54,6 +54,13 @@ std::string NameOf(const testing::TestParamInfo<DialectCase>& info) {
 INSTANTIATE_TEST_SUITE_P(
     Snippets, CSetups,
     testing::Values(
+        // The nominal clock counts; a measured one beside it is no oscillator of the code's.
+        DialectCase{"AMeasuredFrequencyInACommentIsNotTheClock",
+                    "// measured 7.962 MHz on the scope; nominal 8 MHz, 9600 baud\n"
+                    "SPBRG = 51;\n"
+                    "TXSTA = 0x24;\n"
+                    "RCSTA = 0x90;",
+                    0, "8 MHz: 8/16 n=51 for 9600@1"},
         DialectCase{"ALatinOneByteInACommentIsText",
                     "// transmisi\xF3n a 9600 baudios\n"
                     "SPBRG = 25;\n"
@@ -257,7 +264,29 @@ INSTANTIATE_TEST_SUITE_P(
 
 INSTANTIATE_TEST_SUITE_P(
     Snippets, AsmSetups,
-    testing::Values(DialectCase{"MovlwMovwfAndBitSets",
+    testing::Values(DialectCase{"WThroughBankSelectionAndBitsByNumber",
+                                "\t; 4 MHz crystal, 9600 baud\n"
+                                "\tbanksel\tSPBRG\n"
+                                "\tmovlw\td'25'\n"
+                                "\tmovwf\tSPBRG\n"
+                                "\tbanksel\tTXSTA\n"
+                                "\tmovlw\tb'00100000'\n"
+                                "\tmovwf\tTXSTA\n"
+                                "\tbsf\tTXSTA, 2\n"
+                                "\tbanksel\tRCSTA\n"
+                                "\tbsf\tRCSTA, 7",
+                                0, "4 MHz: 8/16 n=25 for 9600@1"},
+                    DialectCase{"PicAsBareBitNames",
+                                "#include <xc.inc>\n"
+                                "\tBANKSEL(SPBRG)\n"
+                                "\tmovlw\t25\n"
+                                "\tmovwf\tBANKMASK(SPBRG), b\n"
+                                "\tbsf\tBRGH\n"
+                                "\tbsf\tTXEN\n"
+                                "\tbcf\tSYNC\n"
+                                "\tbsf\tSPEN",
+                                4, "4 MHz: 8/16 n=25"},
+                    DialectCase{"MovlwMovwfAndBitSets",
                                 "\tmovlw\tD'25'\n"
                                 "\tmovwf\tSPBRG\n"
                                 "\tbsf\tTXSTA,BRGH\n"
