@@ -64,24 +64,38 @@ INSTANTIATE_TEST_SUITE_P(
         OperatorRow{"ConditionalsGroupRight", D::C, "1 ? 2 : 0 ? 3 : 4", 2},      // not 3
         OperatorRow{"AConditionBetweenQuestionAndColon", D::C, "1 ? 0 ? 5 : 6 : 7", 6},
         // one level above the next, loosest last
-        OperatorRow{"ProductBeforeSum", D::C, "2 + 3 * 4", 14},                // not 20
-        OperatorRow{"QuotientBeforeDifference", D::C, "20 - 6 / 2", 17},       // not 7
-        OperatorRow{"RemainderBeforeSum", D::C, "7 + 10 % 4", 9},              // not 1
-        OperatorRow{"SumBeforeLeftShift", D::C, "1 << 2 + 1", 8},              // not 5
-        OperatorRow{"DifferenceBeforeRightShift", D::C, "64 >> 3 - 1", 16},    // not 7
-        OperatorRow{"LeftShiftBeforeRelational", D::C, "1 << 3 < 9", 1},       // not 2
-        OperatorRow{"RightShiftBeforeRelational", D::C, "16 >> 2 > 3", 1},     // not 16
-        OperatorRow{"RelationalBeforeEquality", D::C, "3 < 2 == 0", 1},        // not 0
-        OperatorRow{"RelationalBeforeInequality", D::C, "4 > 2 != 1", 0},      // not 1
-        OperatorRow{"EqualityBeforeBitAnd", D::C, "6 & 2 == 2", 0},            // not 1
-        OperatorRow{"BitAndBeforeXorOnTheRight", D::C, "6 ^ 3 & 5", 7},        // not 5
-        OperatorRow{"BitAndBeforeXorOnTheLeft", D::C, "3 & 5 ^ 6", 7},         // not 3
-        OperatorRow{"XorBeforeBitOr", D::C, "12 | 10 ^ 6", 12},                // not 8
-        OperatorRow{"BitAndBeforeBitOrOnTheLeft", D::C, "6 & 3 | 8", 10},      // not 2
-        OperatorRow{"BitAndBeforeBitOrOnTheRight", D::C, "8 | 6 & 3", 10},     // not 2
-        OperatorRow{"BitOrBeforeLogicalAnd", D::C, "2 | 1 && 0", 0},           // not 2
-        OperatorRow{"BitAndBeforeLogicalAnd", D::C, "1 && 2 & 1", 0},          // not 1
-        OperatorRow{"LogicalAndBeforeLogicalOr", D::C, "1 || 0 && 0", 1},      // not 0
+        OperatorRow{"ProductBeforeSum", D::C, "2 + 3 * 4", 14},              // not 20
+        OperatorRow{"QuotientBeforeDifference", D::C, "20 - 6 / 2", 17},     // not 7
+        OperatorRow{"RemainderBeforeSum", D::C, "7 + 10 % 4", 9},            // not 1
+        OperatorRow{"SumBeforeLeftShift", D::C, "1 << 2 + 1", 8},            // not 5
+        OperatorRow{"DifferenceBeforeRightShift", D::C, "64 >> 3 - 1", 16},  // not 7
+        OperatorRow{"LeftShiftBeforeRelational", D::C, "1 << 3 < 9", 1},     // not 2
+        OperatorRow{"RightShiftBeforeRelational", D::C, "16 >> 2 > 3", 1},   // not 16
+        OperatorRow{"RelationalBeforeEquality", D::C, "3 < 2 == 0", 1},      // not 0
+        OperatorRow{"RelationalBeforeInequality", D::C, "4 > 2 != 1", 0},
+        // each relational operator on the right of an equality, and of a shift
+        OperatorRow{"GreaterBeforeEquality", D::C, "1 == 2 > 1", 1},            // not 0
+        OperatorRow{"LessBeforeEquality", D::C, "2 == 1 < 3", 0},               // not 1
+        OperatorRow{"LessOrEqualBeforeEquality", D::C, "2 == 1 <= 3", 0},       // not 1
+        OperatorRow{"GreaterOrEqualBeforeEquality", D::C, "1 == 2 >= 1", 1},    // not 0
+        OperatorRow{"GreaterBeforeInequality", D::C, "0 != 2 > 1", 1},          // not 0
+        OperatorRow{"ShiftBeforeGreater", D::C, "9 > 1 << 3", 1},               // not 8
+        OperatorRow{"ShiftBeforeLess", D::C, "1 < 1 << 3", 1},                  // not 0
+        OperatorRow{"ShiftBeforeLessOrEqual", D::C, "1 <= 1 << 3", 1},          // not 8
+        OperatorRow{"ShiftBeforeGreaterOrEqual", D::C, "9 >= 1 << 3", 1},       // not 8
+        OperatorRow{"RightShiftOnTheRightBeforeLess", D::C, "3 < 16 >> 2", 1},  // not 0
+        OperatorRow{"InequalityBeforeBitAnd", D::C, "6 & 3 != 1", 0},           // not 1
+        OperatorRow{"BitOrOnTheRightBeforeLogicalAnd", D::C, "0 && 2 | 1", 0},  // not 1
+        OperatorRow{"ProductThenRemainderGroupLeft", D::C, "2 * 7 % 4", 2},  // not 6      // not 1
+        OperatorRow{"EqualityBeforeBitAnd", D::C, "6 & 2 == 2", 0},          // not 1
+        OperatorRow{"BitAndBeforeXorOnTheRight", D::C, "6 ^ 3 & 5", 7},      // not 5
+        OperatorRow{"BitAndBeforeXorOnTheLeft", D::C, "3 & 5 ^ 6", 7},       // not 3
+        OperatorRow{"XorBeforeBitOr", D::C, "12 | 10 ^ 6", 12},              // not 8
+        OperatorRow{"BitAndBeforeBitOrOnTheLeft", D::C, "6 & 3 | 8", 10},    // not 2
+        OperatorRow{"BitAndBeforeBitOrOnTheRight", D::C, "8 | 6 & 3", 10},   // not 2
+        OperatorRow{"BitOrBeforeLogicalAnd", D::C, "2 | 1 && 0", 0},         // not 2
+        OperatorRow{"BitAndBeforeLogicalAnd", D::C, "1 && 2 & 1", 0},        // not 1
+        OperatorRow{"LogicalAndBeforeLogicalOr", D::C, "1 || 0 && 0", 1},    // not 0
         OperatorRow{"LogicalOrBeforeConditional", D::C, "0 || 1 ? 7 : 8", 7},  // not 1
         OperatorRow{"SumBeforeConditional", D::C, "1 + 1 ? 5 : 6", 5},         // not 6
         OperatorRow{"TheElseOperandTakesAWholeSum", D::C, "0 ? 5 : 6 + 1", 7},
@@ -129,7 +143,7 @@ INSTANTIATE_TEST_SUITE_P(
         OperatorRow{"CastBeforeSum", D::C, "(unsigned char)-1 + 1", 256},  // not 0
         OperatorRow{"CastToInt8", D::C, "(int8_t)200", -56},
         OperatorRow{"CastToUint16", D::C, "(uint16_t)-1", 65535},
-        OperatorRow{"PlainCharIsUnsigned", D::C, "(char)300", 44},
+        OperatorRow{"PlainCharIsUnsigned", D::C, "(char)200", 200},  // not -56
         OperatorRow{"ALongCastWidensTheProduct", D::C, "(long)16 * 9600", 153600},
         // literals
         OperatorRow{"HexBinaryOctalDecimalAndSuffixes", D::C,
