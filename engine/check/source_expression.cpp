@@ -519,6 +519,17 @@ class Parser {
     return Value{truth, false, context_.intBits, {}};
   }
 
+  // An operand converted to the type two operands meet in, as C's usual arithmetic conversions
+  // do: a negative int met by an unsigned int becomes that unsigned type's value, -2 with a
+  // 16-bit unsigned is 65534.
+  static std::int64_t Converted(std::int64_t v, const Value& type) {
+    if (!type.isUnsigned || type.bits >= 64) {
+      return v;
+    }
+    std::uint64_t mask = (std::uint64_t{1} << type.bits) - 1;
+    return static_cast<std::int64_t>(static_cast<std::uint64_t>(v) & mask);
+  }
+
   std::optional<Value> Apply(const std::string& op, const Value& a, const Value& b) {
     if (a.isFloat || b.isFloat) {
       return ApplyFloat(op, a, b);
@@ -527,10 +538,13 @@ class Parser {
       Fail("a division by zero");
       return std::nullopt;
     }
-    bool asUnsigned = C() && Typed(0, a, b, "").isUnsigned;
+    Value common = Typed(0, a, b, "");
+    bool asUnsigned = C() && common.isUnsigned;
+    std::int64_t x = Converted(a.v, common);
+    std::int64_t y = Converted(b.v, common);
     auto unsignedOf = [](std::int64_t v) { return static_cast<std::uint64_t>(v); };
     if (op == "+" || op == "-" || op == "*" || op == "/" || op == "%" || op == "//") {
-      std::optional<std::int64_t> math = Arithmetic(op, a.v, b.v, asUnsigned);
+      std::optional<std::int64_t> math = Arithmetic(op, x, y, asUnsigned);
       if (!math) {
         Fail("a number beyond 64 bits");
         return std::nullopt;
@@ -572,17 +586,17 @@ class Parser {
     if (op == "||")
       truth = a.v != 0 || b.v != 0;
     if (op == "==")
-      truth = a.v == b.v;
+      truth = x == y;
     if (op == "!=")
-      truth = a.v != b.v;
+      truth = x != y;
     if (op == "<")
-      truth = asUnsigned ? unsignedOf(a.v) < unsignedOf(b.v) : a.v < b.v;
+      truth = asUnsigned ? unsignedOf(x) < unsignedOf(y) : x < y;
     if (op == ">")
-      truth = asUnsigned ? unsignedOf(a.v) > unsignedOf(b.v) : a.v > b.v;
+      truth = asUnsigned ? unsignedOf(x) > unsignedOf(y) : x > y;
     if (op == "<=")
-      truth = asUnsigned ? unsignedOf(a.v) <= unsignedOf(b.v) : a.v <= b.v;
+      truth = asUnsigned ? unsignedOf(x) <= unsignedOf(y) : x <= y;
     if (op == ">=")
-      truth = asUnsigned ? unsignedOf(a.v) >= unsignedOf(b.v) : a.v >= b.v;
+      truth = asUnsigned ? unsignedOf(x) >= unsignedOf(y) : x >= y;
     return Value{truth, false, C() ? context_.intBits : 64, {}};
   }
 

@@ -99,6 +99,9 @@ INSTANTIATE_TEST_SUITE_P(
         ExpressionRow{"AsmShortestQuotedForms", D::Asm, "D'9' + B'1'", 10, ""},
         ExpressionRow{"AnUnsignedRightOperandMakesItUnsigned", D::C, "5 - 10U", 65531, ""},
         ExpressionRow{"AnUnsignedLeftOperandMakesItUnsigned", D::C, "10U - 15", 65531, ""},
+        // the signed operand is converted to the 16-bit unsigned int before the operation
+        ExpressionRow{"ARemainderOfANegativeByAnUnsigned", D::C, "-2 % 3U", 2, ""},  // not -2
+        ExpressionRow{"MinusOneEqualsTheLargestUnsignedInt", D::C, "-1 == 65535U", 1, ""},
         ExpressionRow{"BasicLiterals", D::Basic, "$24 | %10000000", 0xA4, ""},
         ExpressionRow{"BasicModulus", D::Basic, "100 // 7", 2, ""},
         ExpressionRow{"AsmDecimalForms", D::Asm, "D'25' + .25", 50, ""},
