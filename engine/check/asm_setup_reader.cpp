@@ -143,20 +143,16 @@ class AsmReader {
     return std::string(Trim(operand));
   }
 
-  std::optional<std::int64_t> Evaluate(const std::string& text, int line, std::string* shown) {
+  // A literal operand, with a note where it cannot be worked out.
+  ExpressionResult Evaluate(const std::string& text, int line) {
     ExpressionResult result = EvaluateExpression(text, context_);
-    wIntended_ = result.beforeNarrowing;
     if (!result.value) {
       recorder_.Add(line, FindingKind::Note,
                     text + " cannot be worked out: " +
                         (result.unknown.empty() ? result.problem
                                                 : result.unknown + " has no value in the source"));
-      return std::nullopt;
     }
-    if (shown != nullptr) {
-      *shown = text;
-    }
-    return result.value;
+    return result;
   }
 
   void Line(const std::string& code, int line) {
@@ -268,11 +264,13 @@ class AsmReader {
       files_.erase(Upper(first));  // a variable changed in ways not followed
     }
     if (op == "MOVLW" && !operands.empty()) {
-      w_ = Evaluate(operands.front(), line, nullptr);
+      ExpressionResult literal = Evaluate(operands.front(), line);
+      w_ = literal.value;
+      wIntended_ = literal.Intended();  // only what movlw loads: an n narrowed to its byte
       wText_ = operands.front();
-      if (w_ && wIntended_) {
+      if (w_ && literal.beforeNarrowing) {
         recorder_.Working(line, "movlw " + operands.front() + " is " + std::to_string(*w_) +
-                                    " of " + std::to_string(*wIntended_));
+                                    " of " + std::to_string(*literal.beforeNarrowing));
       }
     } else if (op == "CLRW") {
       w_ = 0;
@@ -281,7 +279,8 @@ class AsmReader {
     } else if ((op == "IORLW" || op == "ANDLW" || op == "XORLW" || op == "ADDLW" ||
                 op == "SUBLW") &&
                !operands.empty() && w_) {
-      std::optional<std::int64_t> k = Evaluate(operands.front(), line, nullptr);
+      std::optional<std::int64_t> k = Evaluate(operands.front(), line).value;
+      wIntended_.reset();  // W is the result, no narrowed value
       w_ = !k              ? std::nullopt
            : op == "IORLW" ? std::optional(*w_ | *k)
            : op == "ANDLW" ? std::optional(*w_ & *k)

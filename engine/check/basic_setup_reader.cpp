@@ -167,7 +167,7 @@ class BasicReader {
       recorder_.WriteUnknown(reg, line);
       return;
     }
-    recorder_.Write(reg, *result.value, '=', line, result.beforeNarrowing);
+    recorder_.Write(reg, *result.value, '=', line, result.Intended());
     if (!ReadNumber(text, context_)) {
       recorder_.Working(line, std::string(target) + " = " + std::string(text) + " is " +
                                   std::to_string(*result.value));

@@ -758,7 +758,7 @@ class CReader {
       OverflowFound(name, text, result, line);
     }
     std::int64_t value = inverted ? ~*result.value : *result.value;
-    recorder_.Write(name, value, kind, line, result.beforeNarrowing);
+    recorder_.Write(name, value, kind, line, result.Intended());
     if (kind == '=') {
       for (int commentLine : {line - 1, line}) {
         if (auto comment = comments_.find(commentLine); comment != comments_.end()) {

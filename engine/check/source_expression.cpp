@@ -19,9 +19,11 @@ struct Value {
   std::int64_t v = 0;
   bool isUnsigned = false;
   int bits = 64;
-  std::optional<std::int64_t> narrowedFrom;
+  std::optional<std::int64_t> narrowedFrom;  // a cast, a low-bit mask or low dropped its bits
   bool isFloat = false;
   double real = 0;
+  // high or upper took a higher byte of this value: no narrowing of it
+  std::optional<std::int64_t> byteOf = std::nullopt;
 };
 
 Value FloatValue(double real) {
@@ -519,6 +521,21 @@ class Parser {
     return Value{truth, false, context_.intBits, {}};
   }
 
+  // A mask of the low bits, 0xFF or 0xFFFF: 2^k - 1.
+  static bool LowBitMask(std::int64_t v) { return v > 0 && (v & (v + 1)) == 0; }
+
+  // The value an & narrowed: the operand whose high bits a low-bit mask drops (519 of
+  // 519 & 0xFF), or nothing when no operand is such a mask or it drops no bit (0x3F & 0x19).
+  static std::optional<std::int64_t> Narrowed(std::int64_t a, std::int64_t b) {
+    if (LowBitMask(b) && (a & b) != a) {
+      return a;
+    }
+    if (LowBitMask(a) && (a & b) != b) {
+      return b;
+    }
+    return std::nullopt;
+  }
+
   // An operand converted to the type two operands meet in, as C's usual arithmetic conversions
   // do: a negative int met by an unsigned int becomes that unsigned type's value, -2 with a
   // 16-bit unsigned is 65534.
@@ -571,9 +588,7 @@ class Parser {
     }
     if (op == "&") {
       Value masked = Typed(a.v & b.v, a, b, "&");
-      if (masked.v != a.v) {
-        masked.narrowedFrom = a.v;
-      }
+      masked.narrowedFrom = Narrowed(a.v, b.v);
       return masked;
     }
     if (op == "|")
@@ -685,7 +700,8 @@ class Parser {
         }
         Value byte{(operand->v >> shift) & 0xFF, false, 64, {}};
         if (byte.v != operand->v) {
-          byte.narrowedFrom = operand->v;
+          // low narrows the value; high and upper take another byte, no narrowed value
+          (shift == 0 ? byte.narrowedFrom : byte.byteOf) = operand->v;
         }
         return byte;
       }
@@ -915,7 +931,8 @@ ExpressionResult EvaluateExpression(std::string_view text, const ExpressionConte
       return result;
     }
     result.value = value->v;
-    result.beforeNarrowing = value->narrowedFrom;
+    result.beforeNarrowing = value->narrowedFrom ? value->narrowedFrom : value->byteOf;
+    result.narrowed = value->narrowedFrom.has_value();
   }
   return result;
 }

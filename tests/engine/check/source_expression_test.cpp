@@ -112,6 +112,22 @@ INSTANTIATE_TEST_SUITE_P(
         ExpressionRow{"AsmUpper", D::Asm, "upper 0x123456", 0x12, "", false, 0x123456}),
     [](const testing::TestParamInfo<ExpressionRow>& info) { return info.param.name; });
 
+// What the source meant before narrowing it comes of a narrowing alone: a cast, a low-bit mask
+// that drops high bits (on either side of the &), low; not of high and upper, nor of a mask
+// that drops none.
+TEST(Expression, OnlyANarrowingGivesTheIntendedValue) {
+  ExpressionContext asm_ = Context(D::Asm);
+  EXPECT_EQ(EvaluateExpression("low D'281'", asm_).Intended(), 281);
+  EXPECT_EQ(EvaluateExpression("high D'6400'", asm_).Intended(), std::nullopt);
+  EXPECT_EQ(EvaluateExpression("upper D'1638400'", asm_).Intended(), std::nullopt);
+  ExpressionContext c = Context(D::C);
+  EXPECT_EQ(EvaluateExpression("(uint8_t)519", c).Intended(), 519);
+  EXPECT_EQ(EvaluateExpression("519 & 0xFF", c).Intended(), 519);
+  EXPECT_EQ(EvaluateExpression("0xFF & 519", c).Intended(), 519);
+  EXPECT_EQ(EvaluateExpression("0x3F & 0x19", c).Intended(), std::nullopt);
+  EXPECT_EQ(EvaluateExpression("519 & 0x1F0", c).Intended(), std::nullopt);  // no low-bit mask
+}
+
 TEST(Expression, PreprocessorConditionsKnowDefinedAndTakeUnknownNamesAsZero) {
   ExpressionContext context = Context(D::C);
   context.preprocessor = true;
