@@ -12,6 +12,7 @@ namespace brg::engine {
 namespace {
 
 constexpr int kDeepestMacro = 32;
+constexpr std::size_t kMostTokens = std::size_t{1} << 16;  // macros expanded, at the most
 
 // A value with its C type: width in bits and signedness, or a C floating-point value (4.0,
 // 0.5, a division with one). The other dialects compute in 64-bit integers.
@@ -91,6 +92,7 @@ struct Token {
   Kind kind = Kind::End;
   std::string text;
   Value value;
+  int depth = 0;  // how many macro expansions brought the token in
 };
 
 bool NameStart(char c) {
@@ -724,8 +726,9 @@ class Parser {
       return inner;
     }
     if (token.kind == Kind::Name) {
+      Token name = token;  // expanding a macro changes the tokens
       ++at_;
-      return Named(token.text);
+      return Named(name);
     }
     Fail(token.kind == Kind::End ? "the expression ends too soon"
                                  : Quoted(token.text) + " is not read here");
@@ -748,12 +751,12 @@ class Parser {
     return Value{known ? 1 : 0, false, context_.intBits, {}};
   }
 
-  // The tokens of a macro call's arguments, each as text.
-  std::optional<std::vector<std::string>> Arguments() {
-    std::vector<std::string> arguments(1);
+  // The tokens of a macro call's arguments, up to its ).
+  std::optional<std::vector<std::vector<Token>>> Arguments() {
+    std::vector<std::vector<Token>> arguments(1);
     int depth = 0;
     for (;;) {
-      const Token& token = Peek();
+      Token token = Peek();
       if (token.kind == Kind::End) {
         Fail("a macro call without its )");
         return std::nullopt;
@@ -770,7 +773,7 @@ class Parser {
         arguments.emplace_back();
         continue;
       }
-      arguments.back() += " " + token.text;
+      arguments.back().push_back(std::move(token));
     }
   }
 
@@ -788,12 +791,14 @@ class Parser {
 
   // The C library's rounding functions that rate expressions use: round(x), lround(x), ...
   std::optional<Value> Rounding(const std::string& name) {
-    std::optional<std::vector<std::string>> arguments = Arguments();
+    std::optional<std::vector<std::vector<Token>>> arguments = Arguments();
     if (!arguments || arguments->size() != 1) {
       Fail(name + " without its one argument");
       return std::nullopt;
     }
-    std::optional<Value> argument = Expanded(arguments->front());
+    std::vector<Token> tokens = std::move(arguments->front());
+    tokens.push_back(Token{Kind::End, "", {}});
+    std::optional<Value> argument = Parser(std::move(tokens), context_, result_, depth_).Whole();
     if (!argument) {
       return std::nullopt;
     }
@@ -823,7 +828,8 @@ class Parser {
     return false;
   }
 
-  std::optional<Value> Named(const std::string& name) {
+  std::optional<Value> Named(const Token& token) {
+    const std::string& name = token.text;
     if (context_.preprocessor && name == "defined") {
       return Defined();
     }
@@ -832,18 +838,10 @@ class Parser {
       return Rounding(name);
     }
     if (const Macro* macro = context_.macro ? context_.macro(name) : nullptr) {
-      if (!macro->functionLike) {
-        return Expanded(macro->body);
-      }
-      if (!Accept("(")) {
-        Fail("the macro " + name + " without its arguments");
+      if (!ExpandInPlace(*macro, token)) {
         return std::nullopt;
       }
-      std::optional<std::vector<std::string>> arguments = Arguments();
-      if (!arguments) {
-        return std::nullopt;
-      }
-      return Expanded(Substituted(*macro, *arguments));
+      return Unary();
     }
     if (context_.value) {
       if (std::optional<std::int64_t> v = context_.value(name)) {
@@ -859,48 +857,80 @@ class Parser {
     return std::nullopt;
   }
 
-  // The body with each parameter replaced by its argument, whole names only.
-  static std::string Substituted(const Macro& macro, const std::vector<std::string>& arguments) {
-    std::string text;
-    const std::string& body = macro.body;
-    for (std::size_t i = 0; i < body.size();) {
-      if (!NameStart(body[i])) {
-        text += body[i++];
-        continue;
+  // A macro read as the preprocessor reads it, as text: the tokens of its body, each parameter
+  // replaced by the tokens of its argument, take the place of its use (the name before at_,
+  // and its arguments) and meet the operators around them: K * 5 with K as 4 + 1 is 9.
+  bool ExpandInPlace(const Macro& macro, const Token& name) {
+    std::size_t use = at_ - 1;
+    std::optional<std::vector<std::vector<Token>>> arguments;
+    if (macro.functionLike) {
+      if (!Accept("(")) {
+        Fail("the macro " + name.text + " without its arguments");
+        return false;
       }
-      std::size_t end = i;
-      while (end < body.size() && NameChar(body[end])) {
-        ++end;
+      arguments = Arguments();
+      if (!arguments) {
+        return false;
       }
-      std::string word = body.substr(i, end - i);
-      bool replaced = false;
-      for (std::size_t k = 0; k < macro.parameters.size() && k < arguments.size(); ++k) {
-        if (word == macro.parameters[k]) {
-          text += "(" + arguments[k] + ")";
-          replaced = true;
-          break;
-        }
-      }
-      if (!replaced) {
-        text += word;
-      }
-      i = end;
     }
-    return text;
+    int depth = name.depth + 1;
+    if (depth_ + depth > kDeepestMacro) {
+      Fail("macros nested too deep");
+      return false;
+    }
+    std::optional<std::vector<Token>> body = BodyTokens(macro.body);
+    if (!body) {
+      return false;
+    }
+    if (arguments) {
+      body = Substituted(macro, *body, *arguments);
+    }
+    if (tokens_.size() + body->size() > kMostTokens) {
+      Fail("macros that expand to too long a text");
+      return false;
+    }
+    for (Token& token : *body) {
+      token.depth = depth;
+    }
+    tokens_.erase(tokens_.begin() + static_cast<std::ptrdiff_t>(use),
+                  tokens_.begin() + static_cast<std::ptrdiff_t>(at_));
+    tokens_.insert(tokens_.begin() + static_cast<std::ptrdiff_t>(use), body->begin(), body->end());
+    at_ = use;
+    return true;
   }
 
-  std::optional<Value> Expanded(const std::string& text) {
-    if (depth_ >= kDeepestMacro) {
-      Fail("macros nested too deep");
-      return std::nullopt;
-    }
+  // The tokens of a macro's body, without the end.
+  std::optional<std::vector<Token>> BodyTokens(const std::string& body) {
     std::string problem;
-    std::vector<Token> tokens = Tokens(text, context_, problem);
+    std::vector<Token> tokens = Tokens(body, context_, problem);
     if (tokens.empty()) {
       Fail(problem);
       return std::nullopt;
     }
-    return Parser(std::move(tokens), context_, result_, depth_ + 1).Whole();
+    tokens.pop_back();
+    return tokens;
+  }
+
+  // The body with each parameter replaced by the tokens of its argument, as they are: no
+  // parentheses added (SQ(2 + 3) with SQ(x) as x * x is 2 + 3 * 2 + 3).
+  static std::vector<Token> Substituted(const Macro& macro, const std::vector<Token>& body,
+                                        const std::vector<std::vector<Token>>& arguments) {
+    std::vector<Token> tokens;
+    for (const Token& token : body) {
+      const std::vector<Token>* argument = nullptr;
+      for (std::size_t k = 0; k < macro.parameters.size() && k < arguments.size(); ++k) {
+        if (token.kind == Kind::Name && token.text == macro.parameters[k]) {
+          argument = &arguments[k];
+          break;
+        }
+      }
+      if (argument != nullptr) {
+        tokens.insert(tokens.end(), argument->begin(), argument->end());
+      } else {
+        tokens.push_back(token);
+      }
+    }
+    return tokens;
   }
 
   std::vector<Token> tokens_;

@@ -32,6 +32,8 @@ const std::map<std::string, Macro>& Macros() {
       {"BRG", {true, {"f", "b"}, "((f) / 16 / (b) - 1)"}},
       {"SELF", {false, {}, "SELF + 1"}},
       {"EMPTY", {false, {}, ""}},
+      {"SUM", {false, {}, "1 + 2"}},
+      {"TWICE_SUM", {false, {}, "SUM * 2"}},
   };
   return kMacros;
 }
@@ -85,6 +87,9 @@ INSTANTIATE_TEST_SUITE_P(
         ExpressionRow{"Ternary", D::C, "1 ? 16 : 64", 16, ""},
         ExpressionRow{"TernaryOnAComparison", D::C, "BAUD > 19200 ? 1 : 0", 0, ""},
         ExpressionRow{"FunctionLikeMacro", D::C, "BRG(20000000UL, 9600UL)", 129, ""},
+        ExpressionRow{"MacrosAsArguments", D::C, "BRG(FOSC, BAUDL)", 129, ""},
+        // a macro in a macro's body is text too: 1 + 2 * 2, not 6
+        ExpressionRow{"AMacroInAMacroBody", D::C, "TWICE_SUM", 5, ""},
         ExpressionRow{"ARunTimeValue", D::C, "_XTAL_FREQ / (16 * speed) - 1", std::nullopt,
                       "speed"},
         ExpressionRow{"AParameterWithAValue", D::C, "_XTAL_FREQ / (16 * baud) - 1", 12, ""},
