@@ -260,6 +260,10 @@ class AsmReader {
 
   void Instruction(const std::string& op, const std::vector<std::string>& operands, int line) {
     std::string first = operands.empty() ? "" : RegisterOperand(operands.front());
+    if (FileOperation(op) && IntoW(operands)) {
+      FileIntoW(op, first);
+      return;
+    }
     if (op != "MOVF" && op != "MOVWF" && op != "CLRF" && op != "SETF") {
       files_.erase(Upper(first));  // a variable changed in ways not followed
     }
@@ -315,17 +319,6 @@ class AsmReader {
       if (!recorder_.Write(first, value, '=', line)) {
         files_[Upper(first)] = value;
       }
-    } else if (op == "MOVF" && !operands.empty()) {
-      bool toW = operands.size() < 2 || Upper(operands[1]) == "W" || operands[1] == "0";
-      if (toW) {
-        std::optional<std::size_t> reg = recorder_.RegisterNamed(first);
-        auto file = files_.find(Upper(first));
-        w_ = reg                    ? recorder_.Current(*reg)
-             : file != files_.end() ? std::optional(file->second)
-                                    : std::nullopt;
-        wIntended_.reset();
-        wText_.clear();
-      }
     } else if ((op == "IORWF" || op == "ANDWF" || op == "XORWF") && operands.size() >= 2 &&
                (Upper(operands[1]) == "F" || operands[1] == "1") && w_) {
       recorder_.Write(first, *w_, op == "IORWF" ? '|' : op == "ANDWF" ? '&' : '^', line);
@@ -345,6 +338,87 @@ class AsmReader {
       w_.reset();  // W and the variables as a call leaves them are not followed
       files_.clear();
     }
+  }
+
+  // The operations on a file register that take a destination, W or the file.
+  static bool FileOperation(const std::string& op) {
+    static const char* const kOps[] = {"ADDWF",  "ADDWFC", "ANDWF",  "COMF",   "DECF",  "DECFSZ",
+                                       "DCFSNZ", "INCF",   "INCFSZ", "INFSNZ", "IORWF", "MOVF",
+                                       "RLF",    "RRF",    "RLCF",   "RRCF",   "RLNCF", "RRNCF",
+                                       "SUBWF",  "SUBWFB", "SUBFWB", "SWAPF",  "XORWF"};
+    for (const char* known : kOps) {
+      if (op == known) {
+        return true;
+      }
+    }
+    return false;
+  }
+
+  // Whether the destination is W (W or 0). Without one the assemblers take the file, with a
+  // message (305).
+  bool IntoW(const std::vector<std::string>& operands) const {
+    if (operands.size() < 2) {
+      return false;
+    }
+    std::string destination = Upper(Trim(operands[1]));
+    std::optional<std::int64_t> number = ReadNumber(destination, context_);
+    return destination == "W" || (number && *number == 0);
+  }
+
+  // What a register or a variable holds here, where it is known.
+  std::optional<std::int64_t> FileValue(const std::string& name) const {
+    if (std::optional<std::size_t> reg = recorder_.RegisterNamed(name)) {
+      return recorder_.Current(*reg);
+    }
+    auto file = files_.find(Upper(name));
+    return file == files_.end() ? std::nullopt : std::optional(file->second);
+  }
+
+  // What an operation on a file register gives from the file's value f and W: nothing where
+  // a value it needs is unknown, or where it goes through the carry, which is not followed.
+  static std::optional<std::int64_t> FileResult(const std::string& op,
+                                                std::optional<std::int64_t> f,
+                                                std::optional<std::int64_t> w) {
+    if (!f) {
+      return std::nullopt;
+    }
+    if (op == "MOVF") {
+      return f;
+    }
+    std::int64_t v = *f & 0xFF;
+    if (op == "INCF" || op == "INCFSZ" || op == "INFSNZ") {
+      return (v + 1) & 0xFF;
+    }
+    if (op == "DECF" || op == "DECFSZ" || op == "DCFSNZ") {
+      return (v - 1) & 0xFF;
+    }
+    if (op == "COMF") {
+      return ~v & 0xFF;
+    }
+    if (op == "SWAPF") {
+      return ((v << 4) | (v >> 4)) & 0xFF;
+    }
+    if (op == "RLNCF" || op == "RRNCF") {
+      return (op == "RLNCF" ? (v << 1) | (v >> 7) : (v >> 1) | (v << 7)) & 0xFF;
+    }
+    if (!w) {
+      return std::nullopt;
+    }
+    std::int64_t x = *w & 0xFF;
+    return op == "ADDWF"   ? std::optional((v + x) & 0xFF)
+           : op == "SUBWF" ? std::optional((v - x) & 0xFF)
+           : op == "IORWF" ? std::optional(v | x)
+           : op == "ANDWF" ? std::optional(v & x)
+           : op == "XORWF" ? std::optional(v ^ x)
+                           : std::nullopt;
+  }
+
+  // An operation on a file register into W: W is its result where that is known, else
+  // unknown, never the W of before; the file is left as it was.
+  void FileIntoW(const std::string& op, const std::string& file) {
+    w_ = FileResult(op, FileValue(file), w_);
+    wIntended_.reset();
+    wText_.clear();
   }
 
   static std::string Lower(const std::string& text) {

@@ -115,6 +115,11 @@ INSTANTIATE_TEST_SUITE_P(
         WRow{"AChangeNotFollowedForgetsTheVariable",
              ThenIntoSpbrg({"movlw .25", "movwf temp", "incf temp,F", "movf temp,W"}),
              "no setting | 5 note: movwf SPBRG writes W, which is not known here"},
+        // an operation into W leaves its file as it was; of an unknown file it makes W unknown
+        WRow{"AFileOperationIntoWLeavesTheFile",
+             ThenIntoSpbrg({"movlw .25", "movwf temp", "incf temp,W", "movf temp,W"}), "8/16 n=25"},
+        WRow{"AFileOperationIntoWOfAnUnknownFile", ThenIntoSpbrg({"movlw .25", "incf count,W"}),
+             kUnknownAtLine3},
         WRow{"AnUnknownLiteralMakesWUnknown", ThenIntoSpbrg({"movlw rxbuf", "addlw .1"}),
              "no setting | 1 note: rxbuf cannot be worked out: rxbuf has no value in the source "
              "| 3 note: movwf SPBRG writes W, which is not known here"},
@@ -178,7 +183,8 @@ INSTANTIATE_TEST_SUITE_P(
                     ToWRow{"Subwf", "subwf temp,W", 182},  // 25 - 99 + 256
                     ToWRow{"Iorwf", "iorwf temp,W", 123},  // 0x19 | 0x63
                     ToWRow{"Andwf", "andwf temp,W", 1}, ToWRow{"Xorwf", "xorwf temp,W", 122},
-                    ToWRow{"IncfByDestinationZero", "incf temp,0", 26}),
+                    ToWRow{"IncfByDestinationZero", "incf temp,0", 26},
+                    ToWRow{"RlfThroughTheCarry", "rlf temp,W", 50}),  // with the carry clear
     [](const testing::TestParamInfo<ToWRow>& info) { return info.param.name; });
 
 }  // namespace
