@@ -60,17 +60,31 @@ class AsmReader {
     return false;
   }
 
+  // The code and the comment of a line: ; starts the comment outside a string ("a;b"), a
+  // character (';') and a quoted literal (D'5', H'3B').
   static std::string SplitComment(std::string_view line, std::string& comment) {
-    bool quoted = false;
     for (std::size_t i = 0; i < line.size(); ++i) {
-      if (line[i] == '"' || (line[i] == '\'' && i + 2 < line.size() && line[i + 2] == '\'')) {
-        quoted = !quoted;
-      } else if (!quoted && line[i] == ';') {
+      if (line[i] == '"' || line[i] == '\'') {
+        i = ClosingQuote(line, i);
+      } else if (line[i] == ';') {
         comment = std::string(line.substr(i + 1));
         return std::string(line.substr(0, i));
       }
     }
     return std::string(line);
+  }
+
+  // Where the string, character or quoted literal opened at `open` closes (a backslash escapes
+  // the character after it); `open` itself when it does not close.
+  static std::size_t ClosingQuote(std::string_view line, std::size_t open) {
+    for (std::size_t i = open + 1; i < line.size(); ++i) {
+      if (line[i] == '\\') {
+        ++i;
+      } else if (line[i] == line[open]) {
+        return i;
+      }
+    }
+    return open;
   }
 
   // The words of a line: label, operation, operands (split at commas outside parentheses).
