@@ -60,17 +60,31 @@ class AsmReader {
     return false;
   }
 
+  // The code and the comment of a line: ; starts the comment outside a string ("a;b"), a
+  // character (';') and a quoted literal (D'5', H'3B').
   static std::string SplitComment(std::string_view line, std::string& comment) {
-    bool quoted = false;
     for (std::size_t i = 0; i < line.size(); ++i) {
-      if (line[i] == '"' || (line[i] == '\'' && i + 2 < line.size() && line[i + 2] == '\'')) {
-        quoted = !quoted;
-      } else if (!quoted && line[i] == ';') {
+      if (line[i] == '"' || line[i] == '\'') {
+        i = ClosingQuote(line, i);
+      } else if (line[i] == ';') {
         comment = std::string(line.substr(i + 1));
         return std::string(line.substr(0, i));
       }
     }
     return std::string(line);
+  }
+
+  // Where the string, character or quoted literal opened at `open` closes (a backslash escapes
+  // the character after it); `open` itself when it does not close.
+  static std::size_t ClosingQuote(std::string_view line, std::size_t open) {
+    for (std::size_t i = open + 1; i < line.size(); ++i) {
+      if (line[i] == '\\') {
+        ++i;
+      } else if (line[i] == line[open]) {
+        return i;
+      }
+    }
+    return open;
   }
 
   // The words of a line: label, operation, operands (split at commas outside parentheses).
@@ -143,20 +157,16 @@ class AsmReader {
     return std::string(Trim(operand));
   }
 
-  std::optional<std::int64_t> Evaluate(const std::string& text, int line, std::string* shown) {
+  // A literal operand, with a note where it cannot be worked out.
+  ExpressionResult Evaluate(const std::string& text, int line) {
     ExpressionResult result = EvaluateExpression(text, context_);
-    wIntended_ = result.beforeNarrowing;
     if (!result.value) {
       recorder_.Add(line, FindingKind::Note,
                     text + " cannot be worked out: " +
                         (result.unknown.empty() ? result.problem
                                                 : result.unknown + " has no value in the source"));
-      return std::nullopt;
     }
-    if (shown != nullptr) {
-      *shown = text;
-    }
-    return result.value;
+    return result;
   }
 
   void Line(const std::string& code, int line) {
@@ -264,15 +274,21 @@ class AsmReader {
 
   void Instruction(const std::string& op, const std::vector<std::string>& operands, int line) {
     std::string first = operands.empty() ? "" : RegisterOperand(operands.front());
+    if (FileOperation(op) && IntoW(operands)) {
+      FileIntoW(op, first);
+      return;
+    }
     if (op != "MOVF" && op != "MOVWF" && op != "CLRF" && op != "SETF") {
       files_.erase(Upper(first));  // a variable changed in ways not followed
     }
     if (op == "MOVLW" && !operands.empty()) {
-      w_ = Evaluate(operands.front(), line, nullptr);
+      ExpressionResult literal = Evaluate(operands.front(), line);
+      w_ = literal.value;
+      wIntended_ = literal.Intended();  // only what movlw loads: an n narrowed to its byte
       wText_ = operands.front();
-      if (w_ && wIntended_) {
+      if (w_ && literal.beforeNarrowing) {
         recorder_.Working(line, "movlw " + operands.front() + " is " + std::to_string(*w_) +
-                                    " of " + std::to_string(*wIntended_));
+                                    " of " + std::to_string(*literal.beforeNarrowing));
       }
     } else if (op == "CLRW") {
       w_ = 0;
@@ -281,7 +297,8 @@ class AsmReader {
     } else if ((op == "IORLW" || op == "ANDLW" || op == "XORLW" || op == "ADDLW" ||
                 op == "SUBLW") &&
                !operands.empty() && w_) {
-      std::optional<std::int64_t> k = Evaluate(operands.front(), line, nullptr);
+      std::optional<std::int64_t> k = Evaluate(operands.front(), line).value;
+      wIntended_.reset();  // W is the result, no narrowed value
       w_ = !k              ? std::nullopt
            : op == "IORLW" ? std::optional(*w_ | *k)
            : op == "ANDLW" ? std::optional(*w_ & *k)
@@ -319,17 +336,6 @@ class AsmReader {
       if (!recorder_.Write(first, value, '=', line)) {
         files_[Upper(first)] = value;
       }
-    } else if (op == "MOVF" && !operands.empty()) {
-      bool toW = operands.size() < 2 || Upper(operands[1]) == "W" || operands[1] == "0";
-      if (toW) {
-        std::optional<std::size_t> reg = recorder_.RegisterNamed(first);
-        auto file = files_.find(Upper(first));
-        w_ = reg                    ? recorder_.Current(*reg)
-             : file != files_.end() ? std::optional(file->second)
-                                    : std::nullopt;
-        wIntended_.reset();
-        wText_.clear();
-      }
     } else if ((op == "IORWF" || op == "ANDWF" || op == "XORWF") && operands.size() >= 2 &&
                (Upper(operands[1]) == "F" || operands[1] == "1") && w_) {
       recorder_.Write(first, *w_, op == "IORWF" ? '|' : op == "ANDWF" ? '&' : '^', line);
@@ -351,6 +357,87 @@ class AsmReader {
       w_.reset();  // W and the variables as a call leaves them are not followed
       files_.clear();
     }
+  }
+
+  // The operations on a file register that take a destination, W or the file.
+  static bool FileOperation(const std::string& op) {
+    static const char* const kOps[] = {"ADDWF",  "ADDWFC", "ANDWF",  "COMF",   "DECF",  "DECFSZ",
+                                       "DCFSNZ", "INCF",   "INCFSZ", "INFSNZ", "IORWF", "MOVF",
+                                       "RLF",    "RRF",    "RLCF",   "RRCF",   "RLNCF", "RRNCF",
+                                       "SUBWF",  "SUBWFB", "SUBFWB", "SWAPF",  "XORWF"};
+    for (const char* known : kOps) {
+      if (op == known) {
+        return true;
+      }
+    }
+    return false;
+  }
+
+  // Whether the destination is W (W or 0). Without one the assemblers take the file, with a
+  // message (305).
+  bool IntoW(const std::vector<std::string>& operands) const {
+    if (operands.size() < 2) {
+      return false;
+    }
+    std::string destination = Upper(Trim(operands[1]));
+    std::optional<std::int64_t> number = ReadNumber(destination, context_);
+    return destination == "W" || (number && *number == 0);
+  }
+
+  // What a register or a variable holds here, where it is known.
+  std::optional<std::int64_t> FileValue(const std::string& name) const {
+    if (std::optional<std::size_t> reg = recorder_.RegisterNamed(name)) {
+      return recorder_.Current(*reg);
+    }
+    auto file = files_.find(Upper(name));
+    return file == files_.end() ? std::nullopt : std::optional(file->second);
+  }
+
+  // What an operation on a file register gives from the file's value f and W: nothing where
+  // a value it needs is unknown, or where it goes through the carry, which is not followed.
+  static std::optional<std::int64_t> FileResult(const std::string& op,
+                                                std::optional<std::int64_t> f,
+                                                std::optional<std::int64_t> w) {
+    if (!f) {
+      return std::nullopt;
+    }
+    if (op == "MOVF") {
+      return f;
+    }
+    std::int64_t v = *f & 0xFF;
+    if (op == "INCF" || op == "INCFSZ" || op == "INFSNZ") {
+      return (v + 1) & 0xFF;
+    }
+    if (op == "DECF" || op == "DECFSZ" || op == "DCFSNZ") {
+      return (v - 1) & 0xFF;
+    }
+    if (op == "COMF") {
+      return ~v & 0xFF;
+    }
+    if (op == "SWAPF") {
+      return ((v << 4) | (v >> 4)) & 0xFF;
+    }
+    if (op == "RLNCF" || op == "RRNCF") {
+      return (op == "RLNCF" ? (v << 1) | (v >> 7) : (v >> 1) | (v << 7)) & 0xFF;
+    }
+    if (!w) {
+      return std::nullopt;
+    }
+    std::int64_t x = *w & 0xFF;
+    return op == "ADDWF"   ? std::optional((v + x) & 0xFF)
+           : op == "SUBWF" ? std::optional((v - x) & 0xFF)
+           : op == "IORWF" ? std::optional(v | x)
+           : op == "ANDWF" ? std::optional(v & x)
+           : op == "XORWF" ? std::optional(v ^ x)
+                           : std::nullopt;
+  }
+
+  // An operation on a file register into W: W is its result where that is known, else
+  // unknown, never the W of before; the file is left as it was.
+  void FileIntoW(const std::string& op, const std::string& file) {
+    w_ = FileResult(op, FileValue(file), w_);
+    wIntended_.reset();
+    wText_.clear();
   }
 
   static std::string Lower(const std::string& text) {

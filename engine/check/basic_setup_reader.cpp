@@ -1,6 +1,7 @@
 // The BASIC reader: the compiler's DEFINEs (names are case-sensitive to it), CON and SYMBOL
 // constants, register writes whole or by bit; ' and ; and REM start comments, : separates
 // statements.
+#include <cctype>
 #include <map>
 
 #include "core/text.h"
@@ -55,6 +56,7 @@ class BasicReader {
     return std::string(line);
   }
 
+  // The statements of a line, split at : outside strings; a REM runs to the end of the line.
   static std::vector<std::string> Statements(const std::string& code) {
     std::vector<std::string> statements(1);
     bool quoted = false;
@@ -62,13 +64,20 @@ class BasicReader {
       if (c == '"') {
         quoted = !quoted;
       }
-      if (c == ':' && !quoted) {
+      if (c == ':' && !quoted && !Remark(statements.back())) {
         statements.emplace_back();
       } else {
         statements.back() += c;
       }
     }
     return statements;
+  }
+
+  // Whether a statement is a REM.
+  static bool Remark(std::string_view statement) {
+    std::string_view text = Trim(statement);
+    return text.size() >= 3 && Upper(text.substr(0, 3)) == "REM" &&
+           (text.size() == 3 || std::isspace(static_cast<unsigned char>(text[3])) != 0);
   }
 
   static std::string FirstWord(std::string_view text, std::string_view& rest) {
@@ -167,7 +176,7 @@ class BasicReader {
       recorder_.WriteUnknown(reg, line);
       return;
     }
-    recorder_.Write(reg, *result.value, '=', line, result.beforeNarrowing);
+    recorder_.Write(reg, *result.value, '=', line, result.Intended());
     if (!ReadNumber(text, context_)) {
       recorder_.Working(line, std::string(target) + " = " + std::string(text) + " is " +
                                   std::to_string(*result.value));

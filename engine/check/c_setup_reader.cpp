@@ -32,6 +32,33 @@ bool NameChar(char c) {
   return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_';
 }
 
+// Where an escape sequence of a character literal ends, from the character after its
+// backslash: \x41, \101, \n.
+std::size_t EscapeEnd(std::string_view line, std::size_t at) {
+  if (line[at] == 'x') {
+    ++at;
+    while (at < line.size() && std::isxdigit(static_cast<unsigned char>(line[at])) != 0) {
+      ++at;
+    }
+    return at;
+  }
+  std::size_t end = at;
+  while (end < line.size() && end < at + 3 && line[end] >= '0' && line[end] <= '7') {
+    ++end;
+  }
+  return end > at ? end : at + 1;
+}
+
+// Whether the ' at `open` starts a character literal ('A', '\n', '\x41', '\101'), not a
+// BASIC-style comment.
+bool CharacterLiteral(std::string_view line, std::size_t open) {
+  if (line.find('\'', open + 1) <= open + 4) {
+    return true;
+  }
+  return open + 2 < line.size() && line[open + 1] == '\\' &&
+         line.find('\'', open + 2) == EscapeEnd(line, open + 2);
+}
+
 // The code of one line without its comments, and the comments apart; a block comment may run
 // on over lines.
 std::string StripComments(std::string_view line, bool& inBlock, std::string& comment) {
@@ -53,7 +80,7 @@ std::string StripComments(std::string_view line, bool& inBlock, std::string& com
     } else if (line.compare(i, 2, "//") == 0) {
       comment += std::string(line.substr(i + 2));
       break;
-    } else if (line[i] == '\'' && line.find('\'', i + 1) > i + 4) {
+    } else if (line[i] == '\'' && !CharacterLiteral(line, i)) {
       comment += std::string(line.substr(i + 1));  // no character literal: a BASIC comment
       break;
     } else if (line[i] == '"' || line[i] == '\'') {
@@ -875,7 +902,7 @@ class CReader {
       OverflowFound(name, text, result, line);
     }
     std::int64_t value = inverted ? ~*result.value : *result.value;
-    recorder_.Write(name, value, kind, line, result.beforeNarrowing);
+    recorder_.Write(name, value, kind, line, result.Intended());
     if (kind == '=') {
       for (int commentLine : {line - 1, line}) {
         if (auto comment = comments_.find(commentLine); comment != comments_.end()) {

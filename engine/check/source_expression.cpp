@@ -12,6 +12,7 @@ namespace brg::engine {
 namespace {
 
 constexpr int kDeepestMacro = 32;
+constexpr std::size_t kMostTokens = std::size_t{1} << 16;  // macros expanded, at the most
 
 // A value with its C type: width in bits and signedness, or a C floating-point value (4.0,
 // 0.5, a division with one). The other dialects compute in 64-bit integers.
@@ -19,9 +20,11 @@ struct Value {
   std::int64_t v = 0;
   bool isUnsigned = false;
   int bits = 64;
-  std::optional<std::int64_t> narrowedFrom;
+  std::optional<std::int64_t> narrowedFrom;  // a cast, a low-bit mask or low dropped its bits
   bool isFloat = false;
   double real = 0;
+  // high or upper took a higher byte of this value: no narrowing of it
+  std::optional<std::int64_t> byteOf = std::nullopt;
 };
 
 Value FloatValue(double real) {
@@ -89,6 +92,7 @@ struct Token {
   Kind kind = Kind::End;
   std::string text;
   Value value;
+  int depth = 0;  // how many macro expansions brought the token in
 };
 
 bool NameStart(char c) {
@@ -519,6 +523,32 @@ class Parser {
     return Value{truth, false, context_.intBits, {}};
   }
 
+  // A mask of the low bits, 0xFF or 0xFFFF: 2^k - 1.
+  static bool LowBitMask(std::int64_t v) { return v > 0 && (v & (v + 1)) == 0; }
+
+  // The value an & narrowed: the operand whose high bits a low-bit mask drops (519 of
+  // 519 & 0xFF), or nothing when no operand is such a mask or it drops no bit (0x3F & 0x19).
+  static std::optional<std::int64_t> Narrowed(std::int64_t a, std::int64_t b) {
+    if (LowBitMask(b) && (a & b) != a) {
+      return a;
+    }
+    if (LowBitMask(a) && (a & b) != b) {
+      return b;
+    }
+    return std::nullopt;
+  }
+
+  // An operand converted to the type two operands meet in, as C's usual arithmetic conversions
+  // do: a negative int met by an unsigned int becomes that unsigned type's value, -2 with a
+  // 16-bit unsigned is 65534.
+  static std::int64_t Converted(std::int64_t v, const Value& type) {
+    if (!type.isUnsigned || type.bits >= 64) {
+      return v;
+    }
+    std::uint64_t mask = (std::uint64_t{1} << type.bits) - 1;
+    return static_cast<std::int64_t>(static_cast<std::uint64_t>(v) & mask);
+  }
+
   std::optional<Value> Apply(const std::string& op, const Value& a, const Value& b) {
     if (a.isFloat || b.isFloat) {
       return ApplyFloat(op, a, b);
@@ -527,10 +557,13 @@ class Parser {
       Fail("a division by zero");
       return std::nullopt;
     }
-    bool asUnsigned = C() && Typed(0, a, b, "").isUnsigned;
+    Value common = Typed(0, a, b, "");
+    bool asUnsigned = C() && common.isUnsigned;
+    std::int64_t x = Converted(a.v, common);
+    std::int64_t y = Converted(b.v, common);
     auto unsignedOf = [](std::int64_t v) { return static_cast<std::uint64_t>(v); };
     if (op == "+" || op == "-" || op == "*" || op == "/" || op == "%" || op == "//") {
-      std::optional<std::int64_t> math = Arithmetic(op, a.v, b.v, asUnsigned);
+      std::optional<std::int64_t> math = Arithmetic(op, x, y, asUnsigned);
       if (!math) {
         Fail("a number beyond 64 bits");
         return std::nullopt;
@@ -557,9 +590,7 @@ class Parser {
     }
     if (op == "&") {
       Value masked = Typed(a.v & b.v, a, b, "&");
-      if (masked.v != a.v) {
-        masked.narrowedFrom = a.v;
-      }
+      masked.narrowedFrom = Narrowed(a.v, b.v);
       return masked;
     }
     if (op == "|")
@@ -572,17 +603,17 @@ class Parser {
     if (op == "||")
       truth = a.v != 0 || b.v != 0;
     if (op == "==")
-      truth = a.v == b.v;
+      truth = x == y;
     if (op == "!=")
-      truth = a.v != b.v;
+      truth = x != y;
     if (op == "<")
-      truth = asUnsigned ? unsignedOf(a.v) < unsignedOf(b.v) : a.v < b.v;
+      truth = asUnsigned ? unsignedOf(x) < unsignedOf(y) : x < y;
     if (op == ">")
-      truth = asUnsigned ? unsignedOf(a.v) > unsignedOf(b.v) : a.v > b.v;
+      truth = asUnsigned ? unsignedOf(x) > unsignedOf(y) : x > y;
     if (op == "<=")
-      truth = asUnsigned ? unsignedOf(a.v) <= unsignedOf(b.v) : a.v <= b.v;
+      truth = asUnsigned ? unsignedOf(x) <= unsignedOf(y) : x <= y;
     if (op == ">=")
-      truth = asUnsigned ? unsignedOf(a.v) >= unsignedOf(b.v) : a.v >= b.v;
+      truth = asUnsigned ? unsignedOf(x) >= unsignedOf(y) : x >= y;
     return Value{truth, false, C() ? context_.intBits : 64, {}};
   }
 
@@ -671,7 +702,8 @@ class Parser {
         }
         Value byte{(operand->v >> shift) & 0xFF, false, 64, {}};
         if (byte.v != operand->v) {
-          byte.narrowedFrom = operand->v;
+          // low narrows the value; high and upper take another byte, no narrowed value
+          (shift == 0 ? byte.narrowedFrom : byte.byteOf) = operand->v;
         }
         return byte;
       }
@@ -694,8 +726,9 @@ class Parser {
       return inner;
     }
     if (token.kind == Kind::Name) {
+      Token name = token;  // expanding a macro changes the tokens
       ++at_;
-      return Named(token.text);
+      return Named(name);
     }
     Fail(token.kind == Kind::End ? "the expression ends too soon"
                                  : Quoted(token.text) + " is not read here");
@@ -718,12 +751,12 @@ class Parser {
     return Value{known ? 1 : 0, false, context_.intBits, {}};
   }
 
-  // The tokens of a macro call's arguments, each as text.
-  std::optional<std::vector<std::string>> Arguments() {
-    std::vector<std::string> arguments(1);
+  // The tokens of a macro call's arguments, up to its ).
+  std::optional<std::vector<std::vector<Token>>> Arguments() {
+    std::vector<std::vector<Token>> arguments(1);
     int depth = 0;
     for (;;) {
-      const Token& token = Peek();
+      Token token = Peek();
       if (token.kind == Kind::End) {
         Fail("a macro call without its )");
         return std::nullopt;
@@ -740,7 +773,7 @@ class Parser {
         arguments.emplace_back();
         continue;
       }
-      arguments.back() += " " + token.text;
+      arguments.back().push_back(std::move(token));
     }
   }
 
@@ -758,12 +791,14 @@ class Parser {
 
   // The C library's rounding functions that rate expressions use: round(x), lround(x), ...
   std::optional<Value> Rounding(const std::string& name) {
-    std::optional<std::vector<std::string>> arguments = Arguments();
+    std::optional<std::vector<std::vector<Token>>> arguments = Arguments();
     if (!arguments || arguments->size() != 1) {
       Fail(name + " without its one argument");
       return std::nullopt;
     }
-    std::optional<Value> argument = Expanded(arguments->front());
+    std::vector<Token> tokens = std::move(arguments->front());
+    tokens.push_back(Token{Kind::End, "", {}});
+    std::optional<Value> argument = Parser(std::move(tokens), context_, result_, depth_).Whole();
     if (!argument) {
       return std::nullopt;
     }
@@ -793,7 +828,8 @@ class Parser {
     return false;
   }
 
-  std::optional<Value> Named(const std::string& name) {
+  std::optional<Value> Named(const Token& token) {
+    const std::string& name = token.text;
     if (context_.preprocessor && name == "defined") {
       return Defined();
     }
@@ -802,18 +838,10 @@ class Parser {
       return Rounding(name);
     }
     if (const Macro* macro = context_.macro ? context_.macro(name) : nullptr) {
-      if (!macro->functionLike) {
-        return Expanded(macro->body);
-      }
-      if (!Accept("(")) {
-        Fail("the macro " + name + " without its arguments");
+      if (!ExpandInPlace(*macro, token)) {
         return std::nullopt;
       }
-      std::optional<std::vector<std::string>> arguments = Arguments();
-      if (!arguments) {
-        return std::nullopt;
-      }
-      return Expanded(Substituted(*macro, *arguments));
+      return Unary();
     }
     if (context_.value) {
       if (std::optional<std::int64_t> v = context_.value(name)) {
@@ -829,48 +857,80 @@ class Parser {
     return std::nullopt;
   }
 
-  // The body with each parameter replaced by its argument, whole names only.
-  static std::string Substituted(const Macro& macro, const std::vector<std::string>& arguments) {
-    std::string text;
-    const std::string& body = macro.body;
-    for (std::size_t i = 0; i < body.size();) {
-      if (!NameStart(body[i])) {
-        text += body[i++];
-        continue;
+  // A macro read as the preprocessor reads it, as text: the tokens of its body, each parameter
+  // replaced by the tokens of its argument, take the place of its use (the name before at_,
+  // and its arguments) and meet the operators around them: K * 5 with K as 4 + 1 is 9.
+  bool ExpandInPlace(const Macro& macro, const Token& name) {
+    std::size_t use = at_ - 1;
+    std::optional<std::vector<std::vector<Token>>> arguments;
+    if (macro.functionLike) {
+      if (!Accept("(")) {
+        Fail("the macro " + name.text + " without its arguments");
+        return false;
       }
-      std::size_t end = i;
-      while (end < body.size() && NameChar(body[end])) {
-        ++end;
+      arguments = Arguments();
+      if (!arguments) {
+        return false;
       }
-      std::string word = body.substr(i, end - i);
-      bool replaced = false;
-      for (std::size_t k = 0; k < macro.parameters.size() && k < arguments.size(); ++k) {
-        if (word == macro.parameters[k]) {
-          text += "(" + arguments[k] + ")";
-          replaced = true;
-          break;
-        }
-      }
-      if (!replaced) {
-        text += word;
-      }
-      i = end;
     }
-    return text;
+    int depth = name.depth + 1;
+    if (depth_ + depth > kDeepestMacro) {
+      Fail("macros nested too deep");
+      return false;
+    }
+    std::optional<std::vector<Token>> body = BodyTokens(macro.body);
+    if (!body) {
+      return false;
+    }
+    if (arguments) {
+      body = Substituted(macro, *body, *arguments);
+    }
+    if (tokens_.size() + body->size() > kMostTokens) {
+      Fail("macros that expand to too long a text");
+      return false;
+    }
+    for (Token& token : *body) {
+      token.depth = depth;
+    }
+    tokens_.erase(tokens_.begin() + static_cast<std::ptrdiff_t>(use),
+                  tokens_.begin() + static_cast<std::ptrdiff_t>(at_));
+    tokens_.insert(tokens_.begin() + static_cast<std::ptrdiff_t>(use), body->begin(), body->end());
+    at_ = use;
+    return true;
   }
 
-  std::optional<Value> Expanded(const std::string& text) {
-    if (depth_ >= kDeepestMacro) {
-      Fail("macros nested too deep");
-      return std::nullopt;
-    }
+  // The tokens of a macro's body, without the end.
+  std::optional<std::vector<Token>> BodyTokens(const std::string& body) {
     std::string problem;
-    std::vector<Token> tokens = Tokens(text, context_, problem);
+    std::vector<Token> tokens = Tokens(body, context_, problem);
     if (tokens.empty()) {
       Fail(problem);
       return std::nullopt;
     }
-    return Parser(std::move(tokens), context_, result_, depth_ + 1).Whole();
+    tokens.pop_back();
+    return tokens;
+  }
+
+  // The body with each parameter replaced by the tokens of its argument, as they are: no
+  // parentheses added (SQ(2 + 3) with SQ(x) as x * x is 2 + 3 * 2 + 3).
+  static std::vector<Token> Substituted(const Macro& macro, const std::vector<Token>& body,
+                                        const std::vector<std::vector<Token>>& arguments) {
+    std::vector<Token> tokens;
+    for (const Token& token : body) {
+      const std::vector<Token>* argument = nullptr;
+      for (std::size_t k = 0; k < macro.parameters.size() && k < arguments.size(); ++k) {
+        if (token.kind == Kind::Name && token.text == macro.parameters[k]) {
+          argument = &arguments[k];
+          break;
+        }
+      }
+      if (argument != nullptr) {
+        tokens.insert(tokens.end(), argument->begin(), argument->end());
+      } else {
+        tokens.push_back(token);
+      }
+    }
+    return tokens;
   }
 
   std::vector<Token> tokens_;
@@ -901,7 +961,8 @@ ExpressionResult EvaluateExpression(std::string_view text, const ExpressionConte
       return result;
     }
     result.value = value->v;
-    result.beforeNarrowing = value->narrowedFrom;
+    result.beforeNarrowing = value->narrowedFrom ? value->narrowedFrom : value->byteOf;
+    result.narrowed = value->narrowedFrom.has_value();
   }
   return result;
 }

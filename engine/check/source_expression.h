@@ -43,9 +43,16 @@ struct ExpressionResult {
   // C: an operation whose result does not fit its type, as "16 * 9600" with a 16-bit int; the
   // value is then the wrapped one, as the compiler computes it.
   std::string overflow;
-  // The value before the outermost mask or narrowing cast, when that changed it: 519 for
-  // (uint8_t)519 and for 519 & 0xFF.
+  // The value before the outermost mask, narrowing cast or byte operator, when that changed
+  // it: 519 for (uint8_t)519, for 519 & 0xFF and for low 519; 6400 for high 6400.
   std::optional<std::int64_t> beforeNarrowing;
+  // Whether beforeNarrowing was narrowed to the result (a cast to a narrower type, a low-bit
+  // mask that dropped high bits, low): what the source meant for the register. Not so for
+  // high and upper, which take another byte of it.
+  bool narrowed = false;
+
+  // The value the source meant before narrowing it, or nothing.
+  std::optional<std::int64_t> Intended() const { return narrowed ? beforeNarrowing : std::nullopt; }
 };
 
 ExpressionResult EvaluateExpression(std::string_view text, const ExpressionContext& context);

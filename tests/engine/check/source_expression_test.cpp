@@ -32,6 +32,8 @@ const std::map<std::string, Macro>& Macros() {
       {"BRG", {true, {"f", "b"}, "((f) / 16 / (b) - 1)"}},
       {"SELF", {false, {}, "SELF + 1"}},
       {"EMPTY", {false, {}, ""}},
+      {"SUM", {false, {}, "1 + 2"}},
+      {"TWICE_SUM", {false, {}, "SUM * 2"}},
   };
   return kMacros;
 }
@@ -85,6 +87,9 @@ INSTANTIATE_TEST_SUITE_P(
         ExpressionRow{"Ternary", D::C, "1 ? 16 : 64", 16, ""},
         ExpressionRow{"TernaryOnAComparison", D::C, "BAUD > 19200 ? 1 : 0", 0, ""},
         ExpressionRow{"FunctionLikeMacro", D::C, "BRG(20000000UL, 9600UL)", 129, ""},
+        ExpressionRow{"MacrosAsArguments", D::C, "BRG(FOSC, BAUDL)", 129, ""},
+        // a macro in a macro's body is text too: 1 + 2 * 2, not 6
+        ExpressionRow{"AMacroInAMacroBody", D::C, "TWICE_SUM", 5, ""},
         ExpressionRow{"ARunTimeValue", D::C, "_XTAL_FREQ / (16 * speed) - 1", std::nullopt,
                       "speed"},
         ExpressionRow{"AParameterWithAValue", D::C, "_XTAL_FREQ / (16 * baud) - 1", 12, ""},
@@ -99,6 +104,9 @@ INSTANTIATE_TEST_SUITE_P(
         ExpressionRow{"AsmShortestQuotedForms", D::Asm, "D'9' + B'1'", 10, ""},
         ExpressionRow{"AnUnsignedRightOperandMakesItUnsigned", D::C, "5 - 10U", 65531, ""},
         ExpressionRow{"AnUnsignedLeftOperandMakesItUnsigned", D::C, "10U - 15", 65531, ""},
+        // the signed operand is converted to the 16-bit unsigned int before the operation
+        ExpressionRow{"ARemainderOfANegativeByAnUnsigned", D::C, "-2 % 3U", 2, ""},  // not -2
+        ExpressionRow{"MinusOneEqualsTheLargestUnsignedInt", D::C, "-1 == 65535U", 1, ""},
         ExpressionRow{"BasicLiterals", D::Basic, "$24 | %10000000", 0xA4, ""},
         ExpressionRow{"BasicModulus", D::Basic, "100 // 7", 2, ""},
         ExpressionRow{"AsmDecimalForms", D::Asm, "D'25' + .25", 50, ""},
@@ -108,6 +116,22 @@ INSTANTIATE_TEST_SUITE_P(
         ExpressionRow{"AsmHighLow", D::Asm, "high D'1666' + low D'1666'", 6 + 130, ""},
         ExpressionRow{"AsmUpper", D::Asm, "upper 0x123456", 0x12, "", false, 0x123456}),
     [](const testing::TestParamInfo<ExpressionRow>& info) { return info.param.name; });
+
+// What the source meant before narrowing it comes of a narrowing alone: a cast, a low-bit mask
+// that drops high bits (on either side of the &), low; not of high and upper, nor of a mask
+// that drops none.
+TEST(Expression, OnlyANarrowingGivesTheIntendedValue) {
+  ExpressionContext asm_ = Context(D::Asm);
+  EXPECT_EQ(EvaluateExpression("low D'281'", asm_).Intended(), 281);
+  EXPECT_EQ(EvaluateExpression("high D'6400'", asm_).Intended(), std::nullopt);
+  EXPECT_EQ(EvaluateExpression("upper D'1638400'", asm_).Intended(), std::nullopt);
+  ExpressionContext c = Context(D::C);
+  EXPECT_EQ(EvaluateExpression("(uint8_t)519", c).Intended(), 519);
+  EXPECT_EQ(EvaluateExpression("519 & 0xFF", c).Intended(), 519);
+  EXPECT_EQ(EvaluateExpression("0xFF & 519", c).Intended(), 519);
+  EXPECT_EQ(EvaluateExpression("0x3F & 0x19", c).Intended(), std::nullopt);
+  EXPECT_EQ(EvaluateExpression("519 & 0x1F0", c).Intended(), std::nullopt);  // no low-bit mask
+}
 
 TEST(Expression, PreprocessorConditionsKnowDefinedAndTakeUnknownNamesAsZero) {
   ExpressionContext context = Context(D::C);
