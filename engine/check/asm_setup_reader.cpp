@@ -36,7 +36,7 @@ class AsmReader {
       std::string comment;
       std::string code = SplitComment(line.text, comment);
       if (std::optional<double> rate = RateInComment(comment)) {
-        recorder_.CommentRate(*rate, line.number);
+        recorder_.CommentRate(*rate, line.number, comment);
       }
       if (std::optional<double> mhz = ClockInComment(comment); mhz && !codeClock_) {
         commentClock_ = Named{*mhz, line.number, "a comment"};

@@ -33,7 +33,7 @@ class BasicReader {
       std::string comment;
       std::string code = SplitComment(line.text, comment);
       if (std::optional<double> rate = RateInComment(comment)) {
-        recorder_.CommentRate(*rate, line.number);
+        recorder_.CommentRate(*rate, line.number, comment);
       }
       for (const std::string& statement : Statements(code)) {
         Statement(Trim(statement), line.number);
@@ -96,7 +96,7 @@ class BasicReader {
     std::string upper = Upper(word);
     if (upper == "REM") {
       if (std::optional<double> rate = RateInComment(rest)) {
-        recorder_.CommentRate(*rate, line);
+        recorder_.CommentRate(*rate, line, rest);
       }
       return;
     }

@@ -362,7 +362,7 @@ class CReader {
   void Read() {
     for (const auto& [line, comment] : comments_) {
       if (std::optional<double> rate = RateInComment(comment)) {
-        recorder_.CommentRate(*rate, line);
+        recorder_.CommentRate(*rate, line, comment);
       }
       if (std::optional<double> mhz = ClockInComment(comment)) {
         commentClock_ = Named{*mhz, line, "a comment"};

@@ -1,5 +1,7 @@
 #include "engine/check/setup_recorder.h"
 
+#include <algorithm>
+
 #include "core/text.h"
 
 namespace brg::engine {
@@ -280,7 +282,9 @@ void SetupRecorder::Rate(double baud, int line, RateSource source, const std::st
 
 void SetupRecorder::NoteCommentsThatDiffer() {
   for (const Named& comment : commentRates_) {
-    if (comment.value != facts_.rate->value) {
+    bool code = std::find(codeInComments_.begin(), codeInComments_.end(), comment.line) !=
+                codeInComments_.end();
+    if (comment.value != facts_.rate->value && !code) {
       Add(comment.line, FindingKind::Note,
           "the comment names " + DecimalText(comment.value) + " baud, but " + facts_.rate->from +
               (facts_.rate->line > 0 ? " (line " + std::to_string(facts_.rate->line) + ")" : "") +
@@ -290,7 +294,12 @@ void SetupRecorder::NoteCommentsThatDiffer() {
   }
 }
 
-void SetupRecorder::CommentRate(double baud, int line) {
+void SetupRecorder::CommentRate(double baud, int line, std::string_view comment) {
+  std::string upper = Upper(comment);
+  if (upper.find('=') != std::string::npos || upper.find("DEFINE") != std::string::npos ||
+      upper.find(" EQU ") != std::string::npos) {
+    codeInComments_.push_back(line);
+  }
   commentRates_.push_back(Named{baud, line, "a comment"});
 }
 

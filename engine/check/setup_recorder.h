@@ -75,8 +75,8 @@ class SetupRecorder {
   std::optional<std::int64_t> Current(std::size_t reg) const;
 
   void Rate(double baud, int line, RateSource source, const std::string& from);
-  // A rate named in the comment of `line`.
-  void CommentRate(double baud, int line);
+  // A rate named in the comment of `line`: `comment`, which may be code put out of use.
+  void CommentRate(double baud, int line, std::string_view comment);
   void Clock(double mhz, int line, const std::string& from);
   void Working(int line, const std::string& text);
   void Add(int line, FindingKind kind, const std::string& message);
@@ -97,6 +97,7 @@ class SetupRecorder {
   SourceFacts& facts_;
   std::optional<std::pair<RateSource, Named>> rate_;
   std::vector<Named> commentRates_;
+  std::vector<int> codeInComments_;  // the lines of comments that hold code: // #define BAUD 19200
 };
 
 }  // namespace brg::engine
