@@ -171,14 +171,14 @@ BENCHMARK(BM_CheckOneMebibyteOfAsm)->Unit(benchmark::kMillisecond);
 // A newer port's set-up at the end of a mebibyte of C with run-time branches: the PIC18 UART,
 // its fields, a rounding cast and a switch on the rate.
 void BM_CheckOneMebibyteOfNewerC(benchmark::State& state) {
-  std::string source = MebibyteOf(
-      "static void led(int n) { if (n > 3) { LATB = 1; } else { LATB = 2; } }\n",
-      "#define _XTAL_FREQ 64000000UL\n#define BAUD 115200\n"
-      "void uart_init(uint32_t baud) {\n"
-      "  switch (baud) { case 9600: U1CON0bits.BRGS = 0; U1BRG = 1666; break;\n"
-      "  default: U1CON0bits.BRGS = 1;\n"
-      "    U1BRG = (uint16_t)((_XTAL_FREQ / (4.0 * BAUD)) - 1 + 0.5); break; }\n"
-      "  U1CON0bits.TXEN = 1; U1CON1bits.ON = 1;\n}\n");
+  std::string source =
+      MebibyteOf("static void led(int n) { if (n > 3) { LATB = 1; } else { LATB = 2; } }\n",
+                 "#define _XTAL_FREQ 64000000UL\n#define BAUD 115200\n"
+                 "void uart_init(uint32_t baud) {\n"
+                 "  switch (baud) { case 9600: U1CON0bits.BRGS = 0; U1BRG = 1666; break;\n"
+                 "  default: U1CON0bits.BRGS = 1;\n"
+                 "    U1BRG = (uint16_t)((_XTAL_FREQ / (4.0 * BAUD)) - 1 + 0.5); break; }\n"
+                 "  U1CON0bits.TXEN = 1; U1CON1bits.ON = 1;\n}\n");
   brg::engine::CheckOptions options;
   brg::engine::PartProfile part = brg::engine::ReadPartProfile("18F47Q43");
   const brg::engine::SerialPort& port = brg::engine::PortSetUpIn(source, options, part);

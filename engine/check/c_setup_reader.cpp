@@ -323,8 +323,8 @@ struct Call {
 
 class CReader {
  public:
-  CReader(const PreparedC& prepared, const SerialPort& port, SetupRecorder& recorder,
-          int intBits, std::optional<double> baud, Branches& branches)
+  CReader(const PreparedC& prepared, const SerialPort& port, SetupRecorder& recorder, int intBits,
+          std::optional<double> baud, Branches& branches)
       : port_(port),
         recorder_(recorder),
         baud_(baud),
@@ -504,8 +504,8 @@ class CReader {
         ExpressionResult value = EvaluateExpression(call->arguments[k], context_);
         if (value.value) {
           parameters[parameter] = *value.value;
-          bound_[parameter] = "the call " + function.name + "(" +
-                              std::string(Trim(call->arguments[k])) + ")";
+          bound_[parameter] =
+              "the call " + function.name + "(" + std::string(Trim(call->arguments[k])) + ")";
           boundLine_[parameter] = call->line;
         }
       } else if (baud_ && RateName(parameter)) {

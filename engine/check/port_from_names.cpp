@@ -125,7 +125,8 @@ std::optional<PortsFromNames> PortsTheNamesTell(std::string_view text,
   std::string without = ", without --device";
   if (int ports = HighestNumbered(names, "U", {"CON0"});
       ports > 0 && HighestNumbered(names, "U", {"BRGL", "BRG", "CON1"}) > 0) {
-    return Numbered(ports, Pic18Uart, "read as the PIC18 UART by its register names UxCON0 and UxBRG" + without);
+    return Numbered(ports, Pic18Uart,
+                    "read as the PIC18 UART by its register names UxCON0 and UxBRG" + without);
   }
   if (int ports = HighestNumbered(names, "U", {"MODE", "MODESET", "MODECLR"});
       ports > 0 && HighestNumbered(names, "U", {"BRG", "STA", "STASET"}) > 0) {
@@ -135,19 +136,26 @@ std::optional<PortsFromNames> PortsTheNamesTell(std::string_view text,
         told.profile.ports.push_back(Pic32Uart(number, pbdiv.value_or(1), "PBCLK",
                                                "the bus divider is the code's or --pbdiv, else 1"));
       }
-      told.note = "read as the PIC32 UART by its register names UxMODE, UxBRG and the bus" + without;
+      told.note =
+          "read as the PIC32 UART by its register names UxMODE, UxBRG and the bus" + without;
       return told;
     }
     if (TellsDspic33c(names, ports)) {
-      return Numbered(ports, Dspic33cUart, "read as the dsPIC33C UART by its register names UxMODE, UxMODEH and UxBRG" + without);
+      return Numbered(
+          ports, Dspic33cUart,
+          "read as the dsPIC33C UART by its register names UxMODE, UxMODEH and UxBRG" + without);
     }
-    return Numbered(ports, Pic24Uart, "read as the UART of PIC24 and dsPIC33F/E by its register names UxMODE and UxBRG" + without);
+    return Numbered(
+        ports, Pic24Uart,
+        "read as the UART of PIC24 and dsPIC33F/E by its register names UxMODE and UxBRG" +
+            without);
   }
-  int eusarts = std::max({HighestNumbered(names, "TX", {"STA"}), HighestNumbered(names, "RC", {"STA"}),
-                          HighestNumbered(names, "SP", {"BRGL", "BRG"}),
-                          HighestNumbered(names, "BAUD", {"CON"})});
+  int eusarts = std::max(
+      {HighestNumbered(names, "TX", {"STA"}), HighestNumbered(names, "RC", {"STA"}),
+       HighestNumbered(names, "SP", {"BRGL", "BRG"}), HighestNumbered(names, "BAUD", {"CON"})});
   if (eusarts > 2) {
-    return Numbered(eusarts, NumberedEusart, "read as the numbered EUSARTs by their register names" + without);
+    return Numbered(eusarts, NumberedEusart,
+                    "read as the numbered EUSARTs by their register names" + without);
   }
   return std::nullopt;
 }

@@ -26,7 +26,9 @@ struct CheckOptions {
   double oscTolerancePercent = 0;     // the oscillator's own error, added to the setting's
   const PartProfile* part = nullptr;  // the part named, for its clock limits
   bool assignments = false;           // NAME=VALUE pairs rather than a source file
-  std::string portFrom;  // how the port was found: by the names without a part, or a note of the part
+  // How the port was found where it needs saying: by the names, without a part; or the part's
+  // note.
+  std::string portFrom;
   bool busDividerGiven = false;  // --pbdiv: it holds over a divider the source sets
 };
 
@@ -41,7 +43,7 @@ struct SetupReport {
   int oscLine = 0;         // where; 0 for --osc or the compiler's own default
   bool compilerWorksOut = false;  // n is what the compiler works out from a rate DEFINE
   bool rateUnknown = false;       // the source computes n at run time
-  std::string portFrom;            // how the port was found, where it needs saying
+  std::string portFrom;           // how the port was found, where it needs saying
   std::vector<Finding> findings;  // by line
   std::vector<Finding> workings;  // the expressions worked out, by line
 

@@ -144,10 +144,9 @@ namespace {
 std::optional<std::int64_t> BitWord(std::string_view words) {
   std::string upper = Upper(Trim(words));
   static const std::pair<const char*, int> kWords[] = {
-      {"ENABLED", 1},         {"DISABLED", 0},       {"ON", 1},
-      {"OFF", 0},             {"HIGH SPEED", 1},     {"HI_SPEED", 1},
-      {"LOW SPEED", 0},       {"LO_SPEED", 0},       {"16BIT_GENERATOR", 1},
-      {"8BIT_GENERATOR", 0},  {"ASYNCHRONOUS", 0},   {"SYNCHRONOUS", 1},
+      {"ENABLED", 1},         {"DISABLED", 0},       {"ON", 1},           {"OFF", 0},
+      {"HIGH SPEED", 1},      {"HI_SPEED", 1},       {"LOW SPEED", 0},    {"LO_SPEED", 0},
+      {"16BIT_GENERATOR", 1}, {"8BIT_GENERATOR", 0}, {"ASYNCHRONOUS", 0}, {"SYNCHRONOUS", 1},
       {"NORMAL SPEED", 0},    {"HIGH_SPEED", 1},     {"LOW_SPEED", 0}};
   for (const auto& [word, bit] : kWords) {
     if (upper == word) {
@@ -159,8 +158,8 @@ std::optional<std::int64_t> BitWord(std::string_view words) {
 
 }  // namespace
 
-void SetupRecorder::StatedInComment(std::string_view comment, int commentLine,
-                                    std::string_view reg, std::int64_t value, int line) {
+void SetupRecorder::StatedInComment(std::string_view comment, int commentLine, std::string_view reg,
+                                    std::int64_t value, int line) {
   std::optional<std::size_t> index = RegisterNamed(reg);
   if (!index) {
     return;
@@ -170,7 +169,8 @@ void SetupRecorder::StatedInComment(std::string_view comment, int commentLine,
   while (!comment.empty()) {
     std::size_t semicolon = comment.find(';');
     std::string_view item = Trim(comment.substr(0, semicolon));
-    comment = semicolon == std::string_view::npos ? std::string_view{} : comment.substr(semicolon + 1);
+    comment =
+        semicolon == std::string_view::npos ? std::string_view{} : comment.substr(semicolon + 1);
     std::size_t space = item.find(' ');
     if (space == std::string_view::npos) {
       continue;
@@ -202,8 +202,8 @@ void SetupRecorder::StatedInComment(std::string_view comment, int commentLine,
 }
 
 std::optional<std::int64_t> SetupRecorder::FieldValue(std::string_view name) const {
-  auto fieldOf = [&](std::string_view reg, std::string_view field)
-      -> std::optional<std::pair<std::size_t, PortField>> {
+  auto fieldOf = [&](std::string_view reg,
+                     std::string_view field) -> std::optional<std::pair<std::size_t, PortField>> {
     std::optional<std::size_t> index = RegisterNamed(reg);
     if (!index) {
       return std::nullopt;

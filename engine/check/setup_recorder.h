@@ -17,12 +17,12 @@ namespace brg::engine {
 
 // How good a rate's source is: the lower, the better.
 enum class RateSource {
-  NameInTheRateExpression,  // BAUD in SPBRG = _XTAL_FREQ/16/BAUD - 1
-  CallSite,                 // UART_Init(9600) for SPBRG = ... baud ...
-  RateDefine,               // DEFINE HSER_BAUD 9600
+  NameInTheRateExpression,    // BAUD in SPBRG = _XTAL_FREQ/16/BAUD - 1
+  CallSite,                   // UART_Init(9600) for SPBRG = ... baud ...
+  RateDefine,                 // DEFINE HSER_BAUD 9600
   NumberInTheRateExpression,  // 115200 in U1BRG = PBCLK / (16 * 115200) - 1
-  RateName,                 // #define BAUD_RATE 9600 used nowhere in the rate register
-  Comment,                  // "9600 baud" in a comment
+  RateName,                   // #define BAUD_RATE 9600 used nowhere in the rate register
+  Comment,                    // "9600 baud" in a comment
 };
 
 class SetupRecorder {

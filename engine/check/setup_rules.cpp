@@ -300,14 +300,15 @@ void AddFaultsOfArm(const OtherArm& arm, const CheckOptions& options, const Seri
     return;  // that arm sets nothing up
   }
   for (const Finding& finding : other.findings) {
-    bool known = std::any_of(report.findings.begin(), report.findings.end(),
-                             [&](const Finding& had) {
-                               return had.line == finding.line && had.message == finding.message;
-                             });
+    bool known =
+        std::any_of(report.findings.begin(), report.findings.end(), [&](const Finding& had) {
+          return had.line == finding.line && had.message == finding.message;
+        });
     // the rate is judged against the arm's own rate only: one the report measures by too
     // is not that arm's
     bool ownRate = other.wantedBaud && other.wantedBaud != report.wantedBaud;
-    bool lifted = finding.kind == FindingKind::Fault || (finding.kind == FindingKind::Tolerance && ownRate);
+    bool lifted =
+        finding.kind == FindingKind::Fault || (finding.kind == FindingKind::Tolerance && ownRate);
     if (lifted && !known) {
       report.findings.push_back({finding.line, finding.kind, arm.where + ": " + finding.message});
     }

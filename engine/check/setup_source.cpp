@@ -163,9 +163,9 @@ SourceFacts ReadSetupSource(std::string_view text, const SerialPort& port, bool 
       other.taken.assign(k + 1, 0);
       other.taken[k] = static_cast<int>(arm);
       auto read = std::make_shared<SourceFacts>(ReadOnce(source, port, baud, other));
-      facts.otherArms.push_back(OtherArm{"where " + met[k].arms[arm] + " (line " +
-                                             std::to_string(met[k].line) + ")",
-                                         std::move(read)});
+      facts.otherArms.push_back(
+          OtherArm{"where " + met[k].arms[arm] + " (line " + std::to_string(met[k].line) + ")",
+                   std::move(read)});
     }
   }
   return facts;

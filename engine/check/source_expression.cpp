@@ -1,8 +1,8 @@
 #include "engine/check/source_expression.h"
 
 #include <cctype>
-#include <cstring>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 #include "core/float_chars.h"
@@ -263,8 +263,8 @@ std::vector<Token> Tokens(std::string_view text, const ExpressionContext& contex
       while (end < text.size() && NameChar(text[end])) {
         ++end;
         // C: a bit field read as one name, OSCCONbits.PBDIV
-        if (context.dialect == ExpressionDialect::C && end + 1 < text.size() &&
-            text[end] == '.' && NameStart(text[end + 1])) {
+        if (context.dialect == ExpressionDialect::C && end + 1 < text.size() && text[end] == '.' &&
+            NameStart(text[end + 1])) {
           ++end;
         }
       }
@@ -495,11 +495,18 @@ class Parser {
 
   // An operation with a floating-point operand: computed in double, as C converts the other.
   std::optional<Value> ApplyFloat(const std::string& op, const Value& a, const Value& b) {
-    double x = a.isFloat ? a.real : (a.isUnsigned ? static_cast<double>(static_cast<std::uint64_t>(a.v)) : static_cast<double>(a.v));
-    double y = b.isFloat ? b.real : (b.isUnsigned ? static_cast<double>(static_cast<std::uint64_t>(b.v)) : static_cast<double>(b.v));
-    if (op == "+") return FloatValue(x + y);
-    if (op == "-") return FloatValue(x - y);
-    if (op == "*") return FloatValue(x * y);
+    double x = a.isFloat ? a.real
+                         : (a.isUnsigned ? static_cast<double>(static_cast<std::uint64_t>(a.v))
+                                         : static_cast<double>(a.v));
+    double y = b.isFloat ? b.real
+                         : (b.isUnsigned ? static_cast<double>(static_cast<std::uint64_t>(b.v))
+                                         : static_cast<double>(b.v));
+    if (op == "+")
+      return FloatValue(x + y);
+    if (op == "-")
+      return FloatValue(x - y);
+    if (op == "*")
+      return FloatValue(x * y);
     if (op == "/") {
       if (y == 0) {
         Fail("a division by zero");
@@ -508,14 +515,22 @@ class Parser {
       return FloatValue(x / y);
     }
     std::int64_t truth = 0;
-    if (op == "&&") truth = x != 0 && y != 0;
-    else if (op == "||") truth = x != 0 || y != 0;
-    else if (op == "==") truth = x == y;
-    else if (op == "!=") truth = x != y;
-    else if (op == "<") truth = x < y;
-    else if (op == ">") truth = x > y;
-    else if (op == "<=") truth = x <= y;
-    else if (op == ">=") truth = x >= y;
+    if (op == "&&")
+      truth = x != 0 && y != 0;
+    else if (op == "||")
+      truth = x != 0 || y != 0;
+    else if (op == "==")
+      truth = x == y;
+    else if (op == "!=")
+      truth = x != y;
+    else if (op == "<")
+      truth = x < y;
+    else if (op == ">")
+      truth = x > y;
+    else if (op == "<=")
+      truth = x <= y;
+    else if (op == ">=")
+      truth = x >= y;
     else {
       Fail("the operator " + op + " on a floating-point value");
       return std::nullopt;
@@ -803,8 +818,8 @@ class Parser {
       return std::nullopt;
     }
     double x = argument->isFloat ? argument->real : static_cast<double>(argument->v);
-    double rounded = name.find("floor") == 0 ? std::floor(x)
-                     : name.find("ceil") == 0 ? std::ceil(x)
+    double rounded = name.find("floor") == 0   ? std::floor(x)
+                     : name.find("ceil") == 0  ? std::ceil(x)
                      : name.find("trunc") == 0 ? std::trunc(x)
                                                : std::round(x);
     Value value = FloatValue(rounded);
@@ -818,8 +833,8 @@ class Parser {
   }
 
   static bool IsRounding(const std::string& name) {
-    static const char* const kNames[] = {"round", "roundf", "lround", "llround", "floor",
-                                         "floorf", "ceil", "ceilf", "trunc", "truncf"};
+    static const char* const kNames[] = {"round",  "roundf", "lround", "llround", "floor",
+                                         "floorf", "ceil",   "ceilf",  "trunc",   "truncf"};
     for (const char* known : kNames) {
       if (name == known) {
         return true;

@@ -28,7 +28,6 @@ bool StartsWithWord(std::string_view upper, std::size_t at, std::string_view wor
   return upper.compare(at, word.size(), word) == 0;
 }
 
-
 }  // namespace
 
 bool StandardRate(double value) {

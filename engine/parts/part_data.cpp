@@ -241,12 +241,13 @@ const std::vector<PartFamily>& Families() {
       {.patterns = {"16F152[1-7]?"},
        .name = "PIC16F152xx",
        .clock = kPic16EcClock,
-       .source = "DS40002305 (PIC16F15256/74/75/76) and DS40002324 (PIC16F15254/55), the numbers "
-                 "of their datasheet files; PIC16F15213/14/23/24/43/44 and PIC16F15225/45 "
-                 "datasheets. One EUSART rests on chapter 24 (EUSART) of these datasheets naming no "
-                 "EUSART2 and on the first entry of this row: the PIC16F152 Family Types table was "
-                 "not read. Clocking Structure (HFINTOSC up to 32 MHz, EC, no crystal) as first "
-                 "entered, not rechecked",
+       .source =
+           "DS40002305 (PIC16F15256/74/75/76) and DS40002324 (PIC16F15254/55), the numbers "
+           "of their datasheet files; PIC16F15213/14/23/24/43/44 and PIC16F15225/45 "
+           "datasheets. One EUSART rests on chapter 24 (EUSART) of these datasheets naming no "
+           "EUSART2 and on the first entry of this row: the PIC16F152 Family Types table was "
+           "not read. Clocking Structure (HFINTOSC up to 32 MHz, EC, no crystal) as first "
+           "entered, not rechecked",
        .kind = PortKind::Eusart,
        .ports = 1,
        .members = {"16F15213", "16F15214", "16F15223", "16F15224", "16F15225", "16F15243",
@@ -637,9 +638,10 @@ const std::vector<PartFamily>& Families() {
       {.patterns = {"32MM*GPL*"},
        .name = "PIC32MM GPL",
        .clock = {.maxOscMHz = 25, .maxCrystalMHz = 0, .internal = {8, 0.032}},
-       .source = "PIC32MM0064GPL036 family datasheet. DS60001324, the two UARTs, the UxMODE "
-                 "CLKSEL sources (PBCLK = SYSCLK, FRC, REFO) and DC to 25 MHz as first entered, not "
-                 "confirmed here",
+       .source =
+           "PIC32MM0064GPL036 family datasheet. DS60001324, the two UARTs, the UxMODE "
+           "CLKSEL sources (PBCLK = SYSCLK, FRC, REFO) and DC to 25 MHz as first entered, not "
+           "confirmed here",
        .kind = PortKind::Pic32Uart,
        .ports = 2,
        .bus = "PBCLK",
@@ -651,9 +653,10 @@ const std::vector<PartFamily>& Families() {
       {.patterns = {"32MM*GPM*"},
        .name = "PIC32MM GPM",
        .clock = {.maxOscMHz = 25, .maxCrystalMHz = 0, .internal = {8, 0.032}},
-       .source = "PIC32MM0256GPM064 family datasheet. DS60001387, the three UARTs, the UxMODE "
-                 "CLKSEL sources (PBCLK = SYSCLK, FRC, REFO) and DC to 25 MHz as first entered, not "
-                 "confirmed here",
+       .source =
+           "PIC32MM0256GPM064 family datasheet. DS60001387, the three UARTs, the UxMODE "
+           "CLKSEL sources (PBCLK = SYSCLK, FRC, REFO) and DC to 25 MHz as first entered, not "
+           "confirmed here",
        .kind = PortKind::Pic32Uart,
        .ports = 3,
        .bus = "PBCLK",

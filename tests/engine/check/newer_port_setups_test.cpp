@@ -178,18 +178,19 @@ INSTANTIATE_TEST_SUITE_P(
         // FPBDIV = DIV_2: PBCLK 40 MHz; 40e6/(16*115200) = 21.7, - 1 = 20 (integer division);
         // 40e6/(16*21) = 119048, +3.34 %; n = 21 gives 113636, -1.36 %; 16/4 with n = 86
         // gives 114943, -0.22 %.
-        NewerCase{"Pic32BusDividerOfTheConfigurationWord", "32MX795F512L",
-                  "#pragma config POSCMOD = HS, FNOSC = PRIPLL, FPBDIV = DIV_2\n"
-                  "#define SYS_FREQ 80000000UL\n"
-                  "#define PB_FREQ (SYS_FREQ / 2)\n"
-                  "U1MODE = 0;\n"
-                  "U1BRG = PB_FREQ / (16 * 115200) - 1;\n"
-                  "U1STASET = 0x1400;\n"
-                  "U1MODESET = _U1MODE_ON_MASK;",
-                  0,
-                  "40 MHz: 16/16 n=20 for 115200@5 | 5 tolerance: the error 3.34% is above 2% | 5 "
-                  "tolerance: a better setting in the same mode: mode 16/16 with n = 21 gives "
-                  "-1.357% | 5 note: another mode does better: mode 16/4 with n = 86 gives -0.223%"},
+        NewerCase{
+            "Pic32BusDividerOfTheConfigurationWord", "32MX795F512L",
+            "#pragma config POSCMOD = HS, FNOSC = PRIPLL, FPBDIV = DIV_2\n"
+            "#define SYS_FREQ 80000000UL\n"
+            "#define PB_FREQ (SYS_FREQ / 2)\n"
+            "U1MODE = 0;\n"
+            "U1BRG = PB_FREQ / (16 * 115200) - 1;\n"
+            "U1STASET = 0x1400;\n"
+            "U1MODESET = _U1MODE_ON_MASK;",
+            0,
+            "40 MHz: 16/16 n=20 for 115200@5 | 5 tolerance: the error 3.34% is above 2% | 5 "
+            "tolerance: a better setting in the same mode: mode 16/16 with n = 21 gives "
+            "-1.357% | 5 note: another mode does better: mode 16/4 with n = 86 gives -0.223%"},
         NewerCase{"Pic32BusClockMacroAgainstPbdiv", "32MX795F512L",
                   "#define SYS_FREQ 80000000UL\n"
                   "#define PB_FREQ (SYS_FREQ / 2)\n"
@@ -224,9 +225,9 @@ TEST(PortsTheNamesTell, WithoutAPartTheRegisterNamesTellTheKind) {
       {"U1MODEbits.UARTEN = 1; U1BRG = 25;", "UART", 1},
       {"U3MODE = 0x8000; U3STA = 0x400; U3BRG = 25;", "UART", 3},
       {"TX3STA = 0x24; RC3STA = 0x90; SP3BRGL = 25;", "USART", 3},
-      {"TXSTA = 0x24; RCSTA = 0x90; SPBRG = 25;", "", 0},        // the classic profile reads it
-      {"TX2STA = 0x24; RC2STA = 0x90; SP2BRGL = 25;", "", 0},    // and the second port
-      {"U1CON0 = 0xB0; /* no rate register */", "", 0},          // CON0 alone tells nothing
+      {"TXSTA = 0x24; RCSTA = 0x90; SPBRG = 25;", "", 0},      // the classic profile reads it
+      {"TX2STA = 0x24; RC2STA = 0x90; SP2BRGL = 25;", "", 0},  // and the second port
+      {"U1CON0 = 0xB0; /* no rate register */", "", 0},        // CON0 alone tells nothing
       {"int U1MODEx = 0; U1BRGVALUE = 3;", "", 0},
   };
   for (const TellingNames& c : cases) {

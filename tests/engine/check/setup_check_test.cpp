@@ -153,11 +153,11 @@ INSTANTIATE_TEST_SUITE_P(
         ReportCase{"BitWritesByNumberAndClearedAgain",
                    "SPBRG = 25 : TXSTA.5 = 1 : TXSTA.2 = 1 : RCSTA.7 = 1\nTXSTA.2 = 0 ' 2400 baud",
                    4, 2, "", "8/64 n=25 for 2400@2"},
-        ReportCase{
-            "ABitSetToTwoAndAnUnknownBit",
-            "SPBRG = 25\nTXSTA = $24\nRCSTA = $90\nTXSTAbits.BRGH = 2\nRCSTAbits.FOO = 1", 4, 2, "",
-            "8/16 n=25 | 4 fault: TXSTAbits.BRGH = 2: 2 does not fit BRGH, a single bit "
-            "| 5 fault: RCSTAbits.FOO = 1: FOO is no bit or field of RCSTA"},
+        ReportCase{"ABitSetToTwoAndAnUnknownBit",
+                   "SPBRG = 25\nTXSTA = $24\nRCSTA = $90\nTXSTAbits.BRGH = 2\nRCSTAbits.FOO = 1", 4,
+                   2, "",
+                   "8/16 n=25 | 4 fault: TXSTAbits.BRGH = 2: 2 does not fit BRGH, a single bit "
+                   "| 5 fault: RCSTAbits.FOO = 1: FOO is no bit or field of RCSTA"},
         ReportCase{"AValueThatIsNoNumber", "SPBRG = baud\nTXSTA = $24\nRCSTA = $90", 4, 2, "",
                    "no setting | 1 fault: SPBRG = baud: the value is no number"},
         ReportCase{"ComparisonsAreNoAssignments",

@@ -191,16 +191,17 @@ INSTANTIATE_TEST_SUITE_P(
                     4,
                     "4 MHz: no setting | 1 note: SPBRG = eeprom_read(0) cannot be worked out: "
                     "eeprom_read has no value in the source (a run-time value?)"},
-        DialectCase{"SixteenBitIntOverflowOfTheCompiler",
-                    "SPBRG = 20000000 / (16 * 9600) - 1;\n"
-                    "TXSTA = 0x24;\n"
-                    "RCSTA = 0x90;",
-                    20,
-                    "20 MHz: 8/16 n=118 for 9600@1 | 1 fault: SPBRG = 20000000 / (16 * 9600) - 1: "
-                    "16 * 9600 is 153600, more than a 16-bit int holds: the compiler computes 22528 "
-                    "| 1 fault: SPBRG = 886 does not fit the 8-bit register | 1 tolerance: the "
-                    "error 9.419% is above 2% | 1 tolerance: a better setting in the same mode: "
-                    "mode 8/16 with n = 129 gives 0.16%"}),
+        DialectCase{
+            "SixteenBitIntOverflowOfTheCompiler",
+            "SPBRG = 20000000 / (16 * 9600) - 1;\n"
+            "TXSTA = 0x24;\n"
+            "RCSTA = 0x90;",
+            20,
+            "20 MHz: 8/16 n=118 for 9600@1 | 1 fault: SPBRG = 20000000 / (16 * 9600) - 1: "
+            "16 * 9600 is 153600, more than a 16-bit int holds: the compiler computes 22528 "
+            "| 1 fault: SPBRG = 886 does not fit the 8-bit register | 1 tolerance: the "
+            "error 9.419% is above 2% | 1 tolerance: a better setting in the same mode: "
+            "mode 8/16 with n = 129 gives 0.16%"}),
     NameOf);
 
 INSTANTIATE_TEST_SUITE_P(
