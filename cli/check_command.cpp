@@ -1,61 +1,28 @@
 // spbrg check: a setup read from source, its findings printed.
-#include <fstream>
 #include <iostream>
-#include <sstream>
 
 #include "cli/check_report.h"
+#include "cli/check_sources.h"
 #include "cli/commands.h"
 #include "cli/exit_status.h"
-#include "engine/check/port_from_names.h"
+#include "engine/check/part_in_source.h"
 #include "engine/check/setup_check.h"
 #include "engine/errors.h"
 
 namespace brg::cli {
-namespace {
-
-// The source text: a file, standard input, or the NAME=VALUE arguments one a line.
-std::string SourceText(const CheckCommandOptions& options) {
-  if (!options.assignments.empty()) {
-    std::string text;
-    for (const std::string& assignment : options.assignments) {
-      text += assignment + "\n";
-    }
-    return text;
-  }
-  std::ostringstream text;
-  if (options.source == "-") {
-    text << std::cin.rdbuf();
-  } else {
-    std::ifstream file(options.source, std::ios::binary);
-    if (!file) {
-      throw engine::NotASetup("cannot read " + options.source + ": no such file, or not readable");
-    }
-    text << file.rdbuf();
-  }
-  return text.str();
-}
-
-std::string SourceName(const CheckCommandOptions& options) {
-  if (!options.assignments.empty()) {
-    return "the arguments";
-  }
-  return options.source == "-" ? "standard input" : options.source;
-}
-
-}  // namespace
 
 int RunCheck(const CheckCommandOptions& options) {
-  std::string text;
+  CheckSource source;
   try {
-    text = SourceText(options);
+    source = ReadCheckSource(options);
   } catch (const engine::NotASetup& error) {
     std::cerr << "spbrg check: " << error.what() << "\n";
     return kExitUsage;
   }
   engine::CheckOptions check;
-  std::optional<engine::PortsFromNames> told;
+  std::optional<engine::PartOfSource> told;
   if (options.part.device.empty()) {
-    told = engine::PortsTheNamesTell(text, options.part.pbdiv);
+    told = engine::PartTheSourceTells(source.text, source.projectFile, options.part.pbdiv);
   }
   engine::PartProfile part = told ? told->profile : ProfileOf(options.part);
   check.portFrom = told ? told->note : part.note;
@@ -66,16 +33,26 @@ int RunCheck(const CheckCommandOptions& options) {
   check.part = &part;
   check.assignments = !options.assignments.empty();
   engine::SetupReport report;
-  const engine::SerialPort& port = options.part.usartGiven ? part.Port(options.part.usart)
-                                                           : engine::PortSetUpIn(text, check, part);
+  const engine::SerialPort& port = options.part.usartGiven
+                                       ? part.Port(options.part.usart)
+                                       : engine::PortSetUpIn(source.text, check, part);
   try {
-    report = engine::CheckSetup(text, check, port);
+    report = engine::CheckSetup(source.text, check, port);
   } catch (const engine::NotASetup& error) {
     std::cerr << "spbrg check: " << error.what() << "\n";
     return kExitUsage;
   }
-  PrintCheck(std::cout, SourceName(options), report, port,
-             options.assignments.empty() ? "line" : "argument");
+  Places places{source.name, options.assignments.empty() ? "line" : "argument",
+                source.project.get()};
+  if (options.format == "gcc") {
+    PrintCheckGcc(std::cout, report, port, places);
+  } else if (options.format == "sarif") {
+    PrintCheckSarif(std::cout, report, places);
+  } else if (options.format == "json") {
+    PrintCheckJson(std::cout, report, port, places);
+  } else {
+    PrintCheck(std::cout, report, port, places);
+  }
   return report.HasFault() ? kExitLimit : kExitDone;
 }
 

@@ -18,8 +18,15 @@ CheckCommandOptions ParseCheck(const std::vector<std::string>& arguments) {
       "Exit status: 0 nothing wrong; 1 a fault found; 2 the input cannot be read or is no "
       "setup, or bad arguments.");
   std::vector<std::string> inputs;
-  app.add_option("SOURCE", inputs, "a file, - for standard input, or NAME=VALUE assignments")
+  app.add_option("SOURCE", inputs,
+                 "a file, - for standard input, several files or a folder (a project, read "
+                 "whole: .c .h .asm .s .inc .pbp .bas), or NAME=VALUE assignments")
       ->type_name("");
+  app.add_option("--format", options.format,
+                 "plain (the default); gcc: each finding as FILE:LINE: error: ...; sarif: SARIF "
+                 "2.1.0; json")
+      ->check(CLI::IsMember({"plain", "gcc", "sarif", "json"}))
+      ->type_name("FORMAT");
   std::string osc;
   app.add_option("--osc", osc,
                  "the real oscillator in MHz (else the clock the source names: _XTAL_FREQ, FOSC, "
@@ -46,8 +53,8 @@ CheckCommandOptions ParseCheck(const std::vector<std::string>& arguments) {
   bool assignments = !inputs.empty() && inputs.front().find('=') != std::string::npos;
   for (const std::string& input : inputs) {
     if ((input.find('=') != std::string::npos) != assignments ||
-        (!assignments && inputs.size() > 1)) {
-      throw UsageError("give one source (a file or -) or NAME=VALUE assignments, not both");
+        (!assignments && inputs.size() > 1 && input == "-")) {
+      throw UsageError("give files and folders, or - alone, or NAME=VALUE assignments, not both");
     }
   }
   if (inputs.empty()) {
@@ -55,8 +62,10 @@ CheckCommandOptions ParseCheck(const std::vector<std::string>& arguments) {
   }
   if (assignments) {
     options.assignments = inputs;
-  } else {
+  } else if (inputs.size() == 1) {
     options.source = inputs.front();
+  } else {
+    options.project = inputs;
   }
   return options;
 }

@@ -14,8 +14,11 @@ struct CheckCommandOptions {
   std::optional<double> baud;    // --baud
   double maxErrorPercent = 0;
   PartOptions part;
-  // A file, or - for standard input; or NAME=VALUE assignments instead.
+  // A file, or - for standard input; or several files and folders, a project; or NAME=VALUE
+  // assignments instead.
   std::string source;
+  std::vector<std::string> project;
+  std::string format = "plain";  // plain, gcc, sarif, json
   std::vector<std::string> assignments;
   std::string help;
 };

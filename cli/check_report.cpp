@@ -24,17 +24,13 @@ const char* KindOf(FindingKind kind) {
   return "";
 }
 
-std::string Place(int line, const std::string& place) {
-  return line > 0 ? place + " " + std::to_string(line) : "not written";
-}
-
 // Where the rate that the error is measured against comes from.
-std::string RateSource(const engine::SetupReport& report, const std::string& place) {
+std::string RateSource(const engine::SetupReport& report, const Places& places) {
   if (report.wantedLine == 0) {
     return report.wantedFrom.empty() || report.wantedFrom == "--baud" ? "--baud"
                                                                       : report.wantedFrom;
   }
-  std::string text = place + " " + std::to_string(report.wantedLine);
+  std::string text = places.Of(report.wantedLine);
   if (!report.wantedFrom.empty() && report.wantedFrom != "a comment") {
     text += ", " + report.wantedFrom;
   }
@@ -42,22 +38,49 @@ std::string RateSource(const engine::SetupReport& report, const std::string& pla
 }
 
 // Where the oscillator comes from when --osc did not give it.
-std::string ClockSource(const engine::SetupReport& report, const std::string& place) {
+std::string ClockSource(const engine::SetupReport& report, const Places& places) {
   if (report.oscFrom.empty()) {
     return "";
   }
-  return report.oscLine > 0
-             ? " (" + place + " " + std::to_string(report.oscLine) + ", " + report.oscFrom + ")"
-             : ", " + report.oscFrom;
+  return report.oscLine > 0 ? " (" + places.Of(report.oscLine) + ", " + report.oscFrom + ")"
+                            : ", " + report.oscFrom;
+}
+
+// The setting in one line: "mode 16/4 (BRGS 1), n = 138, real 115,108 baud".
+std::string SettingLine(const engine::SetupReport& report, const engine::SerialPort& port) {
+  if (!report.setting) {
+    return report.rateUnknown ? "n cannot be worked out: the source computes it at run time"
+                              : "the compiler works SPBRG out from the rate DEFINE";
+  }
+  Separators plain;
+  const ModeSetting& setting = *report.setting;
+  return "mode " + std::string(InfoOf(setting.mode).name) + " (" + port.ModeBits(setting.mode) +
+         "), n = " + std::to_string(setting.n) + ", real " +
+         FormatBaudRate(setting.actualBaud, plain) + " baud";
 }
 
 }  // namespace
 
-void PrintCheck(std::ostream& out, const std::string& sourceName, const engine::SetupReport& report,
-                const engine::SerialPort& port, const std::string& place) {
+std::pair<std::string, int> Places::FileLine(int line) const {
+  return project != nullptr ? project->PlaceOf(line) : std::pair{sourceName, line};
+}
+
+std::string Places::Of(int line) const {
+  if (line <= 0) {
+    return "not written";
+  }
+  if (project == nullptr) {
+    return word + " " + std::to_string(line);
+  }
+  auto [file, fileLine] = project->PlaceOf(line);
+  return file + " line " + std::to_string(fileLine);
+}
+
+void PrintCheck(std::ostream& out, const engine::SetupReport& report,
+                const engine::SerialPort& port, const Places& places) {
   Separators plain;
-  out << "Setup of " << port.KindName() << " " << port.Number() << " in " << sourceName
-      << ", oscillator " << DecimalText(report.oscMHz) << " MHz" << ClockSource(report, place)
+  out << "Setup of " << port.KindName() << " " << port.Number() << " in " << places.sourceName
+      << ", oscillator " << DecimalText(report.oscMHz) << " MHz" << ClockSource(report, places)
       << (report.setting && report.clockMHz != report.oscMHz
               ? ", UART clock " + port.Clock().name + " " + DecimalText(report.clockMHz) + " MHz"
               : "")
@@ -72,7 +95,7 @@ void PrintCheck(std::ostream& out, const std::string& sourceName, const engine::
     out << "  real " << FormatBaudRate(setting.actualBaud, plain) << " baud";
     if (report.wantedBaud) {
       out << ", error " << FormatErrorPercent(setting.errorRatio, plain) << " against "
-          << DecimalText(*report.wantedBaud) << " baud (" << RateSource(report, place) << ")";
+          << DecimalText(*report.wantedBaud) << " baud (" << RateSource(report, places) << ")";
     }
     out << "\n";
     std::array<char, 32> bitTime{};
@@ -85,13 +108,124 @@ void PrintCheck(std::ostream& out, const std::string& sourceName, const engine::
     out << "  the compiler works SPBRG out from the rate DEFINE\n";
   }
   for (const Finding& working : report.workings) {
-    out << "  " << Place(working.line, place) << ": " << working.message << "\n";
+    out << "  " << places.Of(working.line) << ": " << working.message << "\n";
   }
   for (const Finding& finding : report.findings) {
-    out << "  " << Place(finding.line, place) << ": " << KindOf(finding.kind) << ": "
+    out << "  " << places.Of(finding.line) << ": " << KindOf(finding.kind) << ": "
         << finding.message << "\n";
   }
   out << (report.HasFault() ? "  faults found\n" : "  no fault found\n");
+}
+
+}  // namespace brg::cli
+
+namespace brg::cli {
+namespace {
+
+// "src/uart.c:12: " as compilers begin a message; the file alone for a line not written.
+std::string GccPlace(const Places& places, int line) {
+  auto [file, fileLine] = places.FileLine(line);
+  return fileLine > 0 ? file + ":" + std::to_string(fileLine) + ": " : file + ": ";
+}
+
+const char* GccKind(FindingKind kind) {
+  return kind == FindingKind::Note ? "note" : "error";
+}
+
+// The SARIF level and rule of a finding.
+const char* SarifLevel(FindingKind kind) {
+  return kind == FindingKind::Note ? "note" : "error";
+}
+const char* RuleOf(FindingKind kind) {
+  return kind == FindingKind::Fault ? "fault" : kind == FindingKind::Tolerance ? "rate" : "note";
+}
+
+std::string JsonNumber(double value) {
+  return DecimalText(value);
+}
+
+std::string JsonPlace(const Places& places, int line) {
+  auto [file, fileLine] = places.FileLine(line);
+  return "{\"file\": " + JsonQuoted(file) + ", \"line\": " + std::to_string(fileLine) + "}";
+}
+
+}  // namespace
+
+void PrintCheckGcc(std::ostream& out, const engine::SetupReport& report,
+                   const engine::SerialPort& port, const Places& places) {
+  out << GccPlace(places, report.rateLine) << "note: " << port.KindName() << " " << port.Number()
+      << ", oscillator " << DecimalText(report.oscMHz) << " MHz, " << SettingLine(report, port)
+      << "\n";
+  for (const Finding& finding : report.findings) {
+    out << GccPlace(places, finding.line) << GccKind(finding.kind) << ": " << finding.message
+        << "\n";
+  }
+}
+
+void PrintCheckSarif(std::ostream& out, const engine::SetupReport& report, const Places& places) {
+  out << "{\n  \"version\": \"2.1.0\",\n"
+         "  \"$schema\": \"https://json.schemastore.org/sarif-2.1.0.json\",\n"
+         "  \"runs\": [{\n"
+         "    \"tool\": {\"driver\": {\"name\": \"spbrg\", \"rules\": [\n"
+         "      {\"id\": \"fault\", \"shortDescription\": {\"text\": \"A register, bit or name "
+         "that does not do what the set-up means\"}},\n"
+         "      {\"id\": \"rate\", \"shortDescription\": {\"text\": \"The rate misses its "
+         "budget, or a better value exists\"}},\n"
+         "      {\"id\": \"note\", \"shortDescription\": {\"text\": \"Worth knowing, not "
+         "wrong\"}}]}},\n"
+         "    \"results\": [";
+  const char* separator = "\n";
+  for (const Finding& finding : report.findings) {
+    auto [file, fileLine] = places.FileLine(finding.line);
+    out << separator << "      {\"ruleId\": \"" << RuleOf(finding.kind) << "\", \"level\": \""
+        << SarifLevel(finding.kind) << "\", \"message\": {\"text\": " << JsonQuoted(finding.message)
+        << "}, \"locations\": [{\"physicalLocation\": "
+        << "{\"artifactLocation\": {\"uri\": " << JsonQuoted(file) << "}"
+        << (fileLine > 0 ? ", \"region\": {\"startLine\": " + std::to_string(fileLine) + "}" : "")
+        << "}}]}";
+    separator = ",\n";
+  }
+  out << (report.findings.empty() ? "" : "\n    ") << "]\n  }]\n}\n";
+}
+
+void PrintCheckJson(std::ostream& out, const engine::SetupReport& report,
+                    const engine::SerialPort& port, const Places& places) {
+  out << "{\n  \"port\": " << JsonQuoted(port.KindName() + " " + std::to_string(port.Number()))
+      << ",\n  \"oscillator_mhz\": " << JsonNumber(report.oscMHz)
+      << ",\n  \"oscillator_from\": " << JsonQuoted(report.oscFrom)
+      << ",\n  \"oscillator_place\": " << JsonPlace(places, report.oscLine)
+      << ",\n  \"uart_clock_mhz\": " << JsonNumber(report.clockMHz)
+      << ",\n  \"uart_clock\": " << JsonQuoted(port.Clock().name);
+  if (report.setting) {
+    out << ",\n  \"mode\": " << JsonQuoted(std::string(InfoOf(report.setting->mode).name))
+        << ",\n  \"n\": " << report.setting->n
+        << ",\n  \"rate_register_place\": " << JsonPlace(places, report.rateLine)
+        << ",\n  \"real_baud\": " << JsonNumber(report.setting->actualBaud);
+    if (report.wantedBaud) {
+      out << ",\n  \"error_percent\": " << JsonNumber(report.setting->errorRatio * 100);
+    }
+  }
+  if (report.wantedBaud) {
+    out << ",\n  \"wanted_baud\": " << JsonNumber(*report.wantedBaud)
+        << ",\n  \"wanted_from\": " << JsonQuoted(report.wantedFrom)
+        << ",\n  \"wanted_place\": " << JsonPlace(places, report.wantedLine);
+  }
+  out << ",\n  \"read_as\": " << JsonQuoted(report.portFrom) << ",\n  \"workings\": [";
+  const char* separator = "\n";
+  for (const Finding& working : report.workings) {
+    out << separator << "    {\"place\": " << JsonPlace(places, working.line)
+        << ", \"text\": " << JsonQuoted(working.message) << "}";
+    separator = ",\n";
+  }
+  out << (report.workings.empty() ? "" : "\n  ") << "],\n  \"findings\": [";
+  separator = "\n";
+  for (const Finding& finding : report.findings) {
+    out << separator << "    {\"place\": " << JsonPlace(places, finding.line) << ", \"kind\": \""
+        << KindOf(finding.kind) << "\", \"text\": " << JsonQuoted(finding.message) << "}";
+    separator = ",\n";
+  }
+  out << (report.findings.empty() ? "" : "\n  ")
+      << "],\n  \"faults\": " << (report.HasFault() ? "true" : "false") << "\n}\n";
 }
 
 }  // namespace brg::cli

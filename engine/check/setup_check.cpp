@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/check/part_in_source.h"
 #include "engine/check/setup_rules.h"
 #include "engine/check/setup_source.h"
 #include "engine/check/source_text.h"
@@ -17,6 +18,20 @@ constexpr std::size_t kLargestSource = 16 << 20;
 bool SetupReport::HasFault() const {
   return std::any_of(findings.begin(), findings.end(),
                      [](const Finding& finding) { return finding.kind != FindingKind::Note; });
+}
+
+bool SetsUpAPort(std::string_view text) {
+  if (text.size() > kLargestSource || LooksBinary(text)) {
+    return false;
+  }
+  std::optional<PartOfSource> told = PartTheSourceTells(text, "", std::nullopt);
+  PartProfile part = told ? told->profile : ClassicProfile();
+  for (const auto& port : part.ports) {
+    if (ReadSetupSource(text, *port, false, std::nullopt, false).anything) {
+      return true;
+    }
+  }
+  return false;
 }
 
 const SerialPort& PortSetUpIn(std::string_view text, const CheckOptions& options,

@@ -37,6 +37,7 @@ struct SetupReport {
   double clockMHz = 0;  // the generator's clock: Fosc, or the part the registers select
   std::optional<ModeSetting> setting;  // none when the compiler works the value out (HSER_BAUD)
   std::optional<double> wantedBaud;
+  int rateLine = 0;        // where the rate register is written; 0 for none
   int wantedLine = 0;      // where the rate was named; 0 for --baud
   std::string wantedFrom;  // what named it: a comment, BAUD, the call UART_Init(9600)
   std::string oscFrom;     // what named the clock when --osc was not given: _XTAL_FREQ, DEFINE OSC
@@ -52,6 +53,9 @@ struct SetupReport {
 
 // Reads the setup of `port` from `text`; NotASetup when there is none, or no clock for it.
 SetupReport CheckSetup(std::string_view text, const CheckOptions& options, const SerialPort& port);
+
+// Whether `text` sets up a port of the part it names or its names tell, or a classic USART.
+bool SetsUpAPort(std::string_view text);
 
 // The port of the part that `text` sets up: the first one it writes to, else the first.
 const SerialPort& PortSetUpIn(std::string_view text, const CheckOptions& options,

@@ -52,6 +52,7 @@ class Judgement {
               std::to_string(Line(reading.rateRegister)) + ")");
     }
     report_.clockMHz = report_.oscMHz / reading.clockDivisor.value_or(BusDivider());
+    report_.rateLine = Line(reading.rateRegister);
     if (!Has(reading.rateRegister)) {
       CompilersRate(reading);
       return;

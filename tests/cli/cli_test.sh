@@ -170,6 +170,27 @@ if (cd "$golden" && "$spbrg" check check_faults.bas --osc 20 || true) | cmp -s -
 else
   fail "spbrg check check_faults.bas differs from check_faults.txt"
 fi
+# A whole project: a folder read recursively, its includes followed, the part from its MPLAB X
+# project, the findings with their files, in each format.
+for format in plain gcc json; do
+  if (cd "$golden" && "$spbrg" check check_project --format "$format" || true) | cmp -s - "$golden/check_project.$format"; then
+    pass
+  else
+    fail "spbrg check check_project --format $format differs from check_project.$format"
+  fi
+done
+(cd "$golden" && "$spbrg" check check_project >/dev/null)
+[ $? -eq 1 ] && pass || fail "check of a project with a fault did not exit 1"
+if (cd "$golden" && "$spbrg" check check_project/src check_project/include --format sarif || true) | python3 -c '
+import json, sys
+run = json.load(sys.stdin)["runs"][0]
+assert run["tool"]["driver"]["name"] == "spbrg"
+places = [(r["level"], r["locations"][0]["physicalLocation"]["artifactLocation"]["uri"],
+           r["locations"][0]["physicalLocation"]["region"]["startLine"]) for r in run["results"]]
+assert ("error", "check_project/src/uart1.c", 16) in places, places
+'; then pass; else fail "check --format sarif of a project"; fi
+if (cd "$golden" && "$spbrg" check check_project --format json || true) | python3 -m json.tool >/dev/null; then pass; else fail "check --format json is no JSON"; fi
+rejects 2 'no source in' check "$golden/check_project/nbproject"
 "$spbrg" check "$golden/check_faults.bas" --osc 20 >/dev/null
 [ $? -eq 1 ] && pass || fail "check of faults did not exit 1"
 if "$spbrg" check SPBRG=25 TXSTA=0x24 RCSTA=0x90 --osc 4 --baud 9600 >/dev/null; then pass; else fail "check NAME=VALUE"; fi
@@ -185,7 +206,7 @@ rejects 2 'cannot read /nonexistent: no such file, or not readable' check /nonex
 check_out=$("$spbrg" check SPBRG=25 TXSTA=0x24 RCSTA=0x90 --osc 40 --device 16F877A)
 [[ "$check_out" == *"fault: the oscillator 40 MHz is above the 20 MHz maximum of the 16F877A"* ]] && pass || fail "check above the maximum: $check_out"
 rejects 2 'no oscillator: give --osc' check SPBRG=25 TXSTA=0x24 RCSTA=0x90
-rejects 2 'one source (a file or -) or NAME=VALUE assignments, not both' check - SPBRG=25 --osc 4
+rejects 2 'files and folders, or - alone, or NAME=VALUE assignments, not both' check - SPBRG=25 --osc 4
 
 # An export that the window would question warns and exits 1, unless --max-error allows it.
 rejects 1 'warning: the window would question this setting: invalid setting' 4 115200 --defines --brgh 0 --window
