@@ -114,12 +114,16 @@ CheckSource ReadCheckSource(const CheckCommandOptions& options) {
        {engine::ProjectLanguage::C, engine::ProjectLanguage::Asm, engine::ProjectLanguage::Basic}) {
     auto joined =
         std::make_shared<engine::ProjectSource>(engine::JoinProject(gathered.files, language));
-    if (!joined->text.empty() && (source.text.empty() || engine::SetsUpAPort(joined->text))) {
+    if (joined->text.empty()) {
+      continue;
+    }
+    bool setsUp = engine::SetsUpAPort(joined->text);
+    if (source.text.empty() || setsUp) {
       source.text = joined->text;
       source.project = joined;
-      if (engine::SetsUpAPort(joined->text)) {
-        break;
-      }
+    }
+    if (setsUp) {
+      break;
     }
   }
   if (source.text.empty()) {
