@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/text.h"
+#include "engine/check/setup_readers.h"
 
 namespace brg::engine {
 
@@ -158,6 +159,20 @@ std::optional<std::int64_t> BitWord(std::string_view words) {
 
 }  // namespace
 
+bool SetupRecorder::ModeBit(std::string_view name) const {
+  for (BrgMode mode : port_.Modes()) {
+    // "SYNC 0, BRG16 0, BRGH 1": the names before each value
+    std::string bits = Upper(port_.ModeBits(mode));
+    for (std::size_t at = bits.find(std::string(name) + " "); at != std::string::npos;
+         at = bits.find(std::string(name) + " ", at + 1)) {
+      if (at == 0 || bits[at - 1] == ' ') {
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
 void SetupRecorder::StatedInComment(std::string_view comment, int commentLine, std::string_view reg,
                                     std::int64_t value, int line) {
   std::optional<std::size_t> index = RegisterNamed(reg);
@@ -166,6 +181,9 @@ void SetupRecorder::StatedInComment(std::string_view comment, int commentLine, s
   }
   const PortRegister& known = port_.Registers()[*index];
   std::string upperReg = Upper(reg);
+  std::vector<std::size_t> rateRegisters = RateRegisters(port_);
+  bool rateRegister =
+      std::find(rateRegisters.begin(), rateRegisters.end(), *index) != rateRegisters.end();
   while (!comment.empty()) {
     std::size_t semicolon = comment.find(';');
     std::string_view item = Trim(comment.substr(0, semicolon));
@@ -177,8 +195,12 @@ void SetupRecorder::StatedInComment(std::string_view comment, int commentLine, s
     }
     std::string name = Upper(item.substr(0, space));
     std::string_view said = Trim(item.substr(space + 1));
-    std::optional<PortField> field = known.FieldNamed(name);
-    bool whole = !field && upperReg.size() >= name.size() && name.size() >= 3 &&
+    // Only what sets the rate is checked: the value of a rate register, a bit that selects the
+    // mode. The configurator's words for the rest are its own ("STSEL 1" for one stop bit), and
+    // it writes some switches later ("UARTEN enabled" over a value that clears it).
+    std::optional<PortField> field =
+        ModeBit(name) ? known.FieldNamed(name) : std::optional<PortField>{};
+    bool whole = !field && rateRegister && upperReg.size() >= name.size() && name.size() >= 3 &&
                  upperReg.compare(upperReg.size() - name.size(), name.size(), name) == 0;
     if (!field && !whole) {
       continue;

@@ -54,9 +54,10 @@ class SetupRecorder {
   bool WriteBareBit(std::string_view bit, bool set, int line);
 
   // A comment over a whole-register write, as the vendor's configurator writes one: "BRGS high
-  // speed; MODE Asynchronous 8-bit mode; ON enabled; " or "BRGL 138; ". Each field or value
-  // it states in a number or a word that says a bit (enabled, disabled, high speed, ...) is
-  // checked against the value `reg` receives on `line`; one that differs is a fault.
+  // speed; MODE Asynchronous 8-bit mode; ON enabled; " or "BRGL 138; ". The value of a rate
+  // register and each bit that selects the mode it states, in a number or a word (enabled,
+  // disabled, high speed, ...), are checked against the value `reg` receives on `line`; one
+  // that differs is a fault.
   void StatedInComment(std::string_view comment, int commentLine, std::string_view reg,
                        std::int64_t value, int line);
 
@@ -88,6 +89,8 @@ class SetupRecorder {
   SourceFacts& facts() { return facts_; }
 
  private:
+  // A bit that selects the port's mode: BRGH, BRG16, SYNC, BRGS, BCLKMOD.
+  bool ModeBit(std::string_view name) const;
   // A note for the first comment that names another rate than the code's.
   void NoteCommentsThatDiffer();
   // The register is set up, its value as it was.

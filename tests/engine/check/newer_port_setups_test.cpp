@@ -98,6 +98,19 @@ INSTANTIATE_TEST_SUITE_P(
                   64,
                   "64 MHz: 16/16 n=138 | 2 fault: the comment on line 1 says BRGS high speed, but "
                   "U1CON0 = 32 makes BRGS 0"},
+        // The configurator of the 16-bit parts: "STSEL 1" is one stop bit, not the bit's value,
+        // and UARTEN is set after the write that clears it; the BRG and BRGH it states hold.
+        // Fcy = 3.685 MHz: 3685000 / (4 * 96) = 9596, -0.04 %.
+        NewerCase{"Pic24ConfiguratorCommentsOfItsOwnWords", "24FJ64GA002",
+                  "// STSEL 1; PDSEL 8N; UARTEN enabled; BRGH enabled; UEN TX_RX; \n"
+                  "U1MODE = (0x8008 & ~(1<<15));\n"
+                  "// BaudRate = 9600; Frequency = 3685000 Hz; BRG 95; \n"
+                  "U1BRG = 0x5F;\n"
+                  "U1MODEbits.UARTEN = 1;\n"
+                  "U1STAbits.UTXEN = 1;",
+                  7.37, "3.685 MHz: 16/4 n=95 for 9600@3 | 2 note: U1MODE = (0x8008 & ~(1 << 15)): 1 "
+                  "<< 15 is 32768, more than a 16-bit int holds: the compiler computes -32768, "
+                  "which leaves the value written as meant"},
         // The case of the call's 115200: BRGS 1 and n = 138, as in the first row.
         NewerCase{"Pic18SwitchOnTheRateParameter", "18F46Q43",
                   "#define _XTAL_FREQ 64000000\n"
