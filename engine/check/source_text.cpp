@@ -163,7 +163,12 @@ bool ClockName(std::string_view name) {
       return true;
     }
   }
-  return false;
+  // SYS_CLK_FREQ, SYSCLK_HZ, SYSTEM_CLOCK, GetSystemClock, configCPU_CLOCK_HZ: the system clock
+  // by the names of frameworks; never a divider nor the peripheral bus
+  auto has = [&](const char* part) { return upper.find(part) != std::string::npos; };
+  bool system = has("SYS") || has("CPU_CLOCK");
+  bool clock = has("CLK") || has("CLOCK") || has("FREQ");
+  return system && clock && !has("DIV") && !has("PB") && !has("PERIPH");
 }
 
 bool PeripheralClockName(std::string_view name) {

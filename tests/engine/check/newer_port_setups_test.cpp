@@ -204,6 +204,28 @@ INSTANTIATE_TEST_SUITE_P(
             "40 MHz: 16/16 n=20 for 115200@5 | 5 tolerance: the error 3.34% is above 2% | 5 "
             "tolerance: a better setting in the same mode: mode 16/16 with n = 21 gives "
             "-1.357% | 5 note: another mode does better: mode 16/4 with n = 86 gives -0.223%"},
+        // A framework's clock name; PBCLK2 of PIC32MZ divides by 2 after reset: 200 / 2 = 100
+        // MHz, 100e6 / (4 * 217) = 115207.
+        NewerCase{"Pic32mzFrameworkClockNameAndMasks", "32MZ2048EFH144",
+                  "#define SYS_CLK_FREQ 200000000ul\n"
+                  "U2MODE = 0x8;\n"
+                  "U2STASET = (_U2STA_UTXEN_MASK | _U2STA_URXEN_MASK | _U2STA_UTXISEL1_MASK);\n"
+                  "U2BRG = 216;\n"
+                  "U2MODESET = _U2MODE_ON_MASK;",
+                  0, "100 MHz: 16/4 n=216"},
+        // The second UART of a dsPIC33EP: FCY 60 MHz; (60e6 / 115200) / 4 = 130, - 1 = 129;
+        // 60e6 / (4 * 130) = 115385, +0.16 %.
+        NewerCase{"Dspic33epSecondUartWithFcy", "33EP512MU810",
+                  "#define FCY 60000000UL\n"
+                  "#define BAUDRATE 115200\n"
+                  "#define BRGVAL ((FCY/BAUDRATE)/4)-1\n"
+                  "U2MODEbits.PDSEL = 0;\n"
+                  "U2MODEbits.BRGH = 1;\n"
+                  "U2BRG = BRGVAL;\n"
+                  "U2STAbits.UTXISEL0 = 0;\n"
+                  "U2MODEbits.UARTEN = 1;\n"
+                  "U2STAbits.UTXEN = 1;",
+                  0, "60 MHz: 16/4 n=129 for 115200@2"},
         NewerCase{"Pic32BusClockMacroAgainstPbdiv", "32MX795F512L",
                   "#define SYS_FREQ 80000000UL\n"
                   "#define PB_FREQ (SYS_FREQ / 2)\n"
