@@ -170,6 +170,9 @@ class AsmReader {
   }
 
   void Line(const std::string& code, int line) {
+    if (recorder_.ConfigDirective(code, line)) {
+      return;
+    }
     Parts parts = Split(code);
     const std::string& op = parts.operation;
     std::vector<std::string>& operands = parts.operands;
@@ -328,7 +331,7 @@ class AsmReader {
         if (IsRate(first)) {
           RatesIn(wText_);
         }
-      } else {
+      } else if (!recorder_.WriteOscillator(first, value, '=', line)) {
         files_[Upper(first)] = value & 0xFF;
       }
     } else if ((op == "CLRF" || op == "SETF") && !operands.empty()) {
@@ -346,7 +349,10 @@ class AsmReader {
       } else if (std::optional<std::int64_t> named = context_.value(bit)) {
         bit = std::to_string(*named);
       }
-      if (recorder_.WriteBit(first, bit, op == "BSF", line) == SetupRecorder::BitWrite::NoSuchBit) {
+      SetupRecorder::BitWrite written = recorder_.WriteBit(first, bit, op == "BSF", line);
+      if (written == SetupRecorder::BitWrite::NoRegister) {
+        recorder_.WriteOscillatorField(first, bit, op == "BSF" ? 1 : 0, line);
+      } else if (written == SetupRecorder::BitWrite::NoSuchBit) {
         recorder_.Add(line, FindingKind::Fault,
                       Lower(op) + " " + first + "," + operands[1] + ": " + operands[1] +
                           " is no bit of the register");

@@ -35,6 +35,9 @@ class BasicReader {
       if (std::optional<double> rate = RateInComment(comment)) {
         recorder_.CommentRate(*rate, line.number, comment);
       }
+      if (recorder_.ConfigDirective(code, line.number)) {
+        continue;
+      }
       for (const std::string& statement : Statements(code)) {
         Statement(Trim(statement), line.number);
       }
@@ -161,6 +164,9 @@ class BasicReader {
       }
       std::string_view bit = target.substr(dot + 1);
       if (!recorder_.RegisterNamed(reg)) {
+        if (result.value) {
+          recorder_.WriteOscillatorField(reg, bit, *result.value, line);
+        }
         return;
       }
       recorder_.AssignField(reg, bit, target, text, result.value, line);
@@ -168,6 +174,9 @@ class BasicReader {
     }
     std::string reg = Resolved(target);
     if (!recorder_.RegisterNamed(reg)) {
+      if (result.value) {
+        recorder_.WriteOscillator(reg, *result.value, '=', line);
+      }
       return;
     }
     if (!result.value) {

@@ -174,6 +174,7 @@ struct PreparedC {
   std::map<std::string, Macro> macros;
   std::map<std::string, int> macroLines;
   PeripheralBus bus;
+  std::vector<ConfigSetting> config;  // the #pragma config settings
 };
 
 namespace {
@@ -196,6 +197,7 @@ class Preprocessor {
     prepared.macros = std::move(macros_);
     prepared.macroLines = std::move(nameLines_);
     prepared.bus = busDivider_;
+    prepared.config = std::move(config_);
     return prepared;
   }
 
@@ -261,6 +263,7 @@ class Preprocessor {
       Define(rest, line);
     } else if (on && word == "pragma" && FirstName(rest) == "config") {
       busDivider_.Config(rest.substr(6), line);
+      Settings(rest.substr(6), line);
     } else if (on && word == "undef") {
       macros_.erase(std::string(FirstName(rest)));
     }
@@ -309,10 +312,24 @@ class Preprocessor {
     nameLines_[name] = line;
   }
 
+  // The settings of a #pragma config: FOSC = INTOSC, WDTE = OFF.
+  void Settings(std::string_view text, int line) {
+    while (!text.empty()) {
+      std::size_t comma = text.find(',');
+      std::string_view setting = text.substr(0, comma);
+      if (std::size_t equals = setting.find('='); equals != std::string_view::npos) {
+        config_.push_back({Upper(Trim(setting.substr(0, equals))),
+                           Upper(Trim(setting.substr(equals + 1))), line});
+      }
+      text = comma == std::string_view::npos ? std::string_view{} : text.substr(comma + 1);
+    }
+  }
+
   ExpressionContext context_;
   std::map<std::string, Macro> macros_;
   std::map<std::string, int> nameLines_;
   PeripheralBus busDivider_;
+  std::vector<ConfigSetting> config_;
 };
 
 // A call of a function of the source: its arguments as text, and where.
@@ -334,6 +351,7 @@ class CReader {
         tokens_(prepared.code.tokens),
         branches_(branches),
         comments_(prepared.code.comments),
+        config_(prepared.config),
         busDivider_(prepared.bus) {
     context_.dialect = ExpressionDialect::C;
     context_.intBits = intBits;
@@ -360,6 +378,9 @@ class CReader {
   }
 
   void Read() {
+    for (const ConfigSetting& setting : config_) {
+      recorder_.Config(setting.name, setting.value, setting.line);
+    }
     for (const auto& [line, comment] : comments_) {
       if (std::optional<double> rate = RateInComment(comment)) {
         recorder_.CommentRate(*rate, line, comment);
@@ -858,6 +879,10 @@ class CReader {
     if (!declaration && recorder_.Sends(name, line)) {
       return;
     }
+    if (!declaration && result.value &&
+        recorder_.WriteOscillator(name, *result.value, op == "=" ? '=' : op[0], line)) {
+      return;
+    }
     if (declaration || (!recorder_.RegisterNamed(name) && !SetClearInvert(name))) {
       if (!BareBit(name, result, line, declaration)) {
         Variable(name, result, op, declaration, text, line);
@@ -957,6 +982,8 @@ class CReader {
     }
     if (recorder_.RegisterNamed(reg)) {
       recorder_.AssignField(reg, bit, reg + "bits." + bit, text, result.value, line);
+    } else if (result.value) {
+      recorder_.WriteOscillatorField(reg, bit, *result.value, line);
     }
   }
 
@@ -1163,6 +1190,7 @@ class CReader {
   Branches& branches_;
   std::size_t branchesMet_ = 0;
   const std::map<int, std::string>& comments_;  // by line
+  const std::vector<ConfigSetting>& config_;
   std::set<std::string> usedClocks_;
   std::string usedBusClock_;  // PIC32: the peripheral bus clock the rate is computed with
   PeripheralBus busDivider_;

@@ -7,6 +7,7 @@
 #include "engine/check/setup_source.h"
 #include "engine/check/source_text.h"
 #include "engine/errors.h"
+#include "engine/parts/oscillator_data.h"
 
 namespace brg::engine {
 namespace {
@@ -53,7 +54,10 @@ SetupReport CheckSetup(std::string_view text, const CheckOptions& options, const
   if (LooksBinary(text)) {
     throw NotASetup("the input is binary, not source text");
   }
-  SourceFacts facts = ReadSetupSource(text, port, options.assignments, options.baud);
+  const OscillatorFamily* oscillator =
+      options.part != nullptr ? OscillatorFamilyOf(options.part->part) : nullptr;
+  SourceFacts facts =
+      ReadSetupSource(text, port, options.assignments, options.baud, true, oscillator);
   if (!facts.anything) {
     throw NotASetup("nothing in the input sets up " + port.KindName() + " " +
                     std::to_string(port.Number()) +

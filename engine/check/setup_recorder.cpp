@@ -7,8 +7,121 @@
 
 namespace brg::engine {
 
-SetupRecorder::SetupRecorder(const SerialPort& port, SourceFacts& facts)
-    : port_(port), facts_(facts) {}
+SetupRecorder::SetupRecorder(const SerialPort& port, SourceFacts& facts,
+                             const OscillatorFamily* oscillator)
+    : port_(port), facts_(facts), oscillator_(oscillator) {}
+
+const PortRegister* SetupRecorder::OscillatorRegister(std::string_view name) const {
+  if (oscillator_ == nullptr) {
+    return nullptr;
+  }
+  std::string upper = Upper(name);
+  for (const PortRegister& reg : oscillator_->registers) {
+    if (reg.name == upper) {
+      return &reg;
+    }
+  }
+  return nullptr;
+}
+
+WrittenRegister& SetupRecorder::Oscillator(const PortRegister& reg) {
+  auto written = facts_.oscillator.find(reg.name);
+  if (written != facts_.oscillator.end()) {
+    return written->second;
+  }
+  WrittenRegister& fresh = facts_.oscillator[reg.name];
+  const std::vector<PortRegister>& registers = oscillator_->registers;
+  auto index = static_cast<std::size_t>(&reg - registers.data());
+  fresh.value = index < oscillator_->resets.size() ? oscillator_->resets[index] : 0;
+  return fresh;
+}
+
+bool SetupRecorder::WriteOscillator(std::string_view name, std::int64_t value, char op, int line) {
+  const PortRegister* reg = OscillatorRegister(name);
+  if (reg == nullptr) {
+    return false;
+  }
+  WrittenRegister& written = Oscillator(*reg);
+  std::int64_t before = written.value;
+  written.value = op == '|'   ? (before | value)
+                  : op == '&' ? (before & value)
+                  : op == '^' ? (before ^ value)
+                              : value;
+  written.value &= reg->Largest();
+  written.line = line;
+  written.name = std::string(name);
+  return true;
+}
+
+bool SetupRecorder::WriteOscillatorField(std::string_view reg, std::string_view field,
+                                         std::int64_t value, int line) {
+  std::string_view name = reg;
+  if (name.size() > 4 && Upper(name.substr(name.size() - 4)) == "BITS") {
+    name.remove_suffix(4);
+  }
+  const PortRegister* known = OscillatorRegister(name);
+  std::optional<PortField> found;
+  if (known != nullptr) {
+    std::optional<long> number = ReadLiteral(field);
+    found =
+        number && *number < 8 ? PortField{static_cast<int>(*number), 1} : known->FieldNamed(field);
+  }
+  if (!found || value < 0 || value >= (std::int64_t{1} << found->width)) {
+    return false;
+  }
+  WrittenRegister& written = Oscillator(*known);
+  std::int64_t mask = ((std::int64_t{1} << found->width) - 1) << found->position;
+  written.value = (written.value & ~mask) | (value << found->position);
+  written.line = line;
+  written.name = std::string(name);
+  return true;
+}
+
+void SetupRecorder::Config(std::string_view name, std::string_view value, int line) {
+  facts_.config.push_back(ConfigSetting{Upper(Trim(name)), Upper(Trim(value)), line});
+}
+
+bool SetupRecorder::ConfigDirective(std::string_view code, int line) {
+  std::string_view text = Trim(code);
+  std::size_t end = text.find_first_of(" \t");
+  std::string word = Upper(text.substr(0, end));
+  std::string_view rest =
+      end == std::string_view::npos ? std::string_view{} : Trim(text.substr(end));
+  if (word == "__CONFIG") {
+    // the word's address or name first where two operands are given
+    if (std::size_t comma = rest.find(','); comma != std::string_view::npos) {
+      rest = rest.substr(comma + 1);
+    }
+    while (!rest.empty()) {
+      std::size_t amp = rest.find('&');
+      ConfigToken(rest.substr(0, amp), line);
+      rest = amp == std::string_view::npos ? std::string_view{} : rest.substr(amp + 1);
+    }
+    return true;
+  }
+  if (word != "CONFIG") {
+    return false;
+  }
+  while (!rest.empty()) {
+    std::size_t comma = rest.find(',');
+    std::string_view setting = rest.substr(0, comma);
+    if (std::size_t equals = setting.find('='); equals != std::string_view::npos) {
+      Config(setting.substr(0, equals), setting.substr(equals + 1), line);
+    }
+    rest = comma == std::string_view::npos ? std::string_view{} : rest.substr(comma + 1);
+  }
+  return true;
+}
+
+void SetupRecorder::ConfigToken(std::string_view token, int line) {
+  std::string_view text = Trim(token);
+  while (!text.empty() && text.front() == '_') {
+    text.remove_prefix(1);
+  }
+  if (!text.empty()) {
+    facts_.config.push_back(ConfigSetting{"", Upper(text), line});
+  }
+}
 
 std::optional<std::size_t> SetupRecorder::RegisterNamed(std::string_view name) const {
   return IsIdentifier(name) ? port_.RegisterNamed(name) : std::nullopt;
@@ -123,6 +236,19 @@ void SetupRecorder::Touch(std::string_view reg, int line) {
 }
 
 bool SetupRecorder::WriteBareBit(std::string_view bit, bool set, int line) {
+  if (oscillator_ != nullptr) {
+    for (const PortRegister& reg : oscillator_->registers) {
+      if (reg.BitPosition(bit) && !port_.RegisterNamed(reg.name)) {
+        bool anyPortHasIt = false;
+        for (const PortRegister& portRegister : port_.Registers()) {
+          anyPortHasIt = anyPortHasIt || (portRegister.present && portRegister.BitPosition(bit));
+        }
+        if (!anyPortHasIt) {
+          return WriteOscillatorField(reg.name, bit, set ? 1 : 0, line);
+        }
+      }
+    }
+  }
   std::optional<std::size_t> owner;
   const std::vector<PortRegister>& registers = port_.Registers();
   for (std::size_t reg = 0; reg < registers.size(); ++reg) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/check/setup_source.h"
+#include "engine/parts/oscillator_data.h"
 #include "engine/ports/serial_port.h"
 
 namespace brg::engine {
@@ -27,7 +28,9 @@ enum class RateSource {
 
 class SetupRecorder {
  public:
-  SetupRecorder(const SerialPort& port, SourceFacts& facts);
+  // `oscillator`: the part's oscillator registers, kept apart from the port's.
+  SetupRecorder(const SerialPort& port, SourceFacts& facts,
+                const OscillatorFamily* oscillator = nullptr);
 
   std::optional<std::size_t> RegisterNamed(std::string_view name) const;
 
@@ -60,6 +63,19 @@ class SetupRecorder {
   // that differs is a fault.
   void StatedInComment(std::string_view comment, int commentLine, std::string_view reg,
                        std::int64_t value, int line);
+
+  // A write to one of the part's oscillator registers (OSCCON = 0x70, OSCCONbits.IRCF = 14,
+  // bsf OSCCON,SPLLEN); false when `name` is none of them or `field` none of its fields.
+  bool WriteOscillator(std::string_view name, std::int64_t value, char op, int line);
+  bool WriteOscillatorField(std::string_view reg, std::string_view field, std::int64_t value,
+                            int line);
+  // A configuration setting: FOSC = INTOSC; or a configuration word's token, _FOSC_INTOSC.
+  void Config(std::string_view name, std::string_view value, int line);
+  void ConfigToken(std::string_view token, int line);
+  // A line of the assemblers (and of the BASIC compiler's #CONFIG blocks) that sets
+  // configuration words: __CONFIG _CONFIG1, _FOSC_INTOSC & _WDTE_OFF; CONFIG FOSC = INTOSC.
+  // False for any other line.
+  bool ConfigDirective(std::string_view code, int line);
 
   // The value of a name that tells a register's bits: the field REG.FIELD or REGbits.FIELD as
   // the source has set it so far, and the compilers' constants _REG_FIELD_MASK, _POSITION,
@@ -96,8 +112,13 @@ class SetupRecorder {
   // The register is set up, its value as it was.
   void Touch(std::string_view reg, int line);
 
+  const PortRegister* OscillatorRegister(std::string_view name) const;
+
   const SerialPort& port_;
   SourceFacts& facts_;
+  const OscillatorFamily* oscillator_;
+  // The oscillator register `reg` as written so far, from its reset value.
+  WrittenRegister& Oscillator(const PortRegister& reg);
   std::optional<std::pair<RateSource, Named>> rate_;
   std::vector<Named> commentRates_;
   std::vector<int> codeInComments_;  // the lines of comments that hold code: // #define BAUD 19200

@@ -7,6 +7,7 @@
 #include "core/brg_arithmetic.h"
 #include "core/display_formats.h"
 #include "core/text.h"
+#include "engine/check/chip_clock.h"
 #include "engine/check/setup_readers.h"
 #include "engine/errors.h"
 
@@ -65,6 +66,9 @@ class Judgement {
         EvaluateMode(report_.clockMHz, report_.wantedBaud.value_or(1), reading.mode, reading.n);
     if (report_.wantedBaud) {
       CheckRate(*report_.setting, Line(reading.rateRegister));
+    }
+    if (assumedClock_) {
+      ClockTheCodeAssumes(*report_.setting, reading);
     }
   }
 
@@ -171,12 +175,77 @@ class Judgement {
     }
   }
 
+  // The clock the chip runs where the source tells it (its internal oscillator): the truth,
+  // against which --osc and the source's clock name are faults where they differ.
+  bool ChipRunsTheClockTheSourceTells(const std::optional<Named>& source) {
+    const OscillatorFamily* family =
+        options_.part != nullptr ? OscillatorFamilyOf(options_.part->part) : nullptr;
+    std::optional<ChipClock> chip =
+        family != nullptr ? WorkOutChipClock(*family, facts_) : std::nullopt;
+    if (!chip) {
+      return false;
+    }
+    if (chip->mhz <= 0) {
+      report_.workings.push_back({chip->line, FindingKind::Note,
+                                  "the configuration selects an external oscillator (" + chip->how +
+                                      "): its frequency is --osc or the source's clock name"});
+      return false;
+    }
+    chip_ = chip;
+    report_.workings.push_back({chip->line, FindingKind::Note, chip->how});
+    if (options_.oscMHz && std::fabs(*options_.oscMHz - chip->mhz) > 1e-6 * chip->mhz) {
+      Add(0, "--osc " + DecimalText(*options_.oscMHz) + " differs from the clock the chip runs, " +
+                 DecimalText(chip->mhz) +
+                 " MHz, by its internal oscillator: the rate is judged "
+                 "at " +
+                 DecimalText(chip->mhz) + " MHz");
+    }
+    if (source && std::fabs(source->value - chip->mhz) > 1e-6 * chip->mhz) {
+      assumedClock_ = source;
+    }
+    report_.oscMHz = chip->mhz;
+    report_.oscFrom = "the internal oscillator";
+    report_.oscLine = chip->line;
+    return true;
+  }
+
+  // A clock name that differs from the clock the chip runs: the rate at both clocks, and what
+  // would make them agree.
+  void ClockTheCodeAssumes(const ModeSetting& setting, const PortReading& reading) {
+    const Named& assumed = *assumedClock_;
+    double divisor = reading.clockDivisor.value_or(BusDivider());
+    ModeSetting there = EvaluateMode(assumed.value / divisor, report_.wantedBaud.value_or(1),
+                                     setting.mode, setting.n);
+    Separators plain;
+    std::string field = chip_->FieldFor(assumed.value);
+    std::string name = assumed.from == "DEFINE OSC" ? "DEFINE OSC" : assumed.from;
+    Add(assumed.line,
+        name + " says " + DecimalText(assumed.value) + " MHz, but the chip runs " +
+            DecimalText(chip_->mhz) + " MHz (" + chip_->how + "): the rate is " +
+            FormatBaudRate(setting.actualBaud, plain) + " baud, not the " +
+            FormatBaudRate(there.actualBaud, plain) + " baud of " + DecimalText(assumed.value) +
+            " MHz; " +
+            (field.empty()
+                 ? ""
+                 : "make it run " + DecimalText(assumed.value) + " MHz (" + field +
+                       (chip_->mhz > assumed.value * 2 ? ", without the PLL" : "") + ") or ") +
+            "give " + name + " " + DecimalText(chip_->mhz) + " MHz");
+  }
+
   // The real clock is --osc; a clock in the source that differs from it is a fault, since the
   // compiler times delays and rates with it. DEFINEs without DEFINE OSC compile for 4 MHz.
   void ChooseOscillator() {
     std::optional<Named> source = facts_.clock;
     if (!source && facts_.usesDefines) {
       source = Named{kCompilersDefaultClock, 0, "the compiler's own default (no DEFINE OSC)"};
+    }
+    if (ChipRunsTheClockTheSourceTells(source)) {
+      if (options_.part != nullptr) {
+        if (std::string refusal = options_.part->ClockRefusal(report_.oscMHz); !refusal.empty()) {
+          Add(report_.oscLine, "the oscillator " + refusal);
+        }
+      }
+      return;
     }
     if (source && options_.oscMHz &&
         std::fabs(source->value - *options_.oscMHz) > 1e-6 * *options_.oscMHz) {
@@ -266,7 +335,7 @@ class Judgement {
   std::string WhyAbove(const ModeSetting& setting) const {
     Budget budget{options_.maxErrorPercent, options_.oscTolerancePercent};
     const ModeInfo& set = InfoOf(setting.mode);
-    if (set.sync || report_.compilerWorksOut) {
+    if (set.sync || report_.compilerWorksOut || assumedClock_) {  // the clock says why
       return "";
     }
     for (BrgMode mode : port_.Modes()) {
@@ -284,6 +353,8 @@ class Judgement {
     return "";
   }
 
+  std::optional<ChipClock> chip_;
+  std::optional<Named> assumedClock_;  // a clock name of the source that is not the chip's
   const SourceFacts& facts_;
   const CheckOptions& options_;
   const SerialPort& port_;

@@ -116,6 +116,7 @@ struct Source {
   Dialect dialect = Dialect::C;
   int intBits = 16;
   std::shared_ptr<const PreparedC> c;
+  const OscillatorFamily* oscillator = nullptr;
 };
 
 SourceFacts ReadOnce(const Source& source, const SerialPort& port, std::optional<double> baud,
@@ -123,7 +124,7 @@ SourceFacts ReadOnce(const Source& source, const SerialPort& port, std::optional
   const std::vector<SourceLine>& lines = source.lines;
   SourceFacts facts;
   facts.dialect = source.dialect;
-  SetupRecorder recorder(port, facts);
+  SetupRecorder recorder(port, facts, source.oscillator);
   switch (facts.dialect) {
     case Dialect::Asm:
       ReadAsmSetup(lines, port, recorder);
@@ -143,11 +144,13 @@ SourceFacts ReadOnce(const Source& source, const SerialPort& port, std::optional
 }  // namespace
 
 SourceFacts ReadSetupSource(std::string_view text, const SerialPort& port, bool assignments,
-                            std::optional<double> baud, bool otherArms) {
+                            std::optional<double> baud, bool otherArms,
+                            const OscillatorFamily* oscillator) {
   Source source;
   source.lines = SplitLines(text);
   source.dialect = assignments ? Dialect::Assignments : DialectOf(source.lines);
   source.intBits = port.Toolchain() == "XC32" ? 32 : 16;
+  source.oscillator = oscillator;
   if (source.dialect == Dialect::C) {
     source.c = PrepareC(source.lines, source.intBits);
   }

@@ -40,6 +40,14 @@ struct Named {
 
 enum class Dialect { C, Basic, Asm, Assignments };
 
+// A configuration setting as the source gives it: FOSC = INTOSC (#pragma config, CONFIG), or a
+// token of a configuration word (_FOSC_INTOSC, _INTRC_OSC_NOCLKOUT) with no name of its own.
+struct ConfigSetting {
+  std::string name;  // upper case; "" for a token
+  std::string value;
+  int line = 0;
+};
+
 struct SourceFacts;
 
 // Another arm of a branch the source takes at run time, read as if the code took it.
@@ -59,7 +67,10 @@ struct SourceFacts {
   std::optional<double> rateDefine;                  // and that rate
   // PIC32: the peripheral bus divider the source sets (its configuration word, a register),
   // and the one its clock macros assume (SYS_FREQ / PB_FREQ).
-  std::optional<Named> sends;  // the first write of a character to send: U1TXB = c
+  std::optional<Named> sends;         // the first write of a character to send: U1TXB = c
+  std::vector<ConfigSetting> config;  // the configuration settings, in their order
+  // The part's oscillator registers the source writes (OSCCON, OSCFRQ), by name.
+  std::map<std::string, WrittenRegister> oscillator;
   std::optional<Named> busDivider;
   std::optional<Named> assumedBusDivider;
   // The readings of the other arms of run-time branches (if, switch) that set up the port; the
@@ -72,8 +83,12 @@ struct SourceFacts {
 // Reads every line of `text` for the setup of `port`; `assignments` for NAME=VALUE pairs;
 // `baud` is the rate an init function's rate parameter takes when no call gives it one.
 // `otherArms`: also read the other arms of run-time branches (SourceFacts::otherArms).
+struct OscillatorFamily;
+
+// `oscillator`: the part's oscillator family, whose registers' writes are kept too.
 SourceFacts ReadSetupSource(std::string_view text, const SerialPort& port, bool assignments = false,
-                            std::optional<double> baud = std::nullopt, bool otherArms = true);
+                            std::optional<double> baud = std::nullopt, bool otherArms = true,
+                            const OscillatorFamily* oscillator = nullptr);
 
 // The literal of a register value: 25, 0x19, $19, 19h, 0b11001, %11001.
 std::optional<long> ReadLiteral(std::string_view text);

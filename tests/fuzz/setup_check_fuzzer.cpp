@@ -50,13 +50,26 @@ std::shared_ptr<const SerialPort> PortOf(std::uint8_t choice) {
   }
 }
 
-// Any text over the port its names tell, else over the port `choice` picks.
+// A part whose clock the configuration and the oscillator registers tell.
+const PartProfile& PartWithAnOscillator(std::uint8_t choice) {
+  static const PartProfile kParts[] = {ReadPartProfile("16F1829"), ReadPartProfile("16F887"),
+                                       ReadPartProfile("18F47Q43")};
+  return kParts[choice % 3];
+}
+
+// Any text over the port its names tell, else over the port `choice` picks; or over a part
+// whose configuration and oscillator registers are read too.
 void CheckAnyText(const std::uint8_t* data, std::size_t size, std::uint8_t choice) {
   std::string_view text(reinterpret_cast<const char*>(data), size);
   CheckOptions options;
-  options.oscMHz = 4;
+  options.oscMHz = (choice & 0x40) != 0 ? std::optional<double>(4) : std::nullopt;
   std::optional<PortsFromNames> told = PortsTheNamesTell(text);
   std::shared_ptr<const SerialPort> port = told ? told->profile.ports.front() : PortOf(choice);
+  if ((choice & 0x20) != 0) {
+    const PartProfile& part = PartWithAnOscillator(choice);
+    options.part = &part;
+    port = part.ports.front();
+  }
   try {
     CheckSetup(text, options, *port);
   } catch (const NotASetup&) {

@@ -108,7 +108,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "U1BRG = 0x5F;\n"
                   "U1MODEbits.UARTEN = 1;\n"
                   "U1STAbits.UTXEN = 1;",
-                  7.37, "3.685 MHz: 16/4 n=95 for 9600@3 | 2 note: U1MODE = (0x8008 & ~(1 << 15)): 1 "
+                  7.37,
+                  "3.685 MHz: 16/4 n=95 for 9600@3 | 2 note: U1MODE = (0x8008 & ~(1 << 15)): 1 "
                   "<< 15 is 32768, more than a 16-bit int holds: the compiler computes -32768, "
                   "which leaves the value written as meant"},
         // The case of the call's 115200: BRGS 1 and n = 138, as in the first row.
