@@ -194,6 +194,7 @@ void PrintCheckJson(std::ostream& out, const engine::SetupReport& report,
       << ",\n  \"oscillator_mhz\": " << JsonNumber(report.oscMHz)
       << ",\n  \"oscillator_from\": " << JsonQuoted(report.oscFrom)
       << ",\n  \"oscillator_place\": " << JsonPlace(places, report.oscLine)
+      << ",\n  \"oscillator_worked_out\": " << JsonQuoted(report.clockWorkedOut)
       << ",\n  \"uart_clock_mhz\": " << JsonNumber(report.clockMHz)
       << ",\n  \"uart_clock\": " << JsonQuoted(port.Clock().name);
   if (report.setting) {

@@ -23,7 +23,8 @@ std::string Place(int line) {
 std::string Summary(const engine::SetupReport& report, const engine::SerialPort& port,
                     const Separators& separators) {
   std::string summary = port.KindName() + " " + std::to_string(port.Number()) + ", oscillator " +
-                        LocaleDecimal(DecimalText(report.oscMHz), separators) + " MHz";
+                        LocaleDecimal(DecimalText(report.oscMHz), separators) + " MHz" +
+                        (report.clockWorkedOut.empty() ? "" : " (its internal oscillator)");
   if (report.setting) {
     const ModeSetting& setting = *report.setting;
     summary += ": mode " + std::string(InfoOf(setting.mode).name) + " (" +
@@ -66,6 +67,12 @@ CheckView CheckPastedSetup(const std::string& text, const PartChoice& part,
     try {
       engine::SetupReport report = engine::CheckSetup(text, options, *port);
       view.summary = Summary(report, *port, separators);
+      if (!report.clockWorkedOut.empty()) {
+        view.findings.push_back(FindingLine{report.oscLine, engine::FindingKind::Note,
+                                            Place(report.oscLine) + ": note: the chip runs " +
+                                                DecimalText(report.oscMHz) +
+                                                " MHz: " + report.clockWorkedOut});
+      }
       for (const engine::Finding& finding : report.findings) {
         view.findings.push_back(FindingLine{
             finding.line, finding.kind,

@@ -41,7 +41,10 @@ struct SetupReport {
   int wantedLine = 0;      // where the rate was named; 0 for --baud
   std::string wantedFrom;  // what named it: a comment, BAUD, the call UART_Init(9600)
   std::string oscFrom;     // what named the clock when --osc was not given: _XTAL_FREQ, DEFINE OSC
-  int oscLine = 0;         // where; 0 for --osc or the compiler's own default
+  // How the clock the chip runs was worked out from its configuration and oscillator
+  // registers; empty where the source does not tell it.
+  std::string clockWorkedOut;
+  int oscLine = 0;                // where; 0 for --osc or the compiler's own default
   bool compilerWorksOut = false;  // n is what the compiler works out from a rate DEFINE
   bool rateUnknown = false;       // the source computes n at run time
   std::string portFrom;           // how the port was found, where it needs saying

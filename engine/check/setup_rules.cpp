@@ -205,6 +205,7 @@ class Judgement {
     }
     report_.oscMHz = chip->mhz;
     report_.oscFrom = "the internal oscillator";
+    report_.clockWorkedOut = chip->how;
     report_.oscLine = chip->line;
     return true;
   }

@@ -131,6 +131,13 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"TheOtherUart", "18F45K22", "16",
                   "SPBRG2 = 103;\nTXSTA2 = 0x24;\nRCSTA2 = 0x90; // 9600 baud\n",
                   "USART 2, oscillator 16 MHz: mode 8/16", 0, "", ""},
+        // The internal oscillator left at its reset 500 kHz, where 16 MHz was meant: the
+        // clock the chip runs is the summary's, the way to it a note of its line.
+        CheckCase{"TheClockTheChipRuns", "16F1829", "16",
+                  "#pragma config FOSC = INTOSC\nSPBRG = 103; // 9600 baud\nTXSTA = 0x24;\n"
+                  "RCSTA = 0x90;\n",
+                  "oscillator 0.5 MHz (its internal oscillator)", 1,
+                  "the chip runs 0.5 MHz: FOSC = INTOSC (line 1); IRCF 0111 (its reset value)", ""},
         CheckCase{"NoSetup", "", "4", "hello world\n", "", 0, "", "nothing in the input sets up"},
         CheckCase{"Binary", "", "4", std::string("SPBRG = 25;\0\0\0", 14), "", 0, "", "binary"}),
     [](const testing::TestParamInfo<CheckCase>& info) { return std::string(info.param.name); });
