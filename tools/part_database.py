@@ -19,7 +19,9 @@ KEPT_REGISTER = re.compile(
     rb"(TX\w*STA\w*|RC\w*STA\w*|SP\w*BRG\w*|BAUD\w*|TX\d?REG\d?|RC\d?REG\d?|U\d\w*|ANSEL\w*"
     rb"|ANCON\w*|ADCON\d\w*|TRIS\w*|PORT\w*|LAT\w*|\w*PPS\w*|RP\w*|APFCON\w*|PIR\d*\w*"
     rb"|PIE\d*\w*|INTCON\w*|OSC\w*)")
-KEPT_BITS = re.compile(rb"(TX\w*STA\w*|RC\w*STA\w*|SP\w*BRG\w*|BAUD\w*|U\d\w*|ADCON\d\w*|PIR\d*\w*|OSC\w*)")
+KEPT_BITS = re.compile(
+    rb"(TX\w*STA\w*|RC\w*STA\w*|SP\w*BRG\w*|BAUD\w*|U\d\w*|ADCON\d\w*|PIR\d*\w*|OSC\w*|ANSEL\w*"
+    rb"|APFCON\w*)")
 # A header whose part has a serial port: a USART or EUSART, or the PIC18 UART. Only the first
 # two the header's own registers describe; the family table describes the UART.
 SERIAL_PORT_LINE = re.compile(rb"^(TXSTA|TX1STA|U1CON0)", re.MULTILINE)

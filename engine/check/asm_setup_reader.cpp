@@ -331,7 +331,7 @@ class AsmReader {
         if (IsRate(first)) {
           RatesIn(wText_);
         }
-      } else if (!recorder_.WriteOscillator(first, value, '=', line)) {
+      } else if (!recorder_.WriteFollowed(first, value, '=', line)) {
         files_[Upper(first)] = value & 0xFF;
       }
     } else if ((op == "CLRF" || op == "SETF") && !operands.empty()) {
@@ -351,7 +351,7 @@ class AsmReader {
       }
       SetupRecorder::BitWrite written = recorder_.WriteBit(first, bit, op == "BSF", line);
       if (written == SetupRecorder::BitWrite::NoRegister) {
-        recorder_.WriteOscillatorField(first, bit, op == "BSF" ? 1 : 0, line);
+        recorder_.WriteFollowedField(first, bit, op == "BSF" ? 1 : 0, line);
       } else if (written == SetupRecorder::BitWrite::NoSuchBit) {
         recorder_.Add(line, FindingKind::Fault,
                       Lower(op) + " " + first + "," + operands[1] + ": " + operands[1] +

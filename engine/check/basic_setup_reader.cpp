@@ -165,7 +165,7 @@ class BasicReader {
       std::string_view bit = target.substr(dot + 1);
       if (!recorder_.RegisterNamed(reg)) {
         if (result.value) {
-          recorder_.WriteOscillatorField(reg, bit, *result.value, line);
+          recorder_.WriteFollowedField(reg, bit, *result.value, line);
         }
         return;
       }
@@ -175,7 +175,7 @@ class BasicReader {
     std::string reg = Resolved(target);
     if (!recorder_.RegisterNamed(reg)) {
       if (result.value) {
-        recorder_.WriteOscillator(reg, *result.value, '=', line);
+        recorder_.WriteFollowed(reg, *result.value, '=', line);
       }
       return;
     }

@@ -880,7 +880,7 @@ class CReader {
       return;
     }
     if (!declaration && result.value &&
-        recorder_.WriteOscillator(name, *result.value, op == "=" ? '=' : op[0], line)) {
+        recorder_.WriteFollowed(name, *result.value, op == "=" ? '=' : op[0], line)) {
       return;
     }
     if (declaration || (!recorder_.RegisterNamed(name) && !SetClearInvert(name))) {
@@ -983,7 +983,7 @@ class CReader {
     if (recorder_.RegisterNamed(reg)) {
       recorder_.AssignField(reg, bit, reg + "bits." + bit, text, result.value, line);
     } else if (result.value) {
-      recorder_.WriteOscillatorField(reg, bit, *result.value, line);
+      recorder_.WriteFollowedField(reg, bit, *result.value, line);
     }
   }
 

@@ -54,7 +54,7 @@ class Working {
   std::optional<ChipClock> Run() {
     std::optional<ConfigSetting> given = Given(facts_, family_.setting, family_.values);
     bool configured = given.has_value() || !facts_.config.empty();
-    if (!configured && facts_.oscillator.empty()) {
+    if (!configured && facts_.followed.empty()) {
       return std::nullopt;
     }
     clock_.family = &family_;
@@ -88,8 +88,8 @@ class Working {
   std::optional<std::pair<std::int64_t, int>> Field(const std::string& name) const {
     for (const PortRegister& reg : family_.registers) {
       std::optional<PortField> field = reg.FieldNamed(name);
-      auto written = facts_.oscillator.find(reg.name);
-      if (field && written != facts_.oscillator.end()) {
+      auto written = facts_.followed.find(reg.name);
+      if (field && written != facts_.followed.end()) {
         std::int64_t value =
             (written->second.value >> field->position) & ((std::int64_t{1} << field->width) - 1);
         return std::pair{value, written->second.line};

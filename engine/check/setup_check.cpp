@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include "engine/check/part_in_source.h"
+#include "engine/check/part_registers.h"
 #include "engine/check/setup_rules.h"
 #include "engine/check/setup_source.h"
 #include "engine/check/source_text.h"
 #include "engine/errors.h"
-#include "engine/parts/oscillator_data.h"
 
 namespace brg::engine {
 namespace {
@@ -54,10 +54,9 @@ SetupReport CheckSetup(std::string_view text, const CheckOptions& options, const
   if (LooksBinary(text)) {
     throw NotASetup("the input is binary, not source text");
   }
-  const OscillatorFamily* oscillator =
-      options.part != nullptr ? OscillatorFamilyOf(options.part->part) : nullptr;
+  FollowedRegisters followed = RegistersFollowed(options.part, port);
   SourceFacts facts =
-      ReadSetupSource(text, port, options.assignments, options.baud, true, oscillator);
+      ReadSetupSource(text, port, options.assignments, options.baud, true, &followed);
   if (!facts.anything) {
     throw NotASetup("nothing in the input sets up " + port.KindName() + " " +
                     std::to_string(port.Number()) +

@@ -8,15 +8,15 @@
 namespace brg::engine {
 
 SetupRecorder::SetupRecorder(const SerialPort& port, SourceFacts& facts,
-                             const OscillatorFamily* oscillator)
-    : port_(port), facts_(facts), oscillator_(oscillator) {}
+                             const FollowedRegisters* followed)
+    : port_(port), facts_(facts), followed_(followed) {}
 
-const PortRegister* SetupRecorder::OscillatorRegister(std::string_view name) const {
-  if (oscillator_ == nullptr) {
+const PortRegister* SetupRecorder::FollowedRegister(std::string_view name) const {
+  if (followed_ == nullptr) {
     return nullptr;
   }
   std::string upper = Upper(name);
-  for (const PortRegister& reg : oscillator_->registers) {
+  for (const PortRegister& reg : followed_->registers) {
     if (reg.name == upper) {
       return &reg;
     }
@@ -24,24 +24,24 @@ const PortRegister* SetupRecorder::OscillatorRegister(std::string_view name) con
   return nullptr;
 }
 
-WrittenRegister& SetupRecorder::Oscillator(const PortRegister& reg) {
-  auto written = facts_.oscillator.find(reg.name);
-  if (written != facts_.oscillator.end()) {
+WrittenRegister& SetupRecorder::Followed(const PortRegister& reg) {
+  auto written = facts_.followed.find(reg.name);
+  if (written != facts_.followed.end()) {
     return written->second;
   }
-  WrittenRegister& fresh = facts_.oscillator[reg.name];
-  const std::vector<PortRegister>& registers = oscillator_->registers;
+  WrittenRegister& fresh = facts_.followed[reg.name];
+  const std::vector<PortRegister>& registers = followed_->registers;
   auto index = static_cast<std::size_t>(&reg - registers.data());
-  fresh.value = index < oscillator_->resets.size() ? oscillator_->resets[index] : 0;
+  fresh.value = index < followed_->resets.size() ? followed_->resets[index] : 0;
   return fresh;
 }
 
-bool SetupRecorder::WriteOscillator(std::string_view name, std::int64_t value, char op, int line) {
-  const PortRegister* reg = OscillatorRegister(name);
+bool SetupRecorder::WriteFollowed(std::string_view name, std::int64_t value, char op, int line) {
+  const PortRegister* reg = FollowedRegister(name);
   if (reg == nullptr) {
     return false;
   }
-  WrittenRegister& written = Oscillator(*reg);
+  WrittenRegister& written = Followed(*reg);
   std::int64_t before = written.value;
   written.value = op == '|'   ? (before | value)
                   : op == '&' ? (before & value)
@@ -53,13 +53,13 @@ bool SetupRecorder::WriteOscillator(std::string_view name, std::int64_t value, c
   return true;
 }
 
-bool SetupRecorder::WriteOscillatorField(std::string_view reg, std::string_view field,
-                                         std::int64_t value, int line) {
+bool SetupRecorder::WriteFollowedField(std::string_view reg, std::string_view field,
+                                       std::int64_t value, int line) {
   std::string_view name = reg;
   if (name.size() > 4 && Upper(name.substr(name.size() - 4)) == "BITS") {
     name.remove_suffix(4);
   }
-  const PortRegister* known = OscillatorRegister(name);
+  const PortRegister* known = FollowedRegister(name);
   std::optional<PortField> found;
   if (known != nullptr) {
     std::optional<long> number = ReadLiteral(field);
@@ -69,7 +69,7 @@ bool SetupRecorder::WriteOscillatorField(std::string_view reg, std::string_view 
   if (!found || value < 0 || value >= (std::int64_t{1} << found->width)) {
     return false;
   }
-  WrittenRegister& written = Oscillator(*known);
+  WrittenRegister& written = Followed(*known);
   std::int64_t mask = ((std::int64_t{1} << found->width) - 1) << found->position;
   written.value = (written.value & ~mask) | (value << found->position);
   written.line = line;
@@ -236,15 +236,15 @@ void SetupRecorder::Touch(std::string_view reg, int line) {
 }
 
 bool SetupRecorder::WriteBareBit(std::string_view bit, bool set, int line) {
-  if (oscillator_ != nullptr) {
-    for (const PortRegister& reg : oscillator_->registers) {
+  if (followed_ != nullptr) {
+    for (const PortRegister& reg : followed_->registers) {
       if (reg.BitPosition(bit) && !port_.RegisterNamed(reg.name)) {
         bool anyPortHasIt = false;
         for (const PortRegister& portRegister : port_.Registers()) {
           anyPortHasIt = anyPortHasIt || (portRegister.present && portRegister.BitPosition(bit));
         }
         if (!anyPortHasIt) {
-          return WriteOscillatorField(reg.name, bit, set ? 1 : 0, line);
+          return WriteFollowedField(reg.name, bit, set ? 1 : 0, line);
         }
       }
     }

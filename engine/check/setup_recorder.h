@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "engine/check/setup_source.h"
-#include "engine/parts/oscillator_data.h"
 #include "engine/ports/serial_port.h"
 
 namespace brg::engine {
@@ -28,9 +27,9 @@ enum class RateSource {
 
 class SetupRecorder {
  public:
-  // `oscillator`: the part's oscillator registers, kept apart from the port's.
+  // `followed`: registers of the part besides the port's, kept apart from the port's.
   SetupRecorder(const SerialPort& port, SourceFacts& facts,
-                const OscillatorFamily* oscillator = nullptr);
+                const FollowedRegisters* followed = nullptr);
 
   std::optional<std::size_t> RegisterNamed(std::string_view name) const;
 
@@ -64,11 +63,11 @@ class SetupRecorder {
   void StatedInComment(std::string_view comment, int commentLine, std::string_view reg,
                        std::int64_t value, int line);
 
-  // A write to one of the part's oscillator registers (OSCCON = 0x70, OSCCONbits.IRCF = 14,
-  // bsf OSCCON,SPLLEN); false when `name` is none of them or `field` none of its fields.
-  bool WriteOscillator(std::string_view name, std::int64_t value, char op, int line);
-  bool WriteOscillatorField(std::string_view reg, std::string_view field, std::int64_t value,
-                            int line);
+  // A write to one of the followed registers (OSCCON = 0x70, OSCCONbits.IRCF = 14, bsf
+  // OSCCON,SPLLEN, ANSELB = 0); false when `name` is none of them or `field` none of its fields.
+  bool WriteFollowed(std::string_view name, std::int64_t value, char op, int line);
+  bool WriteFollowedField(std::string_view reg, std::string_view field, std::int64_t value,
+                          int line);
   // A configuration setting: FOSC = INTOSC; or a configuration word's token, _FOSC_INTOSC.
   void Config(std::string_view name, std::string_view value, int line);
   void ConfigToken(std::string_view token, int line);
@@ -112,13 +111,13 @@ class SetupRecorder {
   // The register is set up, its value as it was.
   void Touch(std::string_view reg, int line);
 
-  const PortRegister* OscillatorRegister(std::string_view name) const;
+  const PortRegister* FollowedRegister(std::string_view name) const;
 
   const SerialPort& port_;
   SourceFacts& facts_;
-  const OscillatorFamily* oscillator_;
-  // The oscillator register `reg` as written so far, from its reset value.
-  WrittenRegister& Oscillator(const PortRegister& reg);
+  const FollowedRegisters* followed_;
+  // The followed register `reg` as written so far, from its reset value.
+  WrittenRegister& Followed(const PortRegister& reg);
   std::optional<std::pair<RateSource, Named>> rate_;
   std::vector<Named> commentRates_;
   std::vector<int> codeInComments_;  // the lines of comments that hold code: // #define BAUD 19200

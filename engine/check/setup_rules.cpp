@@ -8,6 +8,7 @@
 #include "core/display_formats.h"
 #include "core/text.h"
 #include "engine/check/chip_clock.h"
+#include "engine/check/part_registers.h"
 #include "engine/check/setup_readers.h"
 #include "engine/errors.h"
 
@@ -42,6 +43,9 @@ class Judgement {
       if (Known(finding.reg)) {
         Add(Line(finding.reg), finding.message, finding.kind);
       }
+    }
+    if (reading.receiverOn) {
+      CheckReceivePin();
     }
     if (facts_.sends && !reading.transmitterOff.empty()) {
       Add(facts_.sends->line, "the code sends through " + facts_.sends->from + ", but " +
@@ -329,6 +333,46 @@ class Judgement {
         return;
       }
     }
+  }
+
+  // The RX pin of a part with fixed pins, where the source sets up pins at all (a file that
+  // touches none may be one of a larger project): left analog, or made an output.
+  void CheckReceivePin() {
+    std::optional<SerialPinNames> pins =
+        options_.part != nullptr ? SerialPinNamesOf(*options_.part, port_) : std::nullopt;
+    if (!pins || !SetsUpPins(*pins)) {
+      return;
+    }
+    const PinNames& rx = pins->rx;
+    if (!rx.ansel.empty()) {
+      auto ansel = facts_.followed.find(rx.ansel);
+      bool written = ansel != facts_.followed.end();
+      if (!written || ((ansel->second.value >> rx.pin.bit) & 1) != 0) {
+        Add(written ? ansel->second.line : 0,
+            "the RX pin " + rx.name + " is left analog: " + rx.anselBit + " in " + rx.ansel +
+                " is 1" + (written ? "" : " (its reset value)") +
+                ", so the receiver reads only 0s; clear it (" + rx.ansel + "bits." + rx.anselBit +
+                " = 0)");
+      }
+    }
+    auto tris = facts_.followed.find(rx.tris);
+    if (tris != facts_.followed.end() && ((tris->second.value >> rx.pin.bit) & 1) == 0) {
+      Add(tris->second.line, "the RX pin " + rx.name + " is an output: " + rx.trisBit + " is 0 (" +
+                                 tris->second.name + "); the receiver needs an input");
+    }
+  }
+
+  // Whether the source writes a pin's direction or analog register, and leaves the pins where
+  // they are (no APFCON write).
+  bool SetsUpPins(const SerialPinNames& pins) const {
+    bool touched = false;
+    for (const auto& [name, written] : facts_.followed) {
+      if (name.rfind("APFCON", 0) == 0) {
+        return false;
+      }
+      touched = touched || name.rfind("TRIS", 0) == 0 || name.rfind("ANSEL", 0) == 0;
+    }
+    return touched && !pins.rx.name.empty();
   }
 
   // Why a setting misses: n worked out for another mode's divider than the one the bits

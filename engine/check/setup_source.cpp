@@ -116,7 +116,7 @@ struct Source {
   Dialect dialect = Dialect::C;
   int intBits = 16;
   std::shared_ptr<const PreparedC> c;
-  const OscillatorFamily* oscillator = nullptr;
+  const FollowedRegisters* followed = nullptr;
 };
 
 SourceFacts ReadOnce(const Source& source, const SerialPort& port, std::optional<double> baud,
@@ -124,7 +124,7 @@ SourceFacts ReadOnce(const Source& source, const SerialPort& port, std::optional
   const std::vector<SourceLine>& lines = source.lines;
   SourceFacts facts;
   facts.dialect = source.dialect;
-  SetupRecorder recorder(port, facts, source.oscillator);
+  SetupRecorder recorder(port, facts, source.followed);
   switch (facts.dialect) {
     case Dialect::Asm:
       ReadAsmSetup(lines, port, recorder);
@@ -145,12 +145,12 @@ SourceFacts ReadOnce(const Source& source, const SerialPort& port, std::optional
 
 SourceFacts ReadSetupSource(std::string_view text, const SerialPort& port, bool assignments,
                             std::optional<double> baud, bool otherArms,
-                            const OscillatorFamily* oscillator) {
+                            const FollowedRegisters* followed) {
   Source source;
   source.lines = SplitLines(text);
   source.dialect = assignments ? Dialect::Assignments : DialectOf(source.lines);
   source.intBits = port.Toolchain() == "XC32" ? 32 : 16;
-  source.oscillator = oscillator;
+  source.followed = followed;
   if (source.dialect == Dialect::C) {
     source.c = PrepareC(source.lines, source.intBits);
   }

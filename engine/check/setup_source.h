@@ -69,8 +69,9 @@ struct SourceFacts {
   // and the one its clock macros assume (SYS_FREQ / PB_FREQ).
   std::optional<Named> sends;         // the first write of a character to send: U1TXB = c
   std::vector<ConfigSetting> config;  // the configuration settings, in their order
-  // The part's oscillator registers the source writes (OSCCON, OSCFRQ), by name.
-  std::map<std::string, WrittenRegister> oscillator;
+  // The part's registers besides the port's that the checker follows (the oscillator's, the
+  // pins'), as the source writes them, by name.
+  std::map<std::string, WrittenRegister> followed;
   std::optional<Named> busDivider;
   std::optional<Named> assumedBusDivider;
   // The readings of the other arms of run-time branches (if, switch) that set up the port; the
@@ -83,12 +84,17 @@ struct SourceFacts {
 // Reads every line of `text` for the setup of `port`; `assignments` for NAME=VALUE pairs;
 // `baud` is the rate an init function's rate parameter takes when no call gives it one.
 // `otherArms`: also read the other arms of run-time branches (SourceFacts::otherArms).
-struct OscillatorFamily;
+// Registers of the part besides the port's whose writes the checker follows, with their
+// values at reset.
+struct FollowedRegisters {
+  std::vector<PortRegister> registers;
+  std::vector<std::int64_t> resets;  // 0 where missing
+};
 
-// `oscillator`: the part's oscillator family, whose registers' writes are kept too.
+// `followed`: the part's registers besides the port's whose writes are kept too.
 SourceFacts ReadSetupSource(std::string_view text, const SerialPort& port, bool assignments = false,
                             std::optional<double> baud = std::nullopt, bool otherArms = true,
-                            const OscillatorFamily* oscillator = nullptr);
+                            const FollowedRegisters* followed = nullptr);
 
 // The literal of a register value: 25, 0x19, $19, 19h, 0b11001, %11001.
 std::optional<long> ReadLiteral(std::string_view text);

@@ -152,6 +152,7 @@ class UsartPort : public SerialPort {
       reading.findings.push_back(
           {kRcsta, FindingKind::Fault, "SPEN is off in RCSTA: the port stays switched off"});
     }
+    reading.receiverOn = BitSet(rcsta, bits_.spen) && BitSet(rcsta, bits_.cren) && !sync;
     if (!BitSet(txsta, bits_.txen) && BitSet(rcsta, bits_.spen)) {
       reading.transmitterOff = "TXEN is off in " + registers_[kTxsta].name;
     }

@@ -8,6 +8,7 @@
 
 #include "core/text.h"
 #include "engine/check/chip_clock.h"
+#include "engine/check/part_registers.h"
 #include "engine/check/setup_check.h"
 #include "engine/check/setup_source.h"
 #include "engine/parts/part_profile.h"
@@ -34,7 +35,9 @@ TEST_P(ChipClockTest, WorkedOutFromTheConfigurationAndTheRegisters) {
   PartProfile part = ReadPartProfile(c.part);
   const OscillatorFamily* family = OscillatorFamilyOf(c.part);
   ASSERT_NE(family, nullptr);
-  SourceFacts facts = ReadSetupSource(c.source, part.Port(1), false, std::nullopt, false, family);
+  FollowedRegisters followed = RegistersFollowed(&part, part.Port(1));
+  SourceFacts facts =
+      ReadSetupSource(c.source, part.Port(1), false, std::nullopt, false, &followed);
   std::optional<ChipClock> clock = WorkOutChipClock(*family, facts);
   if (c.mhz < 0) {
     EXPECT_FALSE(clock.has_value()) << clock->how;

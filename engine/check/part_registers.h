@@ -1,0 +1,35 @@
+// The registers of a part besides its serial port's that the checker follows: the oscillator's
+// (engine/parts/oscillator_data.h) and, for the parts whose serial pins are fixed
+// (engine/parts/bring_up_data.h), the TRIS and ANSEL registers of the port's pins and the
+// APFCON registers that move them. Their names and bits come from the part's data.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "engine/check/setup_source.h"
+#include "engine/parts/bring_up_data.h"
+#include "engine/parts/part_profile.h"
+
+namespace brg::engine {
+
+// Nothing followed without a part.
+FollowedRegisters RegistersFollowed(const PartProfile* part, const SerialPort& port);
+
+// The port's fixed pins with the names of the registers and bits that set them up; nothing for
+// a part without a row, or whose pins a peripheral pin select routes.
+struct PinNames {
+  Pin pin;
+  std::string name;      // RB5
+  std::string tris;      // TRISB
+  std::string trisBit;   // TRISB5
+  std::string ansel;     // ANSELB; "" where the pin has no analog function
+  std::string anselBit;  // ANSB5
+};
+struct SerialPinNames {
+  PinNames tx;
+  PinNames rx;
+};
+std::optional<SerialPinNames> SerialPinNamesOf(const PartProfile& part, const SerialPort& port);
+
+}  // namespace brg::engine
