@@ -165,6 +165,20 @@ void Tokenize(const std::string& code, int line, std::vector<Tok>& tokens) {
   }
 }
 
+// A function of the source: its parameters and the tokens of its body.
+struct Function {
+  std::string name;
+  std::vector<std::string> parameters;
+  std::size_t bodyStart = 0;  // the token after {
+  std::size_t bodyEnd = 0;    // the token of the closing }
+};
+
+// A call of a function of the source: its arguments as text, and where.
+struct Call {
+  std::vector<std::string> arguments;
+  int line = 0;
+};
+
 }  // namespace
 
 // C source up to its statements, the same for every reading of it: the tokens of the lines the
@@ -175,6 +189,14 @@ struct PreparedC {
   std::map<std::string, int> macroLines;
   PeripheralBus bus;
   std::vector<ConfigSetting> config;  // the #pragma config settings
+  // The functions in their order and their first call sites: found by the first reading of
+  // the source, taken by the others.
+  struct Index {
+    std::map<std::string, Function> functions;
+    std::vector<std::string> order;
+    std::map<std::string, Call> calls;
+  };
+  mutable std::optional<Index> index;
 };
 
 namespace {
@@ -332,17 +354,12 @@ class Preprocessor {
   std::vector<ConfigSetting> config_;
 };
 
-// A call of a function of the source: its arguments as text, and where.
-struct Call {
-  std::vector<std::string> arguments;
-  int line = 0;
-};
-
 class CReader {
  public:
   CReader(const PreparedC& prepared, const SerialPort& port, SetupRecorder& recorder, int intBits,
           std::optional<double> baud, Branches& branches)
-      : port_(port),
+      : prepared_(prepared),
+        port_(port),
         recorder_(recorder),
         baud_(baud),
         rateRegisters_(RateRegisters(port)),
@@ -389,20 +406,20 @@ class CReader {
         commentClock_ = Named{*mhz, line, "a comment"};
       }
     }
-    FindFunctions();
+    if (prepared_.index) {
+      functions_ = prepared_.index->functions;
+      order_ = prepared_.index->order;
+      calls_ = prepared_.index->calls;
+    } else {
+      FindFunctions();
+      prepared_.index = PreparedC::Index{functions_, order_, calls_};
+    }
     RunTopLevel();
     NameTheClock();
   }
 
  private:
   // Functions and their call sites.
-
-  struct Function {
-    std::string name;
-    std::vector<std::string> parameters;
-    std::size_t bodyStart = 0;  // the token after {
-    std::size_t bodyEnd = 0;    // the token of the closing }
-  };
 
   std::size_t Matching(std::size_t open) const {
     const std::string& left = tokens_[open].text;
@@ -1171,6 +1188,7 @@ class CReader {
     }
   }
 
+  const PreparedC& prepared_;
   const SerialPort& port_;
   SetupRecorder& recorder_;
   std::optional<double> baud_;

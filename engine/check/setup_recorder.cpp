@@ -12,7 +12,7 @@ SetupRecorder::SetupRecorder(const SerialPort& port, SourceFacts& facts,
     : port_(port), facts_(facts), followed_(followed) {}
 
 const PortRegister* SetupRecorder::FollowedRegister(std::string_view name) const {
-  if (followed_ == nullptr) {
+  if (followed_ == nullptr || followed_->registers.empty()) {
     return nullptr;
   }
   std::string upper = Upper(name);
@@ -83,6 +83,9 @@ void SetupRecorder::Config(std::string_view name, std::string_view value, int li
 
 bool SetupRecorder::ConfigDirective(std::string_view code, int line) {
   std::string_view text = Trim(code);
+  if (text.empty() || (text.front() != '_' && text.front() != 'C' && text.front() != 'c')) {
+    return false;  // most lines: no upper-case copy made
+  }
   std::size_t end = text.find_first_of(" \t");
   std::string word = Upper(text.substr(0, end));
   std::string_view rest =
