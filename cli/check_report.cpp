@@ -128,14 +128,12 @@ std::string GccPlace(const Places& places, int line) {
   return fileLine > 0 ? file + ":" + std::to_string(fileLine) + ": " : file + ": ";
 }
 
-const char* GccKind(FindingKind kind) {
+// A finding's level as compilers and SARIF name it.
+const char* LevelOf(FindingKind kind) {
   return kind == FindingKind::Note ? "note" : "error";
 }
 
-// The SARIF level and rule of a finding.
-const char* SarifLevel(FindingKind kind) {
-  return kind == FindingKind::Note ? "note" : "error";
-}
+// The SARIF rule of a finding.
 const char* RuleOf(FindingKind kind) {
   return kind == FindingKind::Fault ? "fault" : kind == FindingKind::Tolerance ? "rate" : "note";
 }
@@ -157,7 +155,7 @@ void PrintCheckGcc(std::ostream& out, const engine::SetupReport& report,
       << ", oscillator " << DecimalText(report.oscMHz) << " MHz, " << SettingLine(report, port)
       << "\n";
   for (const Finding& finding : report.findings) {
-    out << GccPlace(places, finding.line) << GccKind(finding.kind) << ": " << finding.message
+    out << GccPlace(places, finding.line) << LevelOf(finding.kind) << ": " << finding.message
         << "\n";
   }
 }
@@ -178,7 +176,7 @@ void PrintCheckSarif(std::ostream& out, const engine::SetupReport& report, const
   for (const Finding& finding : report.findings) {
     auto [file, fileLine] = places.FileLine(finding.line);
     out << separator << "      {\"ruleId\": \"" << RuleOf(finding.kind) << "\", \"level\": \""
-        << SarifLevel(finding.kind) << "\", \"message\": {\"text\": " << JsonQuoted(finding.message)
+        << LevelOf(finding.kind) << "\", \"message\": {\"text\": " << JsonQuoted(finding.message)
         << "}, \"locations\": [{\"physicalLocation\": "
         << "{\"artifactLocation\": {\"uri\": " << JsonQuoted(file) << "}"
         << (fileLine > 0 ? ", \"region\": {\"startLine\": " + std::to_string(fileLine) + "}" : "")

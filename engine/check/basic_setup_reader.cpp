@@ -158,10 +158,8 @@ class BasicReader {
     ExpressionResult result = EvaluateExpression(text, context_);
     std::size_t dot = target.find('.');
     if (dot != std::string_view::npos) {
-      std::string reg = Resolved(target.substr(0, dot));
-      if (reg.size() > 4 && Upper(reg.substr(reg.size() - 4)) == "BITS") {
-        reg.resize(reg.size() - 4);  // the C form, NAMEbits.BIT, among BASIC lines
-      }
+      // the C form, NAMEbits.BIT, among BASIC lines
+      std::string reg(WithoutBitsSuffix(Resolved(target.substr(0, dot))));
       std::string_view bit = target.substr(dot + 1);
       if (!recorder_.RegisterNamed(reg)) {
         if (result.value) {

@@ -285,7 +285,9 @@ class Preprocessor {
       Define(rest, line);
     } else if (on && word == "pragma" && FirstName(rest) == "config") {
       busDivider_.Config(rest.substr(6), line);
-      Settings(rest.substr(6), line);
+      for (const auto& [name, value] : SettingsOf(rest.substr(6))) {
+        config_.push_back({Upper(name), Upper(value), line});
+      }
     } else if (on && word == "undef") {
       macros_.erase(std::string(FirstName(rest)));
     }
@@ -332,19 +334,6 @@ class Preprocessor {
     macro.body = std::string(Trim(rest));
     macros_[name] = macro;
     nameLines_[name] = line;
-  }
-
-  // The settings of a #pragma config: FOSC = INTOSC, WDTE = OFF.
-  void Settings(std::string_view text, int line) {
-    while (!text.empty()) {
-      std::size_t comma = text.find(',');
-      std::string_view setting = text.substr(0, comma);
-      if (std::size_t equals = setting.find('='); equals != std::string_view::npos) {
-        config_.push_back({Upper(Trim(setting.substr(0, equals))),
-                           Upper(Trim(setting.substr(equals + 1))), line});
-      }
-      text = comma == std::string_view::npos ? std::string_view{} : text.substr(comma + 1);
-    }
   }
 
   ExpressionContext context_;
@@ -883,10 +872,7 @@ class CReader {
               int line) {
     // REGbits.BIT, REG.BIT
     if (target.size() >= 3 && target[target.size() - 2].text == ".") {
-      std::string reg = target[target.size() - 3].text;
-      if (reg.size() > 4 && Upper(reg.substr(reg.size() - 4)) == "BITS") {
-        reg.resize(reg.size() - 4);
-      }
+      std::string reg(WithoutBitsSuffix(target[target.size() - 3].text));
       AssignBit(reg, target.back().text, text, line);
       return;
     }

@@ -3,19 +3,16 @@
 #include <cmath>
 
 #include "core/text.h"
+#include "engine/check/source_text.h"
 
 namespace brg::engine {
 
 void PeripheralBus::Config(std::string_view settings, int line) {
-  while (!settings.empty()) {
-    std::size_t comma = settings.find(',');
-    std::string_view setting = Trim(settings.substr(0, comma));
-    settings = comma == std::string_view::npos ? std::string_view{} : settings.substr(comma + 1);
-    std::size_t equals = setting.find('=');
-    if (equals == std::string_view::npos || Upper(Trim(setting.substr(0, equals))) != "FPBDIV") {
+  for (const auto& [name, setting] : SettingsOf(settings)) {
+    if (Upper(name) != "FPBDIV") {
       continue;
     }
-    std::string value = Upper(Trim(setting.substr(equals + 1)));
+    std::string value = Upper(setting);
     for (int divider : {1, 2, 4, 8}) {
       if (value == "DIV_" + std::to_string(divider)) {
         divider_ = Named{static_cast<double>(divider), line, "#pragma config FPBDIV = " + value};
@@ -26,10 +23,7 @@ void PeripheralBus::Config(std::string_view settings, int line) {
 
 PeripheralBus::Register PeripheralBus::DividerRegister(std::string_view reg,
                                                        std::string_view field) {
-  std::string name = Upper(reg);
-  if (name.size() > 4 && name.compare(name.size() - 4, 4, "BITS") == 0) {
-    name.resize(name.size() - 4);
-  }
+  std::string name = Upper(WithoutBitsSuffix(reg));
   if (Upper(field) != "PBDIV") {
     return Register::None;
   }

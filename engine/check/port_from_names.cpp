@@ -5,6 +5,7 @@
 #include <set>
 
 #include "core/text.h"
+#include "engine/check/source_text.h"
 #include "engine/ports/port_kinds.h"
 #include "engine/ports/usart_port.h"
 
@@ -40,9 +41,7 @@ struct NamesInText {
       if (dotAfterPrevious) {
         fields.insert(previous + "." + name);
       }
-      if (name.size() > 4 && name.compare(name.size() - 4, 4, "BITS") == 0) {
-        name.resize(name.size() - 4);  // U1MODEbits: U1MODE
-      }
+      name = std::string(WithoutBitsSuffix(name));  // U1MODEbits: U1MODE
       names.insert(name);
       previous = name;
       dotAfterPrevious = false;

@@ -55,10 +55,7 @@ bool SetupRecorder::WriteFollowed(std::string_view name, std::int64_t value, cha
 
 bool SetupRecorder::WriteFollowedField(std::string_view reg, std::string_view field,
                                        std::int64_t value, int line) {
-  std::string_view name = reg;
-  if (name.size() > 4 && Upper(name.substr(name.size() - 4)) == "BITS") {
-    name.remove_suffix(4);
-  }
+  std::string_view name = WithoutBitsSuffix(reg);
   const PortRegister* known = FollowedRegister(name);
   std::optional<PortField> found;
   if (known != nullptr) {
@@ -105,13 +102,8 @@ bool SetupRecorder::ConfigDirective(std::string_view code, int line) {
   if (word != "CONFIG") {
     return false;
   }
-  while (!rest.empty()) {
-    std::size_t comma = rest.find(',');
-    std::string_view setting = rest.substr(0, comma);
-    if (std::size_t equals = setting.find('='); equals != std::string_view::npos) {
-      Config(setting.substr(0, equals), setting.substr(equals + 1), line);
-    }
-    rest = comma == std::string_view::npos ? std::string_view{} : rest.substr(comma + 1);
+  for (const auto& [name, value] : SettingsOf(rest)) {
+    Config(name, value, line);
   }
   return true;
 }
@@ -363,11 +355,7 @@ std::optional<std::int64_t> SetupRecorder::FieldValue(std::string_view name) con
     return found ? std::optional(std::pair{*index, *found}) : std::nullopt;
   };
   if (std::size_t dot = name.find('.'); dot != std::string_view::npos) {
-    std::string_view reg = name.substr(0, dot);
-    if (reg.size() > 4 && Upper(reg.substr(reg.size() - 4)) == "BITS") {
-      reg.remove_suffix(4);
-    }
-    auto found = fieldOf(reg, name.substr(dot + 1));
+    auto found = fieldOf(WithoutBitsSuffix(name.substr(0, dot)), name.substr(dot + 1));
     if (!found) {
       return std::nullopt;
     }

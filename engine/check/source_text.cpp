@@ -30,6 +30,26 @@ bool StartsWithWord(std::string_view upper, std::size_t at, std::string_view wor
 
 }  // namespace
 
+std::vector<std::pair<std::string_view, std::string_view>> SettingsOf(std::string_view text) {
+  std::vector<std::pair<std::string_view, std::string_view>> settings;
+  while (!text.empty()) {
+    std::size_t comma = text.find(',');
+    std::string_view setting = text.substr(0, comma);
+    if (std::size_t equals = setting.find('='); equals != std::string_view::npos) {
+      settings.emplace_back(Trim(setting.substr(0, equals)), Trim(setting.substr(equals + 1)));
+    }
+    text = comma == std::string_view::npos ? std::string_view{} : text.substr(comma + 1);
+  }
+  return settings;
+}
+
+std::string_view WithoutBitsSuffix(std::string_view name) {
+  if (name.size() > 4 && Upper(name.substr(name.size() - 4)) == "BITS") {
+    name.remove_suffix(4);
+  }
+  return name;
+}
+
 bool StandardRate(double value) {
   for (double rate : kStandardRates) {
     if (value == rate) {

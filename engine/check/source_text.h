@@ -17,6 +17,14 @@ struct SourceLine {
 
 std::vector<SourceLine> SplitLines(std::string_view text);
 
+// The settings of a configuration line, NAME = VALUE separated by commas, as #pragma config,
+// CONFIG and the like write them: each name and value trimmed; a part without = is no setting.
+std::vector<std::pair<std::string_view, std::string_view>> SettingsOf(std::string_view text);
+
+// The register a bit-field struct names: U1MODE for U1MODEbits, any case; the name itself
+// otherwise.
+std::string_view WithoutBitsSuffix(std::string_view name);
+
 // NUL bytes, or mostly control bytes: not source text. Bytes above 0x7F in any encoding are text.
 bool LooksBinary(std::string_view text);
 
