@@ -246,10 +246,50 @@ class Preprocessor {
         continue;
       }
       if (active.back()) {
+        if (!trimmed.empty() && trimmed[0] == '_') {
+          ConfigMacro(trimmed, number);
+        }
         Tokenize(text, number, code.tokens);
       }
     }
     return code;
+  }
+
+  // The compilers' configuration macros: XC16's _CONFIG2(FNOSC_FRCPLL & POSCMOD_NONE) and
+  // _FOSCSEL(FNOSC_FRC & IESO_OFF), and HI-TECH C's __CONFIG(FOSC_INTOSC & WDTE_OFF), whose
+  // operands are the words' tokens.
+  void ConfigMacro(std::string_view text, int line) {
+    std::size_t end = 0;
+    while (end < text.size() && NameChar(text[end])) {
+      ++end;
+    }
+    std::string name = Upper(text.substr(0, end));
+    bool configMacro = name == "__CONFIG" || name.rfind("_CONFIG", 0) == 0 ||
+                       (name.size() > 2 && name.rfind("_F", 0) == 0 && name == text.substr(0, end));
+    std::string_view rest = Trim(text.substr(end));
+    std::size_t close = rest.rfind(')');
+    if (!configMacro || rest.empty() || rest[0] != '(' || close == std::string_view::npos) {
+      return;
+    }
+    std::string_view operands = rest.substr(1, close - 1);
+    std::string_view word;
+    if (std::size_t comma = operands.find(','); comma != std::string_view::npos) {
+      word = Trim(operands.substr(0, comma));
+      operands = operands.substr(comma + 1);
+    } else if (name != "__CONFIG") {
+      word = std::string_view(text).substr(1, end - 1);  // _CONFIG2: the word CONFIG2
+    }
+    while (!operands.empty()) {
+      std::size_t amp = operands.find('&');
+      std::string_view token = Trim(operands.substr(0, amp));
+      while (!token.empty() && token.front() == '_') {
+        token.remove_prefix(1);
+      }
+      if (!token.empty()) {
+        config_.push_back({"", Upper(token), line, Upper(word)});
+      }
+      operands = amp == std::string_view::npos ? std::string_view{} : operands.substr(amp + 1);
+    }
   }
 
   void Directive(std::string_view text, int line, std::vector<bool>& active,
@@ -385,7 +425,11 @@ class CReader {
 
   void Read() {
     for (const ConfigSetting& setting : config_) {
-      recorder_.Config(setting.name, setting.value, setting.line);
+      if (setting.name.empty()) {
+        recorder_.ConfigToken(setting.value, setting.line, setting.word);
+      } else {
+        recorder_.Config(setting.name, setting.value, setting.line);
+      }
     }
     for (const auto& [line, comment] : comments_) {
       if (std::optional<double> rate = RateInComment(comment)) {
@@ -557,6 +601,21 @@ class CReader {
     if (output && from + 1 < to && tokens_[from + 1].text == "(" && functions_.count(t) == 0 &&
         port_.Toolchain() == "XC16" && port_.Number() == 1) {
       recorder_.SendsBy(t + " (XC16's standard output is UART1)", tokens_[from].line);
+    }
+  }
+
+  // XC16's __builtin_write_OSCCONH(value): the unlock sequence and a write of OSCCON's high
+  // byte, where the next oscillator is chosen.
+  void OscconBuiltin(std::size_t from, std::size_t to) {
+    const std::string& t = tokens_[from].text;
+    if ((t != "__builtin_write_OSCCONH" && t != "__builtin_write_OSCCONL") || from + 1 >= to ||
+        tokens_[from + 1].text != "(") {
+      return;
+    }
+    std::size_t close = Matching(from + 1);
+    ExpressionResult value = EvaluateExpression(Text(from + 2, close), context_);
+    if (value.value) {
+      recorder_.WriteFollowed(t.substr(t.size() - 7), *value.value, '=', tokens_[from].line);
     }
   }
 
@@ -855,6 +914,7 @@ class CReader {
     if (assign == to) {
       RunCall(from, to);
       StandardOutput(from, to);
+      OscconBuiltin(from, to);
       return;
     }
     if (assign == from) {

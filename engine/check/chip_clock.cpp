@@ -1,8 +1,10 @@
 #include "engine/check/chip_clock.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/text.h"
+#include "engine/check/config_words.h"
 
 namespace brg::engine {
 namespace {
@@ -21,10 +23,14 @@ std::string Frequency(double mhz) {
 
 // A configuration setting of the source by its name: FOSC = INTOSC, or the token _FOSC_INTOSC
 // (with a PIC18 word's suffix _1H), or an alias of one of `aliases` standing alone.
-std::optional<ConfigSetting> Given(const SourceFacts& facts, const std::string& name,
+std::optional<ConfigSetting> Given(const std::vector<ConfigSetting>& config,
+                                   const std::string& name,
                                    const std::vector<OscillatorSetting>& aliases = {}) {
   std::optional<ConfigSetting> found;
-  for (const ConfigSetting& setting : facts.config) {
+  if (name.empty()) {
+    return found;
+  }
+  for (const ConfigSetting& setting : config) {
     if (setting.name == name) {
       found = setting;
     } else if (setting.name.empty() && setting.value.rfind(name + "_", 0) == 0) {
@@ -48,12 +54,16 @@ std::optional<ConfigSetting> Given(const SourceFacts& facts, const std::string& 
 
 class Working {
  public:
-  Working(const OscillatorFamily& family, const SourceFacts& facts)
-      : family_(family), facts_(facts) {}
+  Working(const OscillatorFamily& family, const SourceFacts& facts,
+          const std::vector<ConfigSetting>& config)
+      : family_(family), facts_(facts), config_(config) {}
 
   std::optional<ChipClock> Run() {
-    std::optional<ConfigSetting> given = Given(facts_, family_.setting, family_.values);
-    bool configured = given.has_value() || !facts_.config.empty();
+    std::optional<ConfigSetting> given = Given(config_, family_.setting, family_.values);
+    // a word given as a number the part's options do not tell leaves the setting unknown
+    bool configured =
+        given.has_value() ||
+        (!config_.empty() && std::none_of(config_.begin(), config_.end(), UnnamedNumber));
     if (!configured && facts_.followed.empty()) {
       return std::nullopt;
     }
@@ -65,7 +75,7 @@ class Working {
                 : family_.setting + " not set: its erased value " + family_.erased,
           given ? given->line : 0);
     }
-    return family_.sourceField.empty() ? BySelect() : BySource();
+    return family_.sourceField.empty() && family_.frcPll == PllKind::None ? BySelect() : BySource();
   }
 
  private:
@@ -109,6 +119,11 @@ class Working {
 
   // The internal frequency: the field as written, else its reset value.
   std::optional<double> InternalFrequency(int resetCode) {
+    if (family_.frequencyField.empty()) {
+      frequencyCode_ = 0;
+      Say("its internal oscillator: " + Frequency(family_.frequencies.at(0)), 0);
+      return family_.frequencies.at(0);
+    }
     std::optional<std::pair<std::int64_t, int>> code = Field(family_.frequencyField);
     std::int64_t value = code ? code->first : resetCode;
     int width = Width(family_.frequencyField);
@@ -141,6 +156,8 @@ class Working {
           select->second);
     } else if (!setting_) {
       return std::nullopt;  // the configuration is not in the source
+    } else if (setting_->source == ClockSource::FixedPll) {
+      return FixedPll();
     } else if (setting_->source != ClockSource::Internal) {
       clock_.source = setting_->source;
       return clock_;
@@ -151,23 +168,45 @@ class Working {
     }
     clock_.source = ClockSource::Internal;
     clock_.mhz = *mhz;
-    if (!switched && frequencyCode_ == family_.pllFrequencyCode && PllOn()) {
+    bool multiplied = std::find(family_.pllFrequencyCodes.begin(), family_.pllFrequencyCodes.end(),
+                                frequencyCode_) != family_.pllFrequencyCodes.end();
+    if (!switched && multiplied && PllOn()) {
       clock_.mhz *= 4;
       Say("the 4x PLL: " + Frequency(clock_.mhz), 0);
     }
     return clock_;
   }
 
-  bool PllOn() {
-    if (family_.pllSetting.empty()) {
-      return false;
+  // The PLL whose output the configuration fixes, divided by the post divider's setting.
+  std::optional<ChipClock> FixedPll() {
+    std::optional<ConfigSetting> given = Given(config_, family_.postDividerSetting);
+    std::string value = given ? given->value : family_.postDividerErased;
+    for (const SettingNumber& divider : family_.postDividers) {
+      if (divider.value == value) {
+        clock_.source = ClockSource::FixedPll;
+        clock_.mhz = family_.fixedPllMHz / divider.number;
+        Say((given ? family_.postDividerSetting + " = " + value + " (line " +
+                         std::to_string(given->line) + ")"
+                   : family_.postDividerSetting + " not set: its erased value " + value) +
+                ": the " + DecimalText(family_.fixedPllMHz) + " MHz PLL divided by " +
+                std::to_string(divider.number) + ", " + Frequency(clock_.mhz),
+            given ? given->line : 0);
+        return clock_;
+      }
     }
+    return std::nullopt;
+  }
+
+  bool PllOn() {
     if (std::optional<std::pair<std::int64_t, int>> bit = Field(family_.pllBit);
         bit && bit->first == 1) {
       Say(family_.pllBit + " = 1 (line " + std::to_string(bit->second) + ")", bit->second);
       return true;
     }
-    std::optional<ConfigSetting> pll = Given(facts_, family_.pllSetting);
+    if (family_.pllSetting.empty()) {
+      return false;
+    }
+    std::optional<ConfigSetting> pll = Given(config_, family_.pllSetting);
     bool on = pll ? pll->value == "ON" : family_.pllErasedOn;
     if (on) {
       Say(pll ? family_.pllSetting + " = ON (line " + std::to_string(pll->line) + ")"
@@ -191,14 +230,21 @@ class Working {
       }
     }
     if (std::optional<std::pair<std::int64_t, int>> code = Field(family_.sourceField)) {
-      for (const auto& [value, meaning] : family_.sourceCodes) {
-        if (value == code->first) {
-          source = meaning;
+      std::string written = family_.sourceField + " " +
+                            Binary(code->first, Width(family_.sourceField)) + " (line " +
+                            std::to_string(code->second) + ")";
+      if (SwitchAllowed()) {
+        for (const auto& [value, meaning] : family_.sourceCodes) {
+          if (value == code->first) {
+            source = meaning;
+          }
         }
+        Say(written, code->second);
+      } else {
+        Say(written + " switches nothing while " + family_.switchSetting +
+                " does not allow clock switching",
+            code->second);
       }
-      Say(family_.sourceField + " " + Binary(code->first, Width(family_.sourceField)) + " (line " +
-              std::to_string(code->second) + ")",
-          code->second);
     }
     if (std::optional<std::pair<std::int64_t, int>> code = Field(family_.dividerField)) {
       divider = 1 << std::min<std::int64_t>(code->first, 9);
@@ -218,6 +264,13 @@ class Working {
         return std::nullopt;
       }
       clock_.mhz = *mhz / divider;
+    } else if (*source == ClockSource::FrcDivided || *source == ClockSource::FrcDiv16 ||
+               *source == ClockSource::FrcPll) {
+      std::optional<double> mhz = FastRc(*source);
+      if (!mhz) {
+        return std::nullopt;
+      }
+      clock_.mhz = *mhz;
     } else if (*source == ClockSource::Lfintosc) {
       clock_.mhz = 0.031 / divider;
     } else if (*source == ClockSource::Sosc) {
@@ -229,8 +282,100 @@ class Working {
     return clock_;
   }
 
+  // Whether a run-time write of the source field switches the clock: the configuration must
+  // allow it where the family says so, and its erased value does not.
+  bool SwitchAllowed() {
+    if (family_.switchSetting.empty()) {
+      return true;
+    }
+    std::optional<ConfigSetting> given = Given(config_, family_.switchSetting);
+    return given && std::find(family_.switchAllowed.begin(), family_.switchAllowed.end(),
+                              given->value) != family_.switchAllowed.end();
+  }
+
+  // A field of the oscillator registers as the source leaves it, else at its reset value.
+  std::optional<std::int64_t> FieldOrReset(const std::string& name) {
+    if (std::optional<std::pair<std::int64_t, int>> written = Field(name)) {
+      Say(name + " " + Binary(written->first, Width(name)) + " (line " +
+              std::to_string(written->second) + ")",
+          written->second);
+      return written->first;
+    }
+    for (std::size_t k = 0; k < family_.registers.size() && k < family_.resets.size(); ++k) {
+      if (std::optional<PortField> field = family_.registers[k].FieldNamed(name)) {
+        std::int64_t value =
+            (family_.resets[k] >> field->position) & ((std::int64_t{1} << field->width) - 1);
+        Say(name + " " + Binary(value, field->width) + " (its reset value)", 0);
+        return value;
+      }
+    }
+    return std::nullopt;
+  }
+
+  // The fast RC oscillator of the 16- and 32-bit parts: divided, by 16, or through the PLL.
+  std::optional<double> FastRc(ClockSource source) {
+    double frc = family_.frequencies.at(0);
+    Say("the fast RC oscillator: " + Frequency(frc), 0);
+    if (source == ClockSource::FrcDiv16) {
+      return frc / 16;
+    }
+    if (source == ClockSource::FrcPll && family_.frcPll != PllKind::FourTimes) {
+      return Pll(frc);
+    }
+    std::optional<std::int64_t> code = FieldOrReset(family_.frcDividerField);
+    if (!code) {
+      return std::nullopt;
+    }
+    double divided = frc / (*code >= 7 ? 256 : 1 << *code);
+    return source == ClockSource::FrcPll ? divided * 4 : divided;
+  }
+
+  std::optional<double> Pll(double frc) {
+    auto field = [this](const char* name) { return FieldOrReset(name); };
+    if (family_.frcPll == PllKind::Dspic33F) {
+      std::optional<std::int64_t> m = field("PLLDIV");
+      std::optional<std::int64_t> n1 = field("PLLPRE");
+      std::optional<std::int64_t> n2 = field("PLLPOST");
+      if (!m || !n1 || !n2 || *n2 == 2) {
+        return std::nullopt;  // PLLPOST 10 is reserved
+      }
+      return frc * static_cast<double>(*m + 2) /
+             static_cast<double>((*n1 + 2) * 2 * (*n2 == 3 ? 4 : *n2 + 1));
+    }
+    if (family_.frcPll == PllKind::Dspic33C) {
+      std::optional<std::int64_t> m = field("PLLFBDIV");
+      std::optional<std::int64_t> n1 = field("PLLPRE");
+      std::optional<std::int64_t> n2 = field("POST1DIV");
+      std::optional<std::int64_t> n3 = field("POST2DIV");
+      if (!m || !n1 || !n2 || !n3 || *n1 == 0 || *n2 == 0 || *n3 == 0) {
+        return std::nullopt;
+      }
+      return frc * static_cast<double>(*m) / static_cast<double>(*n1 * *n2 * *n3) / 2;
+    }
+    if (family_.frcPll == PllKind::Configured && family_.pllSettings.size() == 3) {
+      double factors[3] = {};
+      for (std::size_t k = 0; k < 3; ++k) {
+        const SettingErased& setting = family_.pllSettings[k];
+        std::optional<ConfigSetting> given = Given(config_, setting.name);
+        std::string value = given ? given->value : setting.erased;
+        std::size_t digits = value.find_last_not_of("0123456789");
+        if (digits == std::string::npos || digits + 1 >= value.size()) {
+          return std::nullopt;
+        }
+        factors[k] = std::stod(value.substr(digits + 1));
+        Say(given ? setting.name + " = " + value + " (line " + std::to_string(given->line) + ")"
+                  : setting.name + " not set: its erased value " + value,
+            given ? given->line : 0);
+      }
+      return factors[0] > 0 && factors[2] > 0 ? frc / factors[0] * factors[1] / factors[2]
+                                              : std::optional<double>{};
+    }
+    return std::nullopt;
+  }
+
   const OscillatorFamily& family_;
   const SourceFacts& facts_;
+  const std::vector<ConfigSetting>& config_;
   std::optional<OscillatorSetting> setting_;
   std::int64_t frequencyCode_ = -1;
   ChipClock clock_;
@@ -256,9 +401,9 @@ std::string ChipClock::FieldFor(double wanted) const {
   return "";
 }
 
-std::optional<ChipClock> WorkOutChipClock(const OscillatorFamily& family,
-                                          const SourceFacts& facts) {
-  return Working(family, facts).Run();
+std::optional<ChipClock> WorkOutChipClock(const OscillatorFamily& family, const SourceFacts& facts,
+                                          const std::vector<ConfigSetting>& config) {
+  return Working(family, facts, config).Run();
 }
 
 }  // namespace brg::engine

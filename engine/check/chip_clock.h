@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "engine/check/setup_source.h"
 #include "engine/parts/oscillator_data.h"
@@ -24,7 +25,9 @@ struct ChipClock {
 };
 
 // Nothing where the source says nothing of the clock: no configuration setting and no write
-// to an oscillator register.
-std::optional<ChipClock> WorkOutChipClock(const OscillatorFamily& family, const SourceFacts& facts);
+// to an oscillator register. `config`: the source's settings with its numbers named
+// (engine/check/config_words.h).
+std::optional<ChipClock> WorkOutChipClock(const OscillatorFamily& family, const SourceFacts& facts,
+                                          const std::vector<ConfigSetting>& config);
 
 }  // namespace brg::engine

@@ -88,15 +88,7 @@ bool SetupRecorder::ConfigDirective(std::string_view code, int line) {
   std::string_view rest =
       end == std::string_view::npos ? std::string_view{} : Trim(text.substr(end));
   if (word == "__CONFIG") {
-    // the word's address or name first where two operands are given
-    if (std::size_t comma = rest.find(','); comma != std::string_view::npos) {
-      rest = rest.substr(comma + 1);
-    }
-    while (!rest.empty()) {
-      std::size_t amp = rest.find('&');
-      ConfigToken(rest.substr(0, amp), line);
-      rest = amp == std::string_view::npos ? std::string_view{} : rest.substr(amp + 1);
-    }
+    ConfigOperands(rest, line);
     return true;
   }
   if (word != "CONFIG") {
@@ -108,13 +100,26 @@ bool SetupRecorder::ConfigDirective(std::string_view code, int line) {
   return true;
 }
 
-void SetupRecorder::ConfigToken(std::string_view token, int line) {
+void SetupRecorder::ConfigOperands(std::string_view operands, int line) {
+  std::string_view word;
+  if (std::size_t comma = operands.find(','); comma != std::string_view::npos) {
+    word = Trim(operands.substr(0, comma));
+    operands = operands.substr(comma + 1);
+  }
+  while (!operands.empty()) {
+    std::size_t amp = operands.find('&');
+    ConfigToken(operands.substr(0, amp), line, word);
+    operands = amp == std::string_view::npos ? std::string_view{} : operands.substr(amp + 1);
+  }
+}
+
+void SetupRecorder::ConfigToken(std::string_view token, int line, std::string_view word) {
   std::string_view text = Trim(token);
   while (!text.empty() && text.front() == '_') {
     text.remove_prefix(1);
   }
   if (!text.empty()) {
-    facts_.config.push_back(ConfigSetting{"", Upper(text), line});
+    facts_.config.push_back(ConfigSetting{"", Upper(text), line, Upper(word)});
   }
 }
 

@@ -70,7 +70,10 @@ class SetupRecorder {
                           int line);
   // A configuration setting: FOSC = INTOSC; or a configuration word's token, _FOSC_INTOSC.
   void Config(std::string_view name, std::string_view value, int line);
-  void ConfigToken(std::string_view token, int line);
+  void ConfigToken(std::string_view token, int line, std::string_view word = {});
+  // The operands of a configuration word: "_CONFIG1, _FOSC_INTOSC & _WDTE_OFF", or the tokens
+  // alone; the word's name or address where two operands are given.
+  void ConfigOperands(std::string_view operands, int line);
   // A line of the assemblers (and of the BASIC compiler's #CONFIG blocks) that sets
   // configuration words: __CONFIG _CONFIG1, _FOSC_INTOSC & _WDTE_OFF; CONFIG FOSC = INTOSC.
   // False for any other line.

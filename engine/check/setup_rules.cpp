@@ -8,8 +8,10 @@
 #include "core/display_formats.h"
 #include "core/text.h"
 #include "engine/check/chip_clock.h"
+#include "engine/check/config_words.h"
 #include "engine/check/part_registers.h"
 #include "engine/check/setup_readers.h"
+#include "engine/check/source_text.h"
 #include "engine/errors.h"
 
 namespace brg::engine {
@@ -29,7 +31,12 @@ class Judgement {
  public:
   Judgement(const SourceFacts& facts, const CheckOptions& options, const SerialPort& port,
             SetupReport& report)
-      : facts_(facts), options_(options), port_(port), report_(report) {}
+      : facts_(facts),
+        options_(options),
+        port_(port),
+        report_(report),
+        config_(ConfigNumbersNamed(
+            facts.config, options.part != nullptr ? options.part->header.get() : nullptr)) {}
 
   void Run() {
     report_.findings = facts_.findings;
@@ -185,7 +192,7 @@ class Judgement {
     const OscillatorFamily* family =
         options_.part != nullptr ? OscillatorFamilyOf(options_.part->part) : nullptr;
     std::optional<ChipClock> chip =
-        family != nullptr ? WorkOutChipClock(*family, facts_) : std::nullopt;
+        family != nullptr ? WorkOutChipClock(*family, facts_, config_) : std::nullopt;
     if (!chip) {
       return false;
     }
@@ -224,17 +231,21 @@ class Judgement {
     Separators plain;
     std::string field = chip_->FieldFor(assumed.value);
     std::string name = assumed.from == "DEFINE OSC" ? "DEFINE OSC" : assumed.from;
+    // an instruction clock (FCY) names the oscillator divided by the port's divider
+    double cycle = InstructionClockName(name) ? port_.Clock().divisor : 1;
+    std::string says = cycle > 1 ? DecimalText(assumed.value / cycle) + " MHz (an oscillator of " +
+                                       DecimalText(assumed.value) + " MHz)"
+                                 : DecimalText(assumed.value) + " MHz";
     Add(assumed.line,
-        name + " says " + DecimalText(assumed.value) + " MHz, but the chip runs " +
-            DecimalText(chip_->mhz) + " MHz (" + chip_->how + "): the rate is " +
-            FormatBaudRate(setting.actualBaud, plain) + " baud, not the " +
-            FormatBaudRate(there.actualBaud, plain) + " baud of " + DecimalText(assumed.value) +
-            " MHz; " +
+        name + " says " + says + ", but the chip runs " + DecimalText(chip_->mhz) + " MHz (" +
+            chip_->how + "): the rate is " + FormatBaudRate(setting.actualBaud, plain) +
+            " baud, not the " + FormatBaudRate(there.actualBaud, plain) + " baud of " +
+            DecimalText(assumed.value) + " MHz; " +
             (field.empty()
                  ? ""
                  : "make it run " + DecimalText(assumed.value) + " MHz (" + field +
                        (chip_->mhz > assumed.value * 2 ? ", without the PLL" : "") + ") or ") +
-            "give " + name + " " + DecimalText(chip_->mhz) + " MHz");
+            "give " + name + " " + DecimalText(chip_->mhz / cycle) + " MHz");
   }
 
   // The real clock is --osc; a clock in the source that differs from it is a fault, since the
@@ -264,6 +275,7 @@ class Judgement {
               (rateOfItsOwn ? ": PAUSE and the like are timed for it" : ""),
           rateOfItsOwn ? FindingKind::Note : FindingKind::Fault);
     }
+    NoConfiguration(source);
     if (options_.oscMHz) {
       report_.oscMHz = *options_.oscMHz;
     } else if (source) {
@@ -280,6 +292,27 @@ class Judgement {
         Add(options_.oscMHz || !source ? 0 : source->line, "the oscillator " + refusal);
       }
     }
+  }
+
+  // A source without configuration words (a file of a larger project) leaves the oscillator
+  // they select unknown: the clock is taken as given, and the report says so.
+  void NoConfiguration(const std::optional<Named>& source) {
+    auto number = std::find_if(config_.begin(), config_.end(), UnnamedNumber);
+    if (options_.part == nullptr || OscillatorFamilyOf(options_.part->part) == nullptr ||
+        (!config_.empty() && number == config_.end()) || (!options_.oscMHz && !source)) {
+      return;
+    }
+    report_.workings.push_back(
+        {number == config_.end() ? 0 : number->line, FindingKind::Note,
+         (number == config_.end()
+              ? "the source gives no configuration words, so the oscillator they select is "
+                "unknown: "
+              : "the configuration word " + number->value +
+                    " is a number whose word the part's configuration does not tell, so the "
+                    "oscillator it selects is unknown: ") +
+             "the clock is taken as given, " +
+             (options_.oscMHz ? DecimalText(*options_.oscMHz) + " MHz by --osc"
+                              : DecimalText(source->value) + " MHz by " + source->from)});
   }
 
   void ChooseWantedRate() {
@@ -404,6 +437,7 @@ class Judgement {
   const CheckOptions& options_;
   const SerialPort& port_;
   SetupReport& report_;
+  std::vector<ConfigSetting> config_;  // the source's settings with its numbers named
 };
 
 // The faults of another arm of a run-time branch that the report does not have yet, said with

@@ -46,6 +46,7 @@ struct ConfigSetting {
   std::string name;  // upper case; "" for a token
   std::string value;
   int line = 0;
+  std::string word{};  // the word a token is given for (_CONFIG1, 0X8007); "" where unsaid
 };
 
 struct SourceFacts;

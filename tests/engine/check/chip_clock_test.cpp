@@ -8,6 +8,7 @@
 
 #include "core/text.h"
 #include "engine/check/chip_clock.h"
+#include "engine/check/config_words.h"
 #include "engine/check/part_registers.h"
 #include "engine/check/setup_check.h"
 #include "engine/check/setup_source.h"
@@ -38,7 +39,8 @@ TEST_P(ChipClockTest, WorkedOutFromTheConfigurationAndTheRegisters) {
   FollowedRegisters followed = RegistersFollowed(&part, part.Port(1));
   SourceFacts facts =
       ReadSetupSource(c.source, part.Port(1), false, std::nullopt, false, &followed);
-  std::optional<ChipClock> clock = WorkOutChipClock(*family, facts);
+  std::optional<ChipClock> clock =
+      WorkOutChipClock(*family, facts, ConfigNumbersNamed(facts.config, part.header.get()));
   if (c.mhz < 0) {
     EXPECT_FALSE(clock.has_value()) << clock->how;
     return;
@@ -112,6 +114,150 @@ INSTANTIATE_TEST_SUITE_P(
                   "OSCCON1 = 0x60;\nOSCFRQbits.HFFRQ = 0b0110;\n", 32},
         ClockCase{"ErasedIsTheExternalOscillator", "18F47Q43", "#pragma config WDTE = OFF\n", 0},
         ClockCase{"Lfintosc", "18F47Q43", "#pragma config RSTOSC = LFINTOSC\n", 0.031}),
+    [](const testing::TestParamInfo<ClockCase>& info) { return info.param.name; });
+
+INSTANTIATE_TEST_SUITE_P(
+    OlderMidrange, ChipClockTest,
+    testing::Values(
+        // DS30487: OSCCON resets to 0: IRCF 000, 31.25 kHz.
+        ClockCase{"SixteenF88AtItsReset", "16F88", "#pragma config FOSC = INTOSCIO\n", 0.03125},
+        ClockCase{"SixteenF88EightMegahertz", "16F88",
+                  "#pragma config FOSC = INTOSCIO\nOSCCON = 0x70;\n", 8},
+        ClockCase{"SixteenF88TheAssemblersAlias", "16F88",
+                  "\t__CONFIG _CONFIG1, _INTRC_IO & _WDT_OFF\n\tbanksel OSCCON\n"
+                  "\tmovlw 0x60\n\tmovwf OSCCON\n",
+                  4},
+        // SCS 10 switches the erased RC oscillator's part to the internal one.
+        ClockCase{"SixteenF88ScsOnTheErasedRc", "16F88", "OSCCON = 0x62;\n", 4},
+        ClockCase{"SixteenF690AtItsReset", "16F690", "#pragma config FOSC = INTRCIO\n", 4},
+        ClockCase{"SixteenF690HiTechTokens", "16F690", "__CONFIG(FOSC_INTRCIO & WDTE_OFF);\n", 4},
+        // One configuration word: a number holds FOSC in bits 2:0, 100 = INTRCIO.
+        ClockCase{"SixteenF690NumberInC", "16F690", "__CONFIG(0x30D4);\nOSCCON = 0x71;\n", 8},
+        ClockCase{"SixteenF690NumberInAssembly", "16F690", "\t__CONFIG 0x30D4\n", 4},
+        ClockCase{"SixteenF690NumberOfTheRcOscillator", "16F690", "\t__CONFIG 0x30D7\n", 0},
+        ClockCase{"SixteenF628AInternal", "16F628A", "#pragma config FOSC = INTOSCIO\n", 4},
+        ClockCase{"SixteenF628AOldToken", "16F628A",
+                  "\t__CONFIG _INTOSC_OSC_NOCLKOUT & _WDT_OFF & _LVP_OFF\n", 4},
+        ClockCase{"SixteenF628ANumber", "16F628A", "\t__CONFIG 0x3F18\n", 4},
+        ClockCase{"SixteenF628AHsNumber", "16F628A", "\t__CONFIG 0x3F0A\n", 0},
+        ClockCase{"NumberWithoutItsWord", "16F1829", "\t__CONFIG 0x3FE4\n", -1},
+        ClockCase{"NumberByTheWordsName", "16F1829", "\t__CONFIG _CONFIG1, 0x3FE4\n", 0.5},
+        ClockCase{"NumberByTheWordsAddress", "16F1829",
+                  "\t__CONFIG 0x8007, 0x3FE4\n\tbanksel OSCCON\n\tmovlw 0x70\n\tmovwf OSCCON\n",
+                  32},
+        ClockCase{"PllOffByNumber", "16F1829",
+                  "\t__CONFIG _CONFIG1, 0x3FE4\n\t__CONFIG _CONFIG2, 0x1EFF\n"
+                  "\tbanksel OSCCON\n\tmovlw 0x70\n\tmovwf OSCCON\n",
+                  8}),
+    [](const testing::TestParamInfo<ClockCase>& info) { return info.param.name; });
+
+INSTANTIATE_TEST_SUITE_P(
+    OlderPic18, ChipClockTest,
+    testing::Values(
+        // DS41412: IRCF 011, 1 MHz after reset; the PLL for HFINTOSC at 8 and 16 MHz.
+        ClockCase{"K22AtItsReset", "18F45K22", "#pragma config FOSC = INTIO67\n", 1},
+        ClockCase{"K22SixteenMegahertz", "18F45K22",
+                  "#pragma config FOSC = INTIO67\nOSCCON = 0x70;\n", 16},
+        ClockCase{"K22PllByOsctune", "18F45K22",
+                  "#pragma config FOSC = INTIO67\nOSCCON = 0x70;\nOSCTUNEbits.PLLEN = 1;\n", 64},
+        ClockCase{"K22PllByPllcfg", "18F45K22",
+                  "#pragma config FOSC = INTIO67, PLLCFG = ON\nOSCCON = 0x60;\n", 32},
+        ClockCase{"K22ThePllLeavesFourMegahertz", "18F45K22",
+                  "#pragma config FOSC = INTIO67, PLLCFG = ON\nOSCCON = 0x50;\n", 4},
+        ClockCase{"K22ScsBypassesThePll", "18F45K22",
+                  "#pragma config FOSC = INTIO67\nOSCCON = 0x72;\nPLLEN = 1;\n", 16},
+        ClockCase{"K22ErasedIsAnExternalClock", "18F45K22", "#pragma config WDTEN = OFF\n", 0},
+        ClockCase{"K20AtItsReset", "18F45K20", "#pragma config FOSC = INTIO67\n", 1},
+        ClockCase{"K20Pll", "18F26K20",
+                  "#pragma config FOSC = INTIO67\nOSCCON = 0x60;\nOSCTUNE = 0x40;\n", 32},
+        // DS39631/DS39626: the setting is OSC; 1 MHz at reset; the PLL for 4 and 8 MHz.
+        ClockCase{"F4620AtItsReset", "18F4620", "#pragma config OSC = INTIO67\n", 1},
+        ClockCase{"F4620Pll", "18F4620",
+                  "#pragma config OSC = INTIO67\nOSCCON = 0x70;\nOSCTUNEbits.PLLEN = 1;\n", 32},
+        ClockCase{"F4520OldToken", "18F4520",
+                  "\t__CONFIG _CONFIG1H, _OSC_INTIO67_1H\n\tmovlw 0x72\n\tmovwf OSCCON\n", 8},
+        ClockCase{"F4520Hspll", "18F4520", "\tCONFIG OSC = HSPLL\n", 0},
+        // DS39632: the 96 MHz PLL divided by CPUDIV.
+        ClockCase{"F4550PllErasedDivider", "18F4550",
+                  "#pragma config FOSC = HSPLL_HS, PLLDIV = 5\n", 48},
+        ClockCase{"F4550PllByThree", "18F4550",
+                  "#pragma config PLLDIV = 5, CPUDIV = OSC2_PLL3, FOSC = HSPLL_HS\n", 32},
+        ClockCase{"F4550AssemblyTokens", "18F4550",
+                  "\t__CONFIG _CONFIG1L, _PLLDIV_5_1L & _CPUDIV_OSC3_PLL4_1L\n"
+                  "\t__CONFIG _CONFIG1H, _FOSC_HSPLL_HS_1H\n",
+                  24},
+        ClockCase{"F4550Internal", "18F4550", "#pragma config FOSC = INTOSCIO_EC\nOSCCON = 0x72;\n",
+                  8},
+        ClockCase{"F4550Crystal", "18F4550", "#pragma config FOSC = HS\n", 0}),
+    [](const testing::TestParamInfo<ClockCase>& info) { return info.param.name; });
+
+INSTANTIATE_TEST_SUITE_P(
+    SixteenAndThirtyTwoBit, ChipClockTest,
+    testing::Values(
+        // DS39881: FRCDIV erased, RCDIV 001 at reset: 8 MHz / 2.
+        ClockCase{"Ga002Erased", "24FJ64GA002", "#pragma config FWDTEN = OFF\n", 4},
+        ClockCase{"Ga002Frc", "24FJ64GA002", "#pragma config FNOSC = FRC\n", 8},
+        // The 4x PLL after the postscaler: 16 MHz until RCDIV is cleared.
+        ClockCase{"Ga002FrcPllAtTheResetPostscaler", "24FJ64GA002",
+                  "#pragma config FNOSC = FRCPLL\n", 16},
+        ClockCase{"Ga002FrcPllWithRcdivCleared", "24FJ64GA002",
+                  "_CONFIG2(FNOSC_FRCPLL & POSCMOD_NONE & OSCIOFNC_ON)\n"
+                  "int main(void) {\n    CLKDIVbits.RCDIV = 0;\n}\n",
+                  32},
+        ClockCase{"Ga002Crystal", "24FJ64GA002", "#pragma config FNOSC = PRIPLL, POSCMOD = XT\n",
+                  0},
+        // FCKSM erased allows no switch: the write of NOSC changes nothing.
+        ClockCase{"Ga002SwitchNotAllowed", "24FJ64GA002",
+                  "#pragma config FNOSC = FRC\n"
+                  "int main(void) {\n    CLKDIVbits.RCDIV = 0;\n"
+                  "    __builtin_write_OSCCONH(0x01);\n}\n",
+                  8},
+        ClockCase{"Ga002SwitchToTheFrcPll", "24FJ64GA002",
+                  "#pragma config FNOSC = FRC, FCKSM = CSECMD\n"
+                  "int main(void) {\n    CLKDIVbits.RCDIV = 0;\n"
+                  "    __builtin_write_OSCCONH(0x01);\n"
+                  "    __builtin_write_OSCCONL(OSCCON | 0x01);\n}\n",
+                  32},
+        // DS70292: M = 50, N1 = 2, N2 = 4 at reset: 7.37 x 50 / 8.
+        ClockCase{"Dspic33FPllAtItsReset", "33FJ128GP802", "_FOSCSEL(FNOSC_FRCPLL & IESO_OFF);\n",
+                  7.37 * 50 / 8},
+        // The 40 MIPS set-up of the family's examples: 7.37 x 43 / (2 x 2).
+        ClockCase{"Dspic33FFortyMips", "33FJ128GP802",
+                  "#pragma config FNOSC = FRC, FCKSM = CSECMD\n"
+                  "int main(void) {\n    PLLFBD = 41;\n    CLKDIVbits.PLLPOST = 0;\n"
+                  "    CLKDIVbits.PLLPRE = 0;\n    __builtin_write_OSCCONH(0x01);\n"
+                  "    __builtin_write_OSCCONL(OSCCON | 0x01);\n}\n",
+                  7.37 * 43 / 4},
+        ClockCase{"Dspic33FFrcDivN", "33FJ128GP802", "#pragma config FNOSC = FRCDIVN\n", 7.37},
+        ClockCase{"Dspic33FOlderHeadersName", "33FJ128GP802",
+                  "_FOSCSEL(FNOSC_LPRCDIVN)\n_FOSC(FCKSM_CSDCMD & POSCMD_NONE);\n", 7.37},
+        ClockCase{"Dspic33FFrcBy16", "33FJ128GP802", "#pragma config FNOSC = FRCDIV16\n",
+                  7.37 / 16},
+        ClockCase{"Dspic33FPllPostReserved", "33FJ128GP802",
+                  "#pragma config FNOSC = FRCPLL\nint main(void) {\n    CLKDIV = 0x0080;\n}\n", -1},
+        ClockCase{"Dspic33EPll", "33EP256GP502",
+                  "#pragma config FNOSC = FRCPLL\n"
+                  "int main(void) {\n    PLLFBD = 63;\n    CLKDIVbits.PLLPOST = 0;\n"
+                  "    CLKDIVbits.PLLPRE = 0;\n}\n",
+                  7.37 * 65 / 4},
+        // DS70005349: 8 MHz x 150 / (1 x 4 x 1), halved: the "150 MHz system source clock".
+        ClockCase{"Dspic33CPllAtItsReset", "33CK256MP508", "#pragma config FNOSC = FRCPLL\n", 150},
+        ClockCase{"Dspic33CHundredMips", "33CK256MP508",
+                  "#pragma config FNOSC = FRCPLL\n"
+                  "int main(void) {\n    PLLFBD = 150;\n    PLLDIVbits.POST1DIV = 3;\n"
+                  "    PLLDIVbits.POST2DIV = 1;\n}\n",
+                  200},
+        ClockCase{"Dspic33CErased", "33CK256MP508", "#pragma config FWDTEN = OFF\n", 8},
+        // SYSCLK = 8 MHz / FPLLIDIV x FPLLMUL / FPLLODIV.
+        ClockCase{"Pic32mxFrcPll", "32MX170F256B",
+                  "#pragma config FNOSC = FRCPLL, FPLLIDIV = DIV_2, FPLLMUL = MUL_20, "
+                  "FPLLODIV = DIV_2\n",
+                  40},
+        ClockCase{"Pic32mxErasedPllSettings", "32MX170F256B", "#pragma config FNOSC = FRCPLL\n",
+                  8.0 / 12 * 24 / 256},
+        ClockCase{"Pic32mxFrc", "32MX170F256B", "#pragma config FNOSC = FRC\n", 8},
+        ClockCase{"Pic32mxPrimaryPll", "32MX170F256B", "#pragma config FNOSC = PRIPLL\n", 0},
+        ClockCase{"Pic32mxFrcDivUnknown", "32MX170F256B", "#pragma config FNOSC = FRCDIV\n", -1}),
     [](const testing::TestParamInfo<ClockCase>& info) { return info.param.name; });
 
 struct ClockFindingCase {
@@ -202,7 +348,24 @@ INSTANTIATE_TEST_SUITE_P(
                          "baud, not the 114,286 baud of 16 MHz; make it run 16 MHz (FRQ 0101) or "
                          "give _XTAL_FREQ 4 MHz | 5 tolerance: the error -75.198% is above 2% | 5 "
                          "tolerance: a better setting in the same mode: mode 16/4 with n = 8 gives "
-                         "-3.549%"}),
+                         "-3.549%"},
+        // FRCPLL behind the reset postscaler: 16 MHz, an instruction clock of 8, while FCY says
+        // 16: 8e6/(16*104) = 4808.
+        ClockFindingCase{"AnInstructionClockNotTheChips", "24FJ64GA002",
+                         "#define FCY 16000000UL\n"
+                         "_CONFIG2(POSCMOD_NONE & FCKSM_CSDCMD & FNOSC_FRCPLL)\n"
+                         "int main(void) {\n"
+                         "    U1BRG = FCY / 16 / 9600 - 1;\n"
+                         "    U1MODE = 0x8000;\n"
+                         "    U1STA = 0x0400;\n"
+                         "}\n",
+                         0,
+                         "16 MHz: 16/16 n=103 for 9600@4 | 1 fault: FCY says 16 MHz (an oscillator "
+                         "of 32 MHz), but the chip runs 16 MHz (FNOSC = FRCPLL (line 2); the fast "
+                         "RC oscillator: 8 MHz; RCDIV 001 (its reset value); the chip runs 16 "
+                         "MHz): the rate is 4,808 baud, not the 9,615 baud of 32 MHz; give FCY 8 "
+                         "MHz | 4 tolerance: the error -49.92% is above 2% | 4 tolerance: a better "
+                         "setting in the same mode: mode 16/16 with n = 51 gives 0.16%"}),
     [](const testing::TestParamInfo<ClockFindingCase>& info) { return info.param.name; });
 
 }  // namespace
