@@ -118,7 +118,8 @@ class Working {
   }
 
   // The internal frequency: the field as written, else its reset value.
-  std::optional<double> InternalFrequency(int resetCode) {
+  std::optional<double> InternalFrequency(int resetCode,
+                                          const std::string& origin = "its reset value") {
     if (family_.frequencyField.empty()) {
       frequencyCode_ = 0;
       Say("its internal oscillator: " + Frequency(family_.frequencies.at(0)), 0);
@@ -134,8 +135,7 @@ class Working {
     frequencyCode_ = value;
     double mhz = family_.frequencies[static_cast<std::size_t>(value)];
     Say(family_.frequencyField + " " + Binary(value, width) + " (" +
-            (code ? "line " + std::to_string(code->second) : "its reset value") +
-            "): " + Frequency(mhz),
+            (code ? "line " + std::to_string(code->second) : origin) + "): " + Frequency(mhz),
         code ? code->second : 0);
     return mhz;
   }
@@ -259,7 +259,9 @@ class Working {
     }
     clock_.source = *source;
     if (*source == ClockSource::Internal) {
-      std::optional<double> mhz = InternalFrequency(frequency);
+      bool byTheSetting = setting_ && setting_->frequencyCode >= 0;
+      std::optional<double> mhz = InternalFrequency(
+          frequency, byTheSetting ? "set by " + family_.setting : "its reset value");
       if (!mhz) {
         return std::nullopt;
       }

@@ -5,7 +5,9 @@
 namespace brg::engine {
 namespace {
 
-PinNames NamesOf(const Pin& pin, const GputilsHeader* header) {
+// A pin's registers by the part's header; without one, an analog function on the ports the pin
+// row names (`analogPorts`), its bit named as the newer parts' headers name it (ANSELC7).
+PinNames NamesOf(const Pin& pin, const GputilsHeader* header, const std::string& analogPorts = "") {
   std::string letter(1, pin.port);
   std::string bit = std::to_string(pin.bit);
   PinNames names{pin, "R" + letter + bit, "TRIS" + letter, "TRIS" + letter + bit, "", ""};
@@ -14,19 +16,45 @@ PinNames NamesOf(const Pin& pin, const GputilsHeader* header) {
       header->BitOf(ansel, "ANS" + letter + bit).has_value()) {
     names.ansel = ansel;
     names.anselBit = "ANS" + letter + bit;
+  } else if (header == nullptr && analogPorts.find(pin.port) != std::string::npos) {
+    names.ansel = ansel;
+    names.anselBit = ansel + bit;
   }
   return names;
 }
 
+// The port letters of the part: those its header has TRIS registers for, else A to F.
+std::string PortLetters(const GputilsHeader* header) {
+  std::string letters;
+  for (char letter = 'A'; letter <= 'H'; ++letter) {
+    if (header == nullptr ? letter <= 'F' : header->Defines("TRIS" + std::string(1, letter))) {
+      letters += letter;
+    }
+  }
+  return letters;
+}
+
 // A register of the pins: its bits by the part's data where it has them, else named by pin.
-PortRegister PinRegister(const std::string& name, const std::string& bitStem,
+PortRegister PinRegister(const std::string& name, const std::vector<std::string>& bitStems,
                          const GputilsHeader* header) {
   PortRegister reg{name, {}, 8, {}};
   if (header != nullptr) {
     reg.bits = header->BitsOf(name);
   }
-  for (int bit = 0; bit < 8; ++bit) {
-    reg.bits.push_back({bitStem + std::to_string(bit), bit});
+  for (const std::string& stem : bitStems) {
+    for (int bit = 0; bit < 8; ++bit) {
+      reg.bits.push_back({stem + std::to_string(bit), bit});
+    }
+  }
+  return reg;
+}
+
+// A selection register of peripheral pin select, its value a field of its own name
+// (U1RXPPSbits.U1RXPPS = 0x17).
+PortRegister SelectionRegister(const std::string& name, int width) {
+  PortRegister reg{name, {}, 8, {}};
+  for (int bit = 0; bit < width; ++bit) {
+    reg.bits.push_back({name + std::to_string(bit), bit});
   }
   return reg;
 }
@@ -43,6 +71,27 @@ void Follow(FollowedRegisters& followed, PortRegister reg, std::int64_t reset) {
 }
 
 }  // namespace
+
+Pin PinSelected(std::int64_t value) {
+  return Pin{static_cast<char>('A' + ((value >> 3) & 7)), static_cast<int>(value & 7)};
+}
+
+std::optional<PinNames> PinNamesOf(const PartProfile& part, const Pin& pin) {
+  const GputilsHeader* header = part.header.get();
+  if (PortLetters(header).find(pin.port) == std::string::npos) {
+    return std::nullopt;
+  }
+  std::optional<SerialPins> row = SerialPinsOf(part.part, 1);
+  return NamesOf(pin, header, row ? row->analogPorts : "");
+}
+
+std::optional<SelectedPins> SelectedPinsOf(const PartProfile& part, const SerialPort& port) {
+  std::optional<SerialPins> pins = SerialPinsOf(part.part, port.Number());
+  if (!pins || !pins->txPpsCode || pins->rxPpsRegister.empty()) {
+    return std::nullopt;
+  }
+  return SelectedPins{*pins->txPpsCode, pins->rxPpsRegister, pins->rxAtReset, pins->txMustBeOutput};
+}
 
 std::optional<SerialPinNames> SerialPinNamesOf(const PartProfile& part, const SerialPort& port) {
   std::optional<SerialPins> pins = SerialPinsOf(part.part, port.Number());
@@ -62,18 +111,44 @@ FollowedRegisters RegistersFollowed(const PartProfile* part, const SerialPort& p
     followed.registers = family->registers;
     followed.resets = family->resets;
   }
+  const GputilsHeader* header = part->header.get();
+  // every pin an input, and every analog one analog, at reset
+  auto followPin = [&](const PinNames& pin) {
+    Follow(followed, PinRegister(pin.tris, {pin.tris}, header), 0xFF);
+    if (!pin.ansel.empty()) {
+      Follow(followed,
+             PinRegister(pin.ansel, {"ANS" + std::string(1, pin.pin.port), pin.ansel}, header),
+             0xFF);
+    }
+  };
+  if (std::optional<SelectedPins> selected = SelectedPinsOf(*part, port)) {
+    // any pin may be the port's: every port's direction and analog registers, every output
+    // selection (nothing routed at reset) and the RX input selection
+    std::optional<SerialPins> row = SerialPinsOf(part->part, port.Number());
+    for (char letter : PortLetters(header)) {
+      std::string named(1, letter);
+      for (int bit = 0; bit < 8; ++bit) {
+        std::string name = "R" + named + std::to_string(bit) + "PPS";
+        if (header == nullptr || header->Defines(name)) {
+          Follow(followed, SelectionRegister(name, 7), 0);
+        }
+      }
+      Follow(followed, PinRegister("TRIS" + named, {"TRIS" + named}, header), 0xFF);
+      if (header != nullptr ? header->Defines("ANSEL" + named)
+                            : row->analogPorts.find(letter) != std::string::npos) {
+        Follow(followed, PinRegister("ANSEL" + named, {"ANS" + named, "ANSEL" + named}, header),
+               0xFF);
+      }
+    }
+    Follow(followed, SelectionRegister(selected->rxRegister, 6), 0);
+    return followed;
+  }
   std::optional<SerialPinNames> pins = SerialPinNamesOf(*part, port);
   if (!pins) {
     return followed;
   }
-  const GputilsHeader* header = part->header.get();
   for (const PinNames* pin : {&pins->rx, &pins->tx}) {
-    // every pin an input, and every analog one analog, at reset
-    Follow(followed, PinRegister(pin->tris, pin->tris, header), 0xFF);
-    if (!pin->ansel.empty()) {
-      Follow(followed, PinRegister(pin->ansel, "ANS" + std::string(1, pin->pin.port), header),
-             0xFF);
-    }
+    followPin(*pin);
   }
   for (const char* apfcon : {"APFCON", "APFCON0", "APFCON1"}) {
     if (header != nullptr && header->Defines(apfcon)) {

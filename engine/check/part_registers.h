@@ -32,4 +32,20 @@ struct SerialPinNames {
 };
 std::optional<SerialPinNames> SerialPinNamesOf(const PartProfile& part, const SerialPort& port);
 
+// The port's pins on a part with peripheral pin select: the TX output's code, the register
+// that selects RX and the pin it selects at reset where known; nothing for other parts.
+struct SelectedPins {
+  int txCode = 0;
+  std::string rxRegister;  // RXPPS, U1RXPPS
+  std::optional<Pin> rxAtReset;
+  bool txMustBeOutput = false;
+};
+std::optional<SelectedPins> SelectedPinsOf(const PartProfile& part, const SerialPort& port);
+
+// A pin's registers and bits by the part's data; nothing where the part has no such port.
+std::optional<PinNames> PinNamesOf(const PartProfile& part, const Pin& pin);
+
+// The pin an input selection register's value names (port * 8 + bit, PORTA = 0).
+Pin PinSelected(std::int64_t value);
+
 }  // namespace brg::engine

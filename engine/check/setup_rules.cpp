@@ -54,6 +54,7 @@ class Judgement {
     if (reading.receiverOn) {
       CheckReceivePin();
     }
+    CheckSelectedPins(reading);
     if (facts_.sends && !reading.transmitterOff.empty()) {
       Add(facts_.sends->line, "the code sends through " + facts_.sends->from + ", but " +
                                   reading.transmitterOff + ": nothing goes out");
@@ -376,23 +377,107 @@ class Judgement {
     if (!pins || !SetsUpPins(*pins)) {
       return;
     }
-    const PinNames& rx = pins->rx;
+    JudgeReceivePin(pins->rx, "");
+  }
+
+  // The RX pin: left analog, or made an output.
+  void JudgeReceivePin(const PinNames& rx, const std::string& selectedBy) {
     if (!rx.ansel.empty()) {
       auto ansel = facts_.followed.find(rx.ansel);
       bool written = ansel != facts_.followed.end();
       if (!written || ((ansel->second.value >> rx.pin.bit) & 1) != 0) {
         Add(written ? ansel->second.line : 0,
-            "the RX pin " + rx.name + " is left analog: " + rx.anselBit + " in " + rx.ansel +
-                " is 1" + (written ? "" : " (its reset value)") +
+            "the RX pin " + rx.name + selectedBy + " is left analog: " + rx.anselBit + " in " +
+                rx.ansel + " is 1" + (written ? "" : " (its reset value)") +
                 ", so the receiver reads only 0s; clear it (" + rx.ansel + "bits." + rx.anselBit +
                 " = 0)");
       }
     }
     auto tris = facts_.followed.find(rx.tris);
     if (tris != facts_.followed.end() && ((tris->second.value >> rx.pin.bit) & 1) == 0) {
-      Add(tris->second.line, "the RX pin " + rx.name + " is an output: " + rx.trisBit + " is 0 (" +
-                                 tris->second.name + "); the receiver needs an input");
+      Add(tris->second.line, "the RX pin " + rx.name + selectedBy + " is an output: " + rx.trisBit +
+                                 " is 0 (" + tris->second.name + "); the receiver needs an input");
     }
+  }
+
+  // The pins a part with peripheral pin select routes the port to, where the source sets up
+  // pins at all: TX routed to no pin, the RX pin left analog or an output, and on the PIC18
+  // UART a TX pin left an input.
+  void CheckSelectedPins(const PortReading& reading) {
+    std::optional<SelectedPins> selected =
+        options_.part != nullptr ? SelectedPinsOf(*options_.part, port_) : std::nullopt;
+    if (!selected || !SetsUpSelectedPins()) {
+      return;
+    }
+    if (reading.transmitterOn) {
+      CheckTransmitRouting(*selected);
+    }
+    if (!reading.receiverOn) {
+      return;
+    }
+    auto rx = facts_.followed.find(selected->rxRegister);
+    bool written = rx != facts_.followed.end();
+    if (!written && !selected->rxAtReset) {
+      return;
+    }
+    Pin pin = written ? PinSelected(rx->second.value) : *selected->rxAtReset;
+    std::optional<PinNames> names = PinNamesOf(*options_.part, pin);
+    if (!names && written) {
+      Add(rx->second.line, selected->rxRegister + " = " + Hex(rx->second.value) +
+                               " selects no pin of the part: the receiver hears nothing");
+    }
+    if (!names) {
+      return;
+    }
+    JudgeReceivePin(*names, written ? " (selected by " + selected->rxRegister + ")" : "");
+  }
+
+  // TX goes out only on a pin whose output selection holds the port's code.
+  void CheckTransmitRouting(const SelectedPins& selected) {
+    std::optional<Pin> routed;
+    int line = 0;
+    for (const auto& [name, written] : facts_.followed) {
+      bool output = name.size() == 6 && name[0] == 'R' && name.compare(3, 3, "PPS") == 0;
+      if (output && written.value == selected.txCode && written.line >= line) {
+        routed = Pin{name[1], name[2] - '0'};
+        line = written.line;
+      }
+    }
+    if (!routed) {
+      Add(0, "TX is routed to no pin: no output selection (RxyPPS) holds the port's TX code " +
+                 Hex(selected.txCode) + ", so nothing goes out; route it, as RC6PPS = " +
+                 Hex(selected.txCode) + " does to RC6");
+      return;
+    }
+    std::optional<PinNames> names = PinNamesOf(*options_.part, *routed);
+    if (!names || !selected.txMustBeOutput) {
+      return;
+    }
+    auto tris = facts_.followed.find(names->tris);
+    bool trisWritten = tris != facts_.followed.end();
+    if (!trisWritten || ((tris->second.value >> routed->bit) & 1) != 0) {
+      Add(trisWritten ? tris->second.line : line,
+          "the TX pin " + names->name + " is an input: " + names->trisBit + " is 1" +
+              (trisWritten ? "" : " (its reset value)") +
+              ", and the UART drives TX only where the pin's TRIS bit is cleared; clear it (" +
+              names->tris + "bits." + names->trisBit + " = 0)");
+    }
+  }
+
+  // Whether the source sets up pins at all: a direction, analog or pin selection register.
+  bool SetsUpSelectedPins() const {
+    for (const auto& [name, written] : facts_.followed) {
+      if (name.rfind("TRIS", 0) == 0 || name.rfind("ANSEL", 0) == 0 ||
+          (name.size() > 3 && name.compare(name.size() - 3, 3, "PPS") == 0)) {
+        return true;
+      }
+    }
+    return false;
+  }
+
+  static std::string Hex(std::int64_t value) {
+    const char* digits = "0123456789ABCDEF";
+    return std::string("0x") + digits[(value >> 4) & 0xF] + digits[value & 0xF];
   }
 
   // Whether the source writes a pin's direction or analog register, and leaves the pins where

@@ -49,14 +49,91 @@ const std::vector<SerialPins>& PinTable() {
        .tx = {'C', 4},
        .rx = {'C', 5},
        .txPpsCode = 0x14,
+       .rxPpsRegister = "RXPPS",
+       .rxAtReset = Pin{'C', 5},
        .source = "DS40001729 (PIC16F1704/1705), Peripheral Pin Select: TX/CK output code 10100, "
-                 "RXPPS input selection; RC4 and RC5 as on the parts without PPS"},
+                 "RXPPS input selection, RC5 at reset (as the simulator's model shows); RC4 and "
+                 "RC5 as on the parts without PPS"},
       {.patterns = {"16F170[89]"},
        .tx = {'B', 7},
        .rx = {'B', 5},
        .txPpsCode = 0x14,
+       .rxPpsRegister = "RXPPS",
+       .rxAtReset = Pin{'B', 5},
        .source = "DS40001729 (PIC16F1708/1709), Peripheral Pin Select: TX/CK output code 10100, "
-                 "RXPPS input selection; RB7 and RB5 as on the parts without PPS"},
+                 "RXPPS input selection, RB5 at reset (as the simulator's model shows); RB7 and "
+                 "RB5 as on the parts without PPS"},
+      {.patterns = {"16F1521?"},
+       .txPpsCode = 0x05,
+       .rxPpsRegister = "RX1PPS",
+       .rxAtReset = Pin{'A', 1},
+       .analogPorts = "ABCD",
+       .source = "DS40002305 and DS40002324 (PIC16F152xx), 18.2 PPS Inputs (RX1PPS: RA1 on the "
+                 "8-pin parts at reset) and "
+                 "18.3 PPS Outputs (TX1/CK1 = 0x05); ANSELA to ANSELD"},
+      {.patterns = {"16F1522?"},
+       .txPpsCode = 0x05,
+       .rxPpsRegister = "RX1PPS",
+       .rxAtReset = Pin{'C', 5},
+       .analogPorts = "ABCD",
+       .source = "DS40002305 and DS40002324 (PIC16F152xx), 18.2 PPS Inputs (RX1PPS: RC5 on the 14- "
+                 "and 16-pin parts at reset) and "
+                 "18.3 PPS Outputs (TX1/CK1 = 0x05); ANSELA to ANSELD"},
+      {.patterns = {"16F1524?"},
+       .txPpsCode = 0x05,
+       .rxPpsRegister = "RX1PPS",
+       .rxAtReset = Pin{'B', 5},
+       .analogPorts = "ABCD",
+       .source = "DS40002305 and DS40002324 (PIC16F152xx), 18.2 PPS Inputs (RX1PPS: RB5 on the "
+                 "20-pin parts at reset) and "
+                 "18.3 PPS Outputs (TX1/CK1 = 0x05); ANSELA to ANSELD"},
+      {.patterns = {"16F152[5-7]?"},
+       .txPpsCode = 0x05,
+       .rxPpsRegister = "RX1PPS",
+       .rxAtReset = Pin{'C', 7},
+       .analogPorts = "ABCD",
+       .source = "DS40002305 and DS40002324 (PIC16F152xx), 18.2 PPS Inputs (RX1PPS: RC7 on the 28- "
+                 "and 40-pin parts at reset) and "
+                 "18.3 PPS Outputs (TX1/CK1 = 0x05); ANSELA to ANSELD"},
+      {.patterns = {"18F[24][4-7]K40"},
+       .txPpsCode = 0x09,
+       .rxPpsRegister = "RX1PPS",
+       .rxAtReset = Pin{'C', 7},
+       .analogPorts = "ABCD",
+       .source = "DS40001816 and DS40001844 (PIC18(L)F2x/4xK40), 17.2 PPS Outputs (EUSART1 "
+                 "TX/CK = 0x09) and 17.1 PPS Inputs (RX1PPS: RC7 at reset); ANSELA to ANSELD"},
+      {.patterns = {"18F6[5-7]K40"},
+       .txPpsCode = 0x0C,
+       .rxPpsRegister = "RX1PPS",
+       .analogPorts = "ABDEFG",
+       .source = "DS40001842 (PIC18(L)F65/66K40) with its addendum, Table 18-3 PPS Outputs "
+                 "(EUSART1 TX/CK = 0x0C)"},
+      {.patterns = {"18F*K42", "18F*K83"},
+       .txPpsCode = 0x13,
+       .rxPpsRegister = "U1RXPPS",
+       .analogPorts = "ABCD",
+       .txMustBeOutput = true,
+       .source = "DS40001919 (PIC18(L)F26/27/45/46/47/55/56/57K42) and DS40001943 (K83), Table "
+                 "17-2 PPS Outputs (UART1 TX = 0x13, as the vendor's configurator writes it), "
+                 "U1RXPPS; 31.1 the UART drives TX where the pin's TRIS bit is cleared"},
+      {.patterns = {"18F*K42", "18F*K83"},
+       .port = 2,
+       .txPpsCode = 0x16,
+       .rxPpsRegister = "U2RXPPS",
+       .analogPorts = "ABCD",
+       .txMustBeOutput = true,
+       .source = "DS40001919 (PIC18(L)F26/27/45/46/47/55/56/57K42), Table 17-2 PPS Outputs "
+                 "(UART2 TX = 0x16, as the vendor's configurator writes it), U2RXPPS"},
+      {.patterns = {"18F*Q43", "18F*Q8[34]"},
+       .txPpsCode = 0x20,
+       .rxPpsRegister = "U1RXPPS",
+       .analogPorts = "ABCDF",
+       .txMustBeOutput = true,
+       .source = "DS40002147 (PIC18F27/47/57Q43), 21.3 PPS Outputs (UART1 TX = 0x20, as the "
+                 "vendor's configurator writes it; the same in DS40002213 for the Q84), U1RXPPS; "
+                 "34.1 I/O pin configuration: \"When the TRIS control for the pin corresponding "
+                 "to the TX output is cleared, the UART will control the logic level on the TX "
+                 "pin\", and 34.2.2.1: the RX pin's TRIS bit set and its ANSEL bit cleared"},
       {.patterns = {"18F1[23]20"},
        .tx = {'B', 1},
        .rx = {'B', 4},

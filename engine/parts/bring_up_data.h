@@ -22,9 +22,16 @@ struct SerialPins {
   int port = 1;                         // the serial port, from 1
   Pin tx{};                             // TX/CK
   Pin rx{};                             // RX/DT
-  // Parts with peripheral pin select: the output code of TX/CK for the pin's RxyPPS register,
-  // and RXPPS takes the RX pin's number (port * 8 + bit, PORTA = 0).
+  // Parts with peripheral pin select: the output code of TX/CK for the pins' RxyPPS
+  // registers; the register that selects the RX pin, whose value is the pin's number (port * 8
+  // + bit, PORTA = 0), and the pin it selects at reset where that is known; the ports whose
+  // pins have an analog function (ANSELx) on parts the part database lacks; and whether the TX
+  // pin must be made an output for the port to drive it (the PIC18 UART).
   std::optional<int> txPpsCode{};
+  std::string rxPpsRegister{};
+  std::optional<Pin> rxAtReset{};
+  std::string analogPorts{};
+  bool txMustBeOutput = false;
   std::string source{};
 };
 

@@ -77,6 +77,9 @@ class Pic18UartPort : public SerialPort {
     if (!port::BitSet(port::ValueOf(values, kCon1), 7)) {
       reading.findings.push_back(port::SwitchedOff(kCon1, registers_, "ON"));
     }
+    bool on = port::BitSet(port::ValueOf(values, kCon1), 7);
+    reading.receiverOn = on && port::BitSet(con0, 4);
+    reading.transmitterOn = on && port::BitSet(con0, 5);
     if (!port::BitSet(con0, 5) && port::BitSet(port::ValueOf(values, kCon1), 7)) {
       reading.transmitterOff = "TXEN is off in " + registers_[kCon0].name;
     }

@@ -82,7 +82,8 @@ struct PortReading {
   std::vector<PortFinding> findings;
   // The port is on but its transmitter is not: "UTXEN is off in U1STA"; empty otherwise.
   std::string transmitterOff;
-  bool receiverOn = false;  // the port is on and receives
+  bool receiverOn = false;     // the port is on and receives
+  bool transmitterOn = false;  // the port is on and sends
 };
 
 // The BASIC compiler's DEFINEs for a port: HSER_SPBRG and the like.

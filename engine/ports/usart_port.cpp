@@ -153,6 +153,7 @@ class UsartPort : public SerialPort {
           {kRcsta, FindingKind::Fault, "SPEN is off in RCSTA: the port stays switched off"});
     }
     reading.receiverOn = BitSet(rcsta, bits_.spen) && BitSet(rcsta, bits_.cren) && !sync;
+    reading.transmitterOn = BitSet(rcsta, bits_.spen) && BitSet(txsta, bits_.txen) && !sync;
     if (!BitSet(txsta, bits_.txen) && BitSet(rcsta, bits_.spen)) {
       reading.transmitterOff = "TXEN is off in " + registers_[kTxsta].name;
     }

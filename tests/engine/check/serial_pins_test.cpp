@@ -82,5 +82,69 @@ INSTANTIATE_TEST_SUITE_P(
                 "receiver needs an input"}),
     [](const testing::TestParamInfo<PinCase>& info) { return info.param.name; });
 
+// Parts with peripheral pin select: TX goes out only where an RxyPPS register holds the port's
+// code (16F1705/1709: 0x14; 18F26K42: 0x13; 18F47Q43: 0x20); RX is the pin its input selection
+// names (port * 8 + bit) or its reset pin (16F1709: RB5, AN11). The PIC18 UART drives TX only
+// from an output. At 16 MHz: 8/16 n=25, and 16/4 n=34 for the UART.
+INSTANTIATE_TEST_SUITE_P(
+    SelectedPins, SerialPinsTest,
+    testing::Values(
+        PinCase{"TxRoutedNowhere", "16F1705",
+                "ANSELC = 0;\nSPBRG = 25;\nTXSTA = 0x24;\nRCSTA = 0x90;",
+                "8/16 n=25 | 0 fault: TX is routed to no pin: no output selection (RxyPPS) holds "
+                "the port's TX code 0x14, so nothing goes out; route it, as RC6PPS = 0x14 does "
+                "to RC6"},
+        PinCase{"TxRouted", "16F1705",
+                "ANSELC = 0;\nRC4PPS = 0x14;\nSPBRG = 25;\nTXSTA = 0x24;\nRCSTA = 0x90;",
+                "8/16 n=25"},
+        // TXEN off: the routing of TX is not judged.
+        PinCase{"ReceiverOnly", "16F1705", "ANSELC = 0;\nSPBRG = 25;\nTXSTA = 0x04;\nRCSTA = 0x90;",
+                "8/16 n=25"},
+        PinCase{"TheResetRxPinLeftAnalog", "16F1709",
+                "TRISB = 0xFF;\nRB7PPS = 0x14;\nSPBRG = 25;\nTXSTA = 0x24;\nRCSTA = 0x90;",
+                "8/16 n=25 | 0 fault: the RX pin RB5 is left analog: ANSB5 in ANSELB is 1 (its "
+                "reset value), so the receiver reads only 0s; clear it (ANSELBbits.ANSB5 = 0)"},
+        PinCase{"TheSelectedRxPinAnOutput", "16F1705",
+                "ANSELC = 0;\nTRISC = 0x00;\nRC4PPS = 0x14;\nRXPPS = 0x13;\nSPBRG = 25;\nTXSTA = "
+                "0x24;\nRCSTA = 0x90;",
+                "8/16 n=25 | 2 fault: the RX pin RC3 (selected by RXPPS) is an output: TRISC3 is "
+                "0 (TRISC); the receiver needs an input"},
+        PinCase{"Q43AllSetUp", "18F47Q43",
+                "U1RXPPS = 0x17;\nRC6PPS = 0x20;\nTRISC = 0xBF;\nANSELC = 0x3F;\nU1CON0 = "
+                "0xB0;\nU1BRG = 34;\nU1CON1 = 0x80;",
+                "16/4 n=34"},
+        PinCase{"Q43TxPinLeftAnInput", "18F47Q43",
+                "U1RXPPS = 0x17;\nRC6PPS = 0x20;\nANSELC = 0x3F;\nU1CON0 = 0xB0;\nU1BRG = "
+                "34;\nU1CON1 = 0x80;",
+                "16/4 n=34 | 2 fault: the TX pin RC6 is an input: TRISC6 is 1 (its reset value), "
+                "and the UART drives TX only where the pin's TRIS bit is cleared; clear it "
+                "(TRISCbits.TRISC6 = 0)"},
+        PinCase{"Q43RxLeftAnalog", "18F47Q43",
+                "U1RXPPSbits.U1RXPPS = 0x17;\nRC6PPS = 0x20;\nTRISCbits.TRISC6 = 0;\nU1CON0 = "
+                "0xB0;\nU1BRG = 34;\nU1CON1 = 0x80;",
+                "16/4 n=34 | 0 fault: the RX pin RC7 (selected by U1RXPPS) is left analog: "
+                "ANSELC7 in ANSELC is 1 (its reset value), so the receiver reads only 0s; clear "
+                "it (ANSELCbits.ANSELC7 = 0)"},
+        PinCase{"Q43RxSelectsNoPin", "18F47Q43",
+                "U1RXPPS = 0x3F;\nRC6PPS = 0x20;\nTRISCbits.TRISC6 = 0;\nU1CON0 = 0xB0;\nU1BRG = "
+                "34;\nU1CON1 = 0x80;",
+                "16/4 n=34 | 1 fault: U1RXPPS = 0x3F selects no pin of the part: the receiver "
+                "hears nothing"},
+        // The Q43's code on a K42, whose UART1 TX is 0x13.
+        PinCase{"K42WithTheQ43sCode", "18F26K42",
+                "U1RXPPS = 0x17;\nRC6PPS = 0x20;\nTRISC = 0xBF;\nANSELC = 0x3F;\nU1CON0 = "
+                "0xB0;\nU1BRG = 34;\nU1CON1 = 0x80;",
+                "16/4 n=34 | 0 fault: TX is routed to no pin: no output selection (RxyPPS) holds "
+                "the port's TX code 0x13, so nothing goes out; route it, as RC6PPS = 0x13 does to "
+                "RC6"},
+        // Nothing of the pins in the source: a file of a larger project.
+        PinCase{"NoPinsSetUp", "18F47Q43", "U1CON0 = 0xB0;\nU1BRG = 34;\nU1CON1 = 0x80;",
+                "16/4 n=34"},
+        PinCase{"F152xxResetRxPin", "16F15244",
+                "RB7PPS = 0x05;\nTRISB = 0x7F;\nSPBRG = 25;\nTXSTA = 0x24;\nRCSTA = 0x90;",
+                "8/16 n=25 | 0 fault: the RX pin RB5 is left analog: ANSELB5 in ANSELB is 1 (its "
+                "reset value), so the receiver reads only 0s; clear it (ANSELBbits.ANSELB5 = 0)"}),
+    [](const testing::TestParamInfo<PinCase>& info) { return info.param.name; });
+
 }  // namespace
 }  // namespace brg::engine
