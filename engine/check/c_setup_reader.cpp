@@ -551,11 +551,12 @@ class CReader {
         start = i + 1;
         continue;
       }
-      if (t == "{") {
+      char punctuation = t.size() == 1 ? t[0] : '\0';
+      if (punctuation == '{') {
         ++depth;
-      } else if (t == "}") {
+      } else if (punctuation == '}') {
         --depth;
-      } else if (t == ";" && depth == 0) {
+      } else if (punctuation == ';' && depth == 0) {
         Statement(start, i);  // a global declaration
         start = i + 1;
       }

@@ -36,13 +36,13 @@ std::string PortLetters(const GputilsHeader* header) {
 
 // A register of the pins: its bits by the part's data where it has them, else named by pin.
 PortRegister PinRegister(const std::string& name, const std::vector<std::string>& bitStems,
-                         const GputilsHeader* header) {
-  PortRegister reg{name, {}, 8, {}};
+                         const GputilsHeader* header, int width = 8) {
+  PortRegister reg{name, {}, width, {}};
   if (header != nullptr) {
     reg.bits = header->BitsOf(name);
   }
   for (const std::string& stem : bitStems) {
-    for (int bit = 0; bit < 8; ++bit) {
+    for (int bit = 0; bit < width; ++bit) {
       reg.bits.push_back({stem + std::to_string(bit), bit});
     }
   }
@@ -60,14 +60,7 @@ PortRegister SelectionRegister(const std::string& name, int width) {
 }
 
 void Follow(FollowedRegisters& followed, PortRegister reg, std::int64_t reset) {
-  for (const PortRegister& known : followed.registers) {
-    if (known.name == reg.name) {
-      return;
-    }
-  }
-  followed.resets.resize(followed.registers.size());
-  followed.registers.push_back(std::move(reg));
-  followed.resets.push_back(reset);
+  followed.Add(std::move(reg), reset);
 }
 
 }  // namespace
@@ -90,7 +83,50 @@ std::optional<SelectedPins> SelectedPinsOf(const PartProfile& part, const Serial
   if (!pins || !pins->txPpsCode || pins->rxPpsRegister.empty()) {
     return std::nullopt;
   }
-  return SelectedPins{*pins->txPpsCode, pins->rxPpsRegister, pins->rxAtReset, pins->txMustBeOutput};
+  return SelectedPins{*pins->txPpsCode, pins->rxPpsRegister, pins->rxAtReset,  pins->txMustBeOutput,
+                      pins->selection,  pins->rxPpsField,    pins->rxTiedToVss};
+}
+
+// The 16- and 32-bit parts' selections: every output selection, as RPORx registers and as the
+// RPnR fields the compilers name (RPOR5bits.RP11R writes the register RP11R here), or as
+// PIC32's RPxnR registers; the RX input's register; the pins' directions.
+void FollowRemappablePins(FollowedRegisters& followed, const SelectedPins& selected) {
+  constexpr int kMostRemappablePins = 182;  // RP181 of the dsPIC33E
+  if (selected.selection == PinSelection::RemappablePins) {
+    for (int k = 0; k < kMostRemappablePins / 2; ++k) {
+      Follow(followed, PortRegister{"RPOR" + std::to_string(k), {}, 16, {}}, 0);
+    }
+    for (int n = 0; n < kMostRemappablePins; ++n) {
+      Follow(followed, PortRegister{"RP" + std::to_string(n) + "R", {}, 8, {}}, 0);
+    }
+    PortRegister input{selected.rxRegister, {}, 16, {}};
+    std::string cts = selected.rxField.substr(0, 2) + "CTSR";
+    for (int bit = 0; bit < 8; ++bit) {
+      input.bits.push_back({selected.rxField + std::to_string(bit), bit});
+      input.bits.push_back({cts + std::to_string(bit), bit + 8});
+    }
+    std::int64_t vss = selected.rxTiedToVss.value_or(0);
+    Follow(followed, std::move(input), vss | (vss << 8));
+  } else {
+    for (char letter = 'A'; letter <= 'G'; ++letter) {
+      for (int bit = 0; bit < 16; ++bit) {
+        Follow(followed,
+               PortRegister{"RP" + std::string(1, letter) + std::to_string(bit) + "R", {}, 8, {}},
+               0);
+      }
+    }
+    Follow(followed, PortRegister{selected.rxRegister, {}, 8, {}}, 0);
+  }
+  // the pins' directions and analog selections, whose writes tell that the source sets up pins
+  for (char letter = 'A'; letter <= 'G'; ++letter) {
+    std::string port(1, letter);
+    Follow(followed, PinRegister("TRIS" + port, {"TRIS" + port, "R" + port}, nullptr, 16), 0xFFFF);
+    Follow(followed, PinRegister("ANS" + port, {"ANS" + port}, nullptr, 16), 0xFFFF);
+    Follow(followed, PinRegister("ANSEL" + port, {"ANSEL" + port}, nullptr, 16), 0xFFFF);
+  }
+  for (const char* adc : {"AD1PCFG", "AD1PCFGL"}) {
+    Follow(followed, PinRegister(adc, {"PCFG"}, nullptr, 16), 0);
+  }
 }
 
 std::optional<SerialPinNames> SerialPinNamesOf(const PartProfile& part, const SerialPort& port) {
@@ -108,8 +144,9 @@ FollowedRegisters RegistersFollowed(const PartProfile* part, const SerialPort& p
     return followed;
   }
   if (const OscillatorFamily* family = OscillatorFamilyOf(part->part)) {
-    followed.registers = family->registers;
-    followed.resets = family->resets;
+    for (std::size_t k = 0; k < family->registers.size(); ++k) {
+      Follow(followed, family->registers[k], k < family->resets.size() ? family->resets[k] : 0);
+    }
   }
   const GputilsHeader* header = part->header.get();
   // every pin an input, and every analog one analog, at reset
@@ -121,7 +158,12 @@ FollowedRegisters RegistersFollowed(const PartProfile* part, const SerialPort& p
              0xFF);
     }
   };
-  if (std::optional<SelectedPins> selected = SelectedPinsOf(*part, port)) {
+  std::optional<SelectedPins> selected = SelectedPinsOf(*part, port);
+  if (selected && selected->selection != PinSelection::PortPins) {
+    FollowRemappablePins(followed, *selected);
+    return followed;
+  }
+  if (selected) {
     // any pin may be the port's: every port's direction and analog registers, every output
     // selection (nothing routed at reset) and the RX input selection
     std::optional<SerialPins> row = SerialPinsOf(part->part, port.Number());

@@ -36,9 +36,12 @@ std::optional<SerialPinNames> SerialPinNamesOf(const PartProfile& part, const Se
 // that selects RX and the pin it selects at reset where known; nothing for other parts.
 struct SelectedPins {
   int txCode = 0;
-  std::string rxRegister;  // RXPPS, U1RXPPS
+  std::string rxRegister;  // RXPPS, U1RXPPS, RPINR18
   std::optional<Pin> rxAtReset;
   bool txMustBeOutput = false;
+  PinSelection selection = PinSelection::PortPins;
+  std::string rxField;               // U1RXR on the 16-bit parts
+  std::optional<int> rxTiedToVss{};  // its value that selects no pin
 };
 std::optional<SelectedPins> SelectedPinsOf(const PartProfile& part, const SerialPort& port);
 

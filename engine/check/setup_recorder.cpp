@@ -15,13 +15,7 @@ const PortRegister* SetupRecorder::FollowedRegister(std::string_view name) const
   if (followed_ == nullptr || followed_->registers.empty()) {
     return nullptr;
   }
-  std::string upper = Upper(name);
-  for (const PortRegister& reg : followed_->registers) {
-    if (reg.name == upper) {
-      return &reg;
-    }
-  }
-  return nullptr;
+  return followed_->Named(Upper(name));
 }
 
 WrittenRegister& SetupRecorder::Followed(const PortRegister& reg) {
@@ -62,6 +56,13 @@ bool SetupRecorder::WriteFollowedField(std::string_view reg, std::string_view fi
     std::optional<long> number = ReadLiteral(field);
     found =
         number && *number < 8 ? PortField{static_cast<int>(*number), 1} : known->FieldNamed(field);
+  }
+  if (!found && known != nullptr) {
+    // a field of its own register's name: RPOR5bits.RP11R, RPB4Rbits.RPB4R
+    const PortRegister* own = FollowedRegister(field);
+    if (own != nullptr && own->bits.empty()) {
+      return WriteFollowed(field, value, '=', line);
+    }
   }
   if (!found || value < 0 || value >= (std::int64_t{1} << found->width)) {
     return false;

@@ -9,6 +9,21 @@
 #include "engine/check/source_text.h"
 
 namespace brg::engine {
+
+const PortRegister* FollowedRegisters::Named(const std::string& name) const {
+  auto found = byName_.find(name);
+  return found == byName_.end() ? nullptr : &registers[found->second];
+}
+
+void FollowedRegisters::Add(PortRegister reg, std::int64_t reset) {
+  if (byName_.count(reg.name) != 0) {
+    return;
+  }
+  resets.resize(registers.size());
+  byName_[reg.name] = registers.size();
+  registers.push_back(std::move(reg));
+  resets.push_back(reset);
+}
 namespace {
 
 // The first word of an upper-cased line, after a label ending with ':'.

@@ -90,6 +90,12 @@ struct SourceFacts {
 struct FollowedRegisters {
   std::vector<PortRegister> registers;
   std::vector<std::int64_t> resets;  // 0 where missing
+  // The register of an upper-case name; nothing where none is followed.
+  const PortRegister* Named(const std::string& name) const;
+  void Add(PortRegister reg, std::int64_t reset);
+
+ private:
+  std::map<std::string, std::size_t> byName_;
 };
 
 // `followed`: the part's registers besides the port's whose writes are kept too.

@@ -159,6 +159,78 @@ const std::vector<SerialPins>& PinTable() {
        .rx = {'G', 2},
        .source = "DS39609 (PIC18F6520/6620/6720/8520/8620/8720), Pinout I/O Descriptions: "
                  "RG1/TX2/CK2, RG2/RX2/DT2"},
+      {.patterns = {"24FJ*GA00?", "24FJ*GB00?"},
+       .txPpsCode = 3,
+       .rxPpsRegister = "RPINR18",
+       .selection = PinSelection::RemappablePins,
+       .rxPpsField = "U1RXR",
+       .rxTiedToVss = 31,
+       .source = "DS39881 (PIC24FJ64GA004 family) and DS39940 (PIC24FJ64GB004 family), 10.4 "
+                 "Peripheral Pin Select: Table 10-2 (U1RX from RPINR18's U1RXR<4:0>, all ones "
+                 "at reset: the input tied to Vss) and Table 10-3 (U1TX output function 3)"},
+      {.patterns = {"24FJ*GA00?", "24FJ*GB00?"},
+       .port = 2,
+       .txPpsCode = 5,
+       .rxPpsRegister = "RPINR19",
+       .selection = PinSelection::RemappablePins,
+       .rxPpsField = "U2RXR",
+       .rxTiedToVss = 31,
+       .source = "DS39881 (PIC24FJ64GA004 family) and DS39940 (PIC24FJ64GB004 family), 10.4: "
+                 "Table 10-2 (U2RX from RPINR19's U2RXR<4:0>) and Table 10-3 (U2TX output "
+                 "function 5)"},
+      {.patterns = {"33FJ*[GM][PC][2-8]0[24]", "24HJ*GP[2-5]0[24]"},
+       .txPpsCode = 3,
+       .rxPpsRegister = "RPINR18",
+       .selection = PinSelection::RemappablePins,
+       .rxPpsField = "U1RXR",
+       .rxTiedToVss = 31,
+       .source = "DS70292 (dsPIC33FJ32GP302/304, 64GPX02/X04, 128GPX02/X04), DS70283 "
+                 "(dsPIC33FJ32MC202/204) and DS70293 (PIC24HJ32GP302/304 family), Peripheral "
+                 "Pin Select: Table 11-1 (U1RX from RPINR18's U1RXR<4:0>, 11111 at reset: Vss) "
+                 "and Table 11-2 (U1TX output function 00011)"},
+      {.patterns = {"33FJ*[GM][PC][2-8]0[24]", "24HJ*GP[2-5]0[24]"},
+       .port = 2,
+       .txPpsCode = 5,
+       .rxPpsRegister = "RPINR19",
+       .selection = PinSelection::RemappablePins,
+       .rxPpsField = "U2RXR",
+       .rxTiedToVss = 31,
+       .source = "DS70292, DS70283 and DS70293, Peripheral Pin Select: Table 11-1 (U2RX from "
+                 "RPINR19's U2RXR<4:0>) and Table 11-2 (U2TX output function 00101)"},
+      {.patterns = {"24EP*", "33EP*", "33EV*", "33CK*"},
+       .txPpsCode = 1,
+       .rxPpsRegister = "RPINR18",
+       .selection = PinSelection::RemappablePins,
+       .rxPpsField = "U1RXR",
+       .rxTiedToVss = 0,
+       .source = "DS70000657 (dsPIC33EPXXXGP50X family), 11.4 Peripheral Pin Select: Table "
+                 "11-2 (U1RX from RPINR18's U1RXR<6:0>, 0 at reset: Vss) and Table 11-3 (U1TX "
+                 "output function 000001); DS70005349 (dsPIC33CK256MP508 family), 8.5: "
+                 "RPINR18's U1RXR<7:0>, 0 at reset: Vss, and U1TX output function 1 (the "
+                 "output function numbers unconfirmed beyond the vendor's configurator)"},
+      {.patterns = {"24EP*", "33EP*", "33EV*", "33CK*"},
+       .port = 2,
+       .txPpsCode = 3,
+       .rxPpsRegister = "RPINR19",
+       .selection = PinSelection::RemappablePins,
+       .rxPpsField = "U2RXR",
+       .rxTiedToVss = 0,
+       .source = "DS70000657 and DS70005349, Peripheral Pin Select: U2RX from RPINR19's U2RXR, "
+                 "U2TX output function 000011"},
+      {.patterns = {"32MX[12]??F*"},
+       .txPpsCode = 1,
+       .rxPpsRegister = "U1RXR",
+       .selection = PinSelection::Pic32Pins,
+       .source = "DS60001168 (PIC32MX1XX/2XX 28/36/44-pin), 11.3 Peripheral Pin Select: Table "
+                 "11-1 (U1RXR selects one of its group's pins, each value a pin) and Table 11-2 "
+                 "(U1TX output code 0001 in RPnR)"},
+      {.patterns = {"32MX[12]??F*"},
+       .port = 2,
+       .txPpsCode = 2,
+       .rxPpsRegister = "U2RXR",
+       .selection = PinSelection::Pic32Pins,
+       .source = "DS60001168 (PIC32MX1XX/2XX 28/36/44-pin), 11.3: Table 11-1 (U2RXR) and Table "
+                 "11-2 (U2TX output code 0010 in RPnR)"},
       {.patterns = {"16F87?A", "16F87?", "16F7[3467]", "16F88[2-7]", "16F91[3-7]", "16F946",
                     "16F19[34]?", "16F178?", "16C6[3-7]*", "16C7[3-7]*"},
        .tx = kRC6,

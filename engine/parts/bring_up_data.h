@@ -17,6 +17,11 @@ struct Pin {
   int bit = 6;
 };
 
+// How a part with peripheral pin select names its output selections: RxyPPS registers (the
+// 8-bit parts), RPnR fields of the RPORx registers (PIC24 and dsPIC33), or RPxnR registers
+// (PIC32).
+enum class PinSelection { PortPins, RemappablePins, Pic32Pins };
+
 struct SerialPins {
   std::vector<std::string> patterns{};  // part names, as the family table matches them
   int port = 1;                         // the serial port, from 1
@@ -32,6 +37,11 @@ struct SerialPins {
   std::optional<Pin> rxAtReset{};
   std::string analogPorts{};
   bool txMustBeOutput = false;
+  // The 16- and 32-bit parts: how outputs are selected, the RX input's field in its register
+  // (U1RXR in RPINR18) and the value that ties the input to Vss, selecting no pin.
+  PinSelection selection = PinSelection::PortPins;
+  std::string rxPpsField{};
+  std::optional<int> rxTiedToVss{};
   std::string source{};
 };
 

@@ -120,6 +120,8 @@ class Dspic33cUartPort : public SerialPort {
     if (!port::BitSet(mode, 15)) {
       reading.findings.push_back(port::SwitchedOff(kMode, registers_, "UARTEN"));
     }
+    reading.receiverOn = port::BitSet(mode, 15) && port::BitSet(mode, 4);
+    reading.transmitterOn = port::BitSet(mode, 15) && port::BitSet(mode, 5);
     if (!port::BitSet(mode, 5) && port::BitSet(mode, 15)) {
       reading.transmitterOff = "UTXEN is off in " + registers_[kMode].name;
     }

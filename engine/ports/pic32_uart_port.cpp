@@ -99,6 +99,8 @@ class Pic32UartPort : public SerialPort {
     if (!port::BitSet(mode, 15)) {
       reading.findings.push_back(port::SwitchedOff(kMode, registers_, "ON"));
     }
+    reading.receiverOn = port::BitSet(mode, 15) && port::BitSet(sta, 12);
+    reading.transmitterOn = port::BitSet(mode, 15) && port::BitSet(sta, 10);
     if (!port::BitSet(sta, 10) && port::BitSet(mode, 15)) {
       reading.transmitterOff = "UTXEN is off in " + registers_[kSta].name;
     }

@@ -146,5 +146,59 @@ INSTANTIATE_TEST_SUITE_P(
                 "reset value), so the receiver reads only 0s; clear it (ANSELBbits.ANSELB5 = 0)"}),
     [](const testing::TestParamInfo<PinCase>& info) { return info.param.name; });
 
+// The 16- and 32-bit parts route TX by a function number in an RPnR field (PIC24FJ GA002: U1TX
+// 3; dsPIC33CK: 1) or an RPxnR register (PIC32MX1xx/2xx: 1), and take RX from RPINR18's U1RXR,
+// whose reset value (GA002: 31; dsPIC33CK: 0) ties it to Vss. PIC32's U1RXR always names a pin.
+INSTANTIATE_TEST_SUITE_P(
+    RemappablePins, SerialPinsTest,
+    testing::Values(
+        PinCase{"Pic24NeitherRouted", "24FJ64GA002",
+                "AD1PCFG = 0xFFFF;\nU1BRG = 25;\nU1MODE = 0x8000;\nU1STA = 0x0400;",
+                "16/16 n=25 | 0 fault: TX is routed to no pin: no RPnR field of the RPORx "
+                "registers holds the port's TX output function 3, so nothing goes out; route it, "
+                "as RPOR5bits.RP11R = 3 does to RP11 | 0 fault: U1RXR in RPINR18 is 31 (its reset "
+                "value): the receiver's input is tied to Vss, so it hears nothing; give it the RP "
+                "pin RX is on (RPINR18bits.U1RXR = n for RPn)"},
+        PinCase{"Pic24RoutedByFields", "24FJ64GA002",
+                "AD1PCFG = 0xFFFF;\nRPINR18bits.U1RXR = 10;\nRPOR5bits.RP11R = 3;\nU1BRG = "
+                "25;\nU1MODE = 0x8000;\nU1STA = 0x0400;",
+                "16/16 n=25"},
+        // RPOR5's high field is RP11's.
+        PinCase{"Pic24RoutedByWholeRegisters", "24FJ64GA002",
+                "TRISB = 0xFBFF;\nRPINR18 = 0x1F0A;\nRPOR5 = 0x0300;\nU1BRG = 25;\nU1MODE = "
+                "0x8000;\nU1STA = 0x0400;",
+                "16/16 n=25"},
+        PinCase{"Pic24AnotherFunctionRouted", "24FJ64GA002",
+                "TRISB = 0xFBFF;\nRPINR18 = 0x1F0A;\nRPOR5 = 0x0500;\nU1BRG = 25;\nU1MODE = "
+                "0x8000;\nU1STA = 0x0400;",
+                "16/16 n=25 | 0 fault: TX is routed to no pin: no RPnR field of the RPORx "
+                "registers holds the port's TX output function 3, so nothing goes out; route it, "
+                "as RPOR5bits.RP11R = 3 does to RP11"},
+        PinCase{"Pic24RxWrittenToVss", "24FJ64GA002",
+                "TRISB = 0xFBFF;\nRPINR18bits.U1RXR = 0x1F;\nRPOR5bits.RP11R = 3;\nU1BRG = "
+                "25;\nU1MODE = 0x8000;\nU1STA = 0x0400;",
+                "16/16 n=25 | 2 fault: U1RXR in RPINR18 is 31: the receiver's input is tied to "
+                "Vss, so it hears nothing; give it the RP pin RX is on (RPINR18bits.U1RXR = n for "
+                "RPn)"},
+        PinCase{"Pic24TransmitterOff", "24FJ64GA002",
+                "AD1PCFG = 0xFFFF;\nRPINR18bits.U1RXR = 10;\nU1BRG = 25;\nU1MODE = 0x8000;",
+                "16/16 n=25"},
+        PinCase{"Dspic33CkCodes", "33CK256MP508",
+                "TRISB = 0;\nRPINR18bits.U1RXR = 0;\nRPOR0bits.RP32R = 1;\nU1BRG = 25;\nU1MODE = "
+                "0x8030;",
+                "16/16 n=25 | 2 fault: U1RXR in RPINR18 is 0: the receiver's input is tied to "
+                "Vss, so it hears nothing; give it the RP pin RX is on (RPINR18bits.U1RXR = n for "
+                "RPn)"},
+        PinCase{"Pic32Routed", "32MX170F256B",
+                "ANSELB = 0;\nU1RXR = 2;\nRPB4R = 1;\nU1BRG = 25;\nU1STA = 0x1400;\nU1MODE = "
+                "0x8000;",
+                "16/16 n=25"},
+        PinCase{"Pic32NotRouted", "32MX170F256B",
+                "ANSELB = 0;\nU1RXR = 2;\nRPB4R = 2;\nU1BRG = 25;\nU1STA = 0x1400;\nU1MODE = "
+                "0x8000;",
+                "16/16 n=25 | 0 fault: TX is routed to no pin: no RPxnR register holds the port's "
+                "TX output code 1, so nothing goes out; route it, as RPB4R = 1 does to RPB4"}),
+    [](const testing::TestParamInfo<PinCase>& info) { return info.param.name; });
+
 }  // namespace
 }  // namespace brg::engine
