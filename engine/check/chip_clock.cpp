@@ -234,11 +234,16 @@ class Working {
                             Binary(code->first, Width(family_.sourceField)) + " (line " +
                             std::to_string(code->second) + ")";
       if (SwitchAllowed()) {
+        std::optional<ClockSource> chosen;
         for (const auto& [value, meaning] : family_.sourceCodes) {
           if (value == code->first) {
-            source = meaning;
+            chosen = meaning;
           }
         }
+        if (!chosen) {
+          return std::nullopt;  // a source the table does not decode
+        }
+        source = chosen;
         Say(written, code->second);
       } else {
         Say(written + " switches nothing while " + family_.switchSetting +

@@ -354,6 +354,50 @@ const std::vector<OscillatorFamily>& OscillatorFamilies() {
                  "default on reset, 000 = 31 kHz; SCS<1:0> 1x the internal oscillator), "
                  "Register 25-1 CONFIG1L (unprogrammed 0000 0000: CPUDIV OSC1_PLL2), Register "
                  "25-2 CONFIG1H (unprogrammed 0000 0101: EC_EC)"},
+      {.patterns = {"16F188[4-9]?", "16F184[2-6]?", "16F153[2-8]?"},
+       .name = "PIC16F188xx, 184xx and 153xx",
+       .setting = "RSTOSC",
+       .values = {{"HFINT32", ClockSource::Internal, 0b110, 1},
+                  {"HFINTPLL", ClockSource::Internal, 0b110, 1},
+                  {"HFINT1", ClockSource::Internal, 0b010, 4},
+                  {"EXT1X", ClockSource::External},
+                  {"EXT4X", ClockSource::ExternalPll4},
+                  {"LFINT", ClockSource::Lfintosc},
+                  {"SOSC", ClockSource::Sosc}},
+       .erased = "EXT1X",
+       .registers =
+           {{"OSCCON1",
+             {},
+             8,
+             {{"NOSC2", 6},
+              {"NOSC1", 5},
+              {"NOSC0", 4},
+              {"NDIV3", 3},
+              {"NDIV2", 2},
+              {"NDIV1", 1},
+              {"NDIV0", 0}}},
+            {"OSCFRQ",
+             {},
+             8,
+             {{"HFFRQ2", 2}, {"HFFRQ1", 1}, {"HFFRQ0", 0}, {"FRQ2", 2}, {"FRQ1", 1}, {"FRQ0", 0}}}},
+       .resets = {0, 0},  // set by RSTOSC: code writes them whole
+       .frequencyField = "HFFRQ",
+       .frequencies = {1, 2, 4, 8, 12, 16, 32},
+       .frequencyReset = 0b010,
+       .sourceField = "NOSC",
+       .sourceCodes = {{0b111, ClockSource::External},
+                       {0b110, ClockSource::Internal},
+                       {0b101, ClockSource::Lfintosc},
+                       {0b100, ClockSource::Sosc},
+                       {0b010, ClockSource::ExternalPll4}},
+       .dividerField = "NDIV",
+       .source = "DS40001802 (PIC16(L)F18855/75), the same registers in the datasheets of "
+                 "the PIC16(L)F18424/44 and 15354/55: CONFIG1 (RSTOSC: HFINT32 the HFINTOSC at 32 "
+                 "MHz, directly or by the 2x PLL from 16 MHz; HFINT1 the HFINTOSC at 4 MHz "
+                 "divided by 4; EXT1X, erased, the external oscillator by FEXTOSC; EXT4X with "
+                 "the 4x PLL), OSCCON1 (NOSC<2:0>, NDIV<3:0>: divide by 2^NDIV), OSCFRQ "
+                 "(HFFRQ<2:0>: 010 = 4 MHz, 101 = 16 MHz; 000 = 1, 001 = 2, 011 = 8, 100 = 12 "
+                 "and 110 = 32 MHz unconfirmed beyond the vendor's configurator)"},
       {.patterns = {"18F*K40", "18F*Q10", "18F*K42", "18F*K83", "18F*Q4[013]", "18F*Q8[34]"},
        .name = "PIC18 K40, Q10, K42, K83, Q40/41, Q43, Q83/84",
        .setting = "RSTOSC",

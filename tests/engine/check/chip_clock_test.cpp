@@ -113,7 +113,17 @@ INSTANTIATE_TEST_SUITE_P(
         ClockCase{"WritesWithoutConfiguration", "18F47Q43",
                   "OSCCON1 = 0x60;\nOSCFRQbits.HFFRQ = 0b0110;\n", 32},
         ClockCase{"ErasedIsTheExternalOscillator", "18F47Q43", "#pragma config WDTE = OFF\n", 0},
-        ClockCase{"Lfintosc", "18F47Q43", "#pragma config RSTOSC = LFINTOSC\n", 0.031}),
+        ClockCase{"Lfintosc", "18F47Q43", "#pragma config RSTOSC = LFINTOSC\n", 0.031},
+        // PIC16F188xx: HFINT1 is 4 MHz / 4; the configurator's OSCCON1 = 0x60 and OSCFRQ.
+        ClockCase{"Pic16Hfint32", "16F18877", "#pragma config RSTOSC = HFINT32\n", 32},
+        ClockCase{"Pic16Hfint1", "16F18877", "#pragma config RSTOSC = HFINT1\n", 1},
+        ClockCase{"Pic16TheConfiguratorsWrites", "16F18877",
+                  "#pragma config RSTOSC = HFINT1\nOSCCON1 = 0x60;\nOSCFRQ = 0x05;\n", 16},
+        ClockCase{"Pic16OscfrqAloneKeepsTheDivider", "16F18855",
+                  "#pragma config RSTOSC = HFINT1\nOSCFRQ = 0x06;\n", 8},
+        ClockCase{"Pic16ErasedIsExternal", "16F18877", "#pragma config WDTE = OFF\n", 0},
+        ClockCase{"UndecodedSource", "18F47Q43",
+                  "#pragma config RSTOSC = HFINTOSC_64MHZ\nOSCCON1 = 0x00;\n", -1}),
     [](const testing::TestParamInfo<ClockCase>& info) { return info.param.name; });
 
 INSTANTIATE_TEST_SUITE_P(
