@@ -80,9 +80,9 @@ void PrintCheck(std::ostream& out, const engine::SetupReport& report,
                 const engine::SerialPort& port, const Places& places) {
   Separators plain;
   out << "Setup of " << port.KindName() << " " << port.Number() << " in " << places.sourceName
-      << ", oscillator " << DecimalText(report.oscMHz) << " MHz" << ClockSource(report, places)
+      << ", oscillator " << FrequencyText(report.oscMHz) << ClockSource(report, places)
       << (report.setting && report.clockMHz != report.oscMHz
-              ? ", UART clock " + port.Clock().name + " " + DecimalText(report.clockMHz) + " MHz"
+              ? ", UART clock " + port.Clock().name + " " + FrequencyText(report.clockMHz)
               : "")
       << "\n";
   if (!report.portFrom.empty()) {

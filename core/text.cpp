@@ -157,6 +157,10 @@ std::string DecimalText(double value) {
   return text;
 }
 
+std::string FrequencyText(double mhz) {
+  return mhz > 0 && mhz < 1 ? DecimalText(mhz * 1000) + " kHz" : DecimalText(mhz) + " MHz";
+}
+
 std::string PlainNumber(double value) {
   return ShortestText(value);
 }

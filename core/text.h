@@ -47,6 +47,10 @@ std::string Quoted(std::string_view text);
 // 5000000.
 std::string DecimalText(double value);
 
+// A frequency given in MHz as people write it: "8 MHz", "39.61375 MHz", below 1 MHz in kHz
+// ("31.25 kHz", "500 kHz").
+std::string FrequencyText(double mhz);
+
 // The shortest text that reads back as the same double.
 std::string PlainNumber(double value);
 

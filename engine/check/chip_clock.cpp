@@ -17,10 +17,6 @@ std::string Binary(std::int64_t value, int width) {
   return text;
 }
 
-std::string Frequency(double mhz) {
-  return mhz < 1 ? DecimalText(mhz * 1000) + " kHz" : DecimalText(mhz) + " MHz";
-}
-
 // A configuration setting of the source by its name: FOSC = INTOSC, or the token _FOSC_INTOSC
 // (with a PIC18 word's suffix _1H), or an alias of one of `aliases` standing alone.
 std::optional<ConfigSetting> Given(const std::vector<ConfigSetting>& config,
@@ -122,7 +118,7 @@ class Working {
                                           const std::string& origin = "its reset value") {
     if (family_.frequencyField.empty()) {
       frequencyCode_ = 0;
-      Say("its internal oscillator: " + Frequency(family_.frequencies.at(0)), 0);
+      Say("its internal oscillator: " + FrequencyText(family_.frequencies.at(0)), 0);
       return family_.frequencies.at(0);
     }
     std::optional<std::pair<std::int64_t, int>> code = Field(family_.frequencyField);
@@ -135,7 +131,7 @@ class Working {
     frequencyCode_ = value;
     double mhz = family_.frequencies[static_cast<std::size_t>(value)];
     Say(family_.frequencyField + " " + Binary(value, width) + " (" +
-            (code ? "line " + std::to_string(code->second) : origin) + "): " + Frequency(mhz),
+            (code ? "line " + std::to_string(code->second) : origin) + "): " + FrequencyText(mhz),
         code ? code->second : 0);
     return mhz;
   }
@@ -172,7 +168,7 @@ class Working {
                                 frequencyCode_) != family_.pllFrequencyCodes.end();
     if (!switched && multiplied && PllOn()) {
       clock_.mhz *= 4;
-      Say("the 4x PLL: " + Frequency(clock_.mhz), 0);
+      Say("the 4x PLL: " + FrequencyText(clock_.mhz), 0);
     }
     return clock_;
   }
@@ -189,7 +185,7 @@ class Working {
                          std::to_string(given->line) + ")"
                    : family_.postDividerSetting + " not set: its erased value " + value) +
                 ": the " + DecimalText(family_.fixedPllMHz) + " MHz PLL divided by " +
-                std::to_string(divider.number) + ", " + Frequency(clock_.mhz),
+                std::to_string(divider.number) + ", " + FrequencyText(clock_.mhz),
             given ? given->line : 0);
         return clock_;
       }
@@ -284,7 +280,7 @@ class Working {
       clock_.mhz = 0.032768 / divider;
     }
     if (clock_.mhz > 0) {
-      Say("the chip runs " + Frequency(clock_.mhz), 0);
+      Say("the chip runs " + FrequencyText(clock_.mhz), 0);
     }
     return clock_;
   }
@@ -322,7 +318,7 @@ class Working {
   // The fast RC oscillator of the 16- and 32-bit parts: divided, by 16, or through the PLL.
   std::optional<double> FastRc(ClockSource source) {
     double frc = family_.frequencies.at(0);
-    Say("the fast RC oscillator: " + Frequency(frc), 0);
+    Say("the fast RC oscillator: " + FrequencyText(frc), 0);
     if (source == ClockSource::FrcDiv16) {
       return frc / 16;
     }

@@ -207,10 +207,8 @@ class Judgement {
     report_.workings.push_back({chip->line, FindingKind::Note, chip->how});
     if (options_.oscMHz && std::fabs(*options_.oscMHz - chip->mhz) > 1e-6 * chip->mhz) {
       Add(0, "--osc " + DecimalText(*options_.oscMHz) + " differs from the clock the chip runs, " +
-                 DecimalText(chip->mhz) +
-                 " MHz, by its internal oscillator: the rate is judged "
-                 "at " +
-                 DecimalText(chip->mhz) + " MHz");
+                 FrequencyText(chip->mhz) + ", by its internal oscillator: the rate is judged at " +
+                 FrequencyText(chip->mhz));
     }
     if (source && std::fabs(source->value - chip->mhz) > 1e-6 * chip->mhz) {
       assumedClock_ = source;
@@ -234,19 +232,19 @@ class Judgement {
     std::string name = assumed.from == "DEFINE OSC" ? "DEFINE OSC" : assumed.from;
     // an instruction clock (FCY) names the oscillator divided by the port's divider
     double cycle = InstructionClockName(name) ? port_.Clock().divisor : 1;
-    std::string says = cycle > 1 ? DecimalText(assumed.value / cycle) + " MHz (an oscillator of " +
-                                       DecimalText(assumed.value) + " MHz)"
-                                 : DecimalText(assumed.value) + " MHz";
+    std::string says = cycle > 1 ? FrequencyText(assumed.value / cycle) + " (an oscillator of " +
+                                       FrequencyText(assumed.value) + ")"
+                                 : FrequencyText(assumed.value);
     Add(assumed.line,
-        name + " says " + says + ", but the chip runs " + DecimalText(chip_->mhz) + " MHz (" +
+        name + " says " + says + ", but the chip runs " + FrequencyText(chip_->mhz) + " (" +
             chip_->how + "): the rate is " + FormatBaudRate(setting.actualBaud, plain) +
             " baud, not the " + FormatBaudRate(there.actualBaud, plain) + " baud of " +
-            DecimalText(assumed.value) + " MHz; " +
+            FrequencyText(assumed.value) + "; " +
             (field.empty()
                  ? ""
-                 : "make it run " + DecimalText(assumed.value) + " MHz (" + field +
+                 : "make it run " + FrequencyText(assumed.value) + " (" + field +
                        (chip_->mhz > assumed.value * 2 ? ", without the PLL" : "") + ") or ") +
-            "give " + name + " " + DecimalText(chip_->mhz / cycle) + " MHz");
+            "give " + name + " " + FrequencyText(chip_->mhz / cycle));
   }
 
   // The real clock is --osc; a clock in the source that differs from it is a fault, since the
@@ -430,7 +428,8 @@ class Judgement {
     Pin pin = written ? PinSelected(rx->second.value) : *selected->rxAtReset;
     std::optional<PinNames> names = PinNamesOf(*options_.part, pin);
     if (!names && written) {
-      Add(rx->second.line, selected->rxRegister + " = " + Hex(rx->second.value) +
+      Add(rx->second.line, selected->rxRegister + " = " +
+                               HexValue(static_cast<unsigned>(rx->second.value)) +
                                " selects no pin of the part: the receiver hears nothing");
     }
     if (!names) {
@@ -521,9 +520,9 @@ class Judgement {
     switch (selected.selection) {
       case PinSelection::PortPins:
         return "TX is routed to no pin: no output selection (RxyPPS) holds the port's TX code " +
-               Hex(selected.txCode) +
-               ", so nothing goes out; route it, as RC6PPS = " + Hex(selected.txCode) +
-               " does to RC6";
+               HexValue(static_cast<unsigned>(selected.txCode)) +
+               ", so nothing goes out; route it, as RC6PPS = " +
+               HexValue(static_cast<unsigned>(selected.txCode)) + " does to RC6";
       case PinSelection::RemappablePins:
         return "TX is routed to no pin: no RPnR field of the RPORx registers holds the port's "
                "TX output function " +
@@ -547,11 +546,6 @@ class Judgement {
       }
     }
     return false;
-  }
-
-  static std::string Hex(std::int64_t value) {
-    const char* digits = "0123456789ABCDEF";
-    return std::string("0x") + digits[(value >> 4) & 0xF] + digits[value & 0xF];
   }
 
   // Whether the source writes a pin's direction or analog register, and leaves the pins where

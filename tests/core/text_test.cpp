@@ -40,6 +40,12 @@ TEST(Text, NumberTexts) {
   EXPECT_EQ(DecimalText(64), "64");
   EXPECT_EQ(DecimalText(0.031), "0.031");
   EXPECT_EQ(DecimalText(5000000), "5000000");
+  EXPECT_EQ(FrequencyText(8), "8 MHz");
+  EXPECT_EQ(FrequencyText(7.37 * 43 / 4), "79.2275 MHz");
+  EXPECT_EQ(FrequencyText(1), "1 MHz");
+  EXPECT_EQ(FrequencyText(0.03125), "31.25 kHz");
+  EXPECT_EQ(FrequencyText(0.5), "500 kHz");
+  EXPECT_EQ(FrequencyText(0), "0 MHz");
   EXPECT_EQ(PlainNumber(0.1), "0.1");
   EXPECT_EQ(PlainNumber(9615.384615384615), "9615.384615384615");
   EXPECT_EQ(HexValue(6), "0x06");
