@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <string>
 
 #include "engine/check/port_from_names.h"
@@ -50,11 +51,16 @@ std::shared_ptr<const SerialPort> PortOf(std::uint8_t choice) {
   }
 }
 
-// A part whose clock the configuration and the oscillator registers tell.
+// A part whose clock the configuration and the oscillator registers tell, and whose pins the
+// checker follows: fixed, selected by RxyPPS, or remappable.
 const PartProfile& PartWithAnOscillator(std::uint8_t choice) {
-  static const PartProfile kParts[] = {ReadPartProfile("16F1829"), ReadPartProfile("16F887"),
-                                       ReadPartProfile("18F47Q43")};
-  return kParts[choice % 3];
+  static const PartProfile kParts[] = {
+      ReadPartProfile("16F1829"),      ReadPartProfile("16F887"),
+      ReadPartProfile("18F47Q43"),     ReadPartProfile("16F88"),
+      ReadPartProfile("18F45K22"),     ReadPartProfile("24FJ64GA002"),
+      ReadPartProfile("33FJ128GP802"), ReadPartProfile("32MX170F256B"),
+      ReadPartProfile("16F1705")};
+  return kParts[choice % std::size(kParts)];
 }
 
 // Any text over the port its names tell, else over the port `choice` picks; or over a part
