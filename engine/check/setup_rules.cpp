@@ -414,7 +414,10 @@ class Judgement {
       return;
     }
     if (selected->selection == PinSelection::RemappablePins) {
-      CheckRemappableReceiver(*selected);
+      // a receiver that is on with the port is judged only where the code uses it
+      if (!reading.receiverWithThePort || facts_.receives) {
+        CheckRemappableReceiver(*selected);
+      }
       return;
     }
     if (selected->selection != PinSelection::PortPins) {

@@ -156,6 +156,20 @@ SourceFacts ReadOnce(const Source& source, const SerialPort& port, std::optional
   return facts;
 }
 
+// Whether the source names the port's received data or its receive interrupt: U1RXREG, U1RXB,
+// U1RXIF, _U1RXInterrupt, URXDA, UART1_Read, or RCREG and RCIF on port 1 of the 8-bit parts.
+bool NamesWhatItReceives(std::string_view text, int number) {
+  std::string n = std::to_string(number);
+  for (const std::string& name : {"U" + n + "RX", "UART" + n + "_Read", std::string("URXDA"),
+                                  "RC" + n + "REG", "RC" + n + "IF"}) {
+    if (text.find(name) != std::string_view::npos) {
+      return true;
+    }
+  }
+  return number == 1 && (text.find("RCREG") != std::string_view::npos ||
+                         text.find("RCIF") != std::string_view::npos);
+}
+
 }  // namespace
 
 SourceFacts ReadSetupSource(std::string_view text, const SerialPort& port, bool assignments,
@@ -171,6 +185,7 @@ SourceFacts ReadSetupSource(std::string_view text, const SerialPort& port, bool 
   }
   Branches branches;
   SourceFacts facts = ReadOnce(source, port, baud, branches);
+  facts.receives = NamesWhatItReceives(text, port.Number());
   std::vector<Branches::Met> met = otherArms ? branches.met : std::vector<Branches::Met>{};
   for (std::size_t k = 0; k < met.size(); ++k) {
     for (std::size_t arm = 1; arm < met[k].arms.size(); ++arm) {

@@ -68,7 +68,8 @@ struct SourceFacts {
   std::optional<double> rateDefine;                  // and that rate
   // PIC32: the peripheral bus divider the source sets (its configuration word, a register),
   // and the one its clock macros assume (SYS_FREQ / PB_FREQ).
-  std::optional<Named> sends;         // the first write of a character to send: U1TXB = c
+  std::optional<Named> sends;  // the first write of a character to send: U1TXB = c
+  bool receives = false;       // the source names what the port receives (U1RXREG, U1RXIF, ...)
   std::vector<ConfigSetting> config;  // the configuration settings, in their order
   // The part's registers besides the port's that the checker follows (the oscillator's, the
   // pins'), as the source writes them, by name.

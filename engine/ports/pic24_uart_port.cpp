@@ -93,6 +93,7 @@ class Pic24UartPort : public SerialPort {
     reading.mode = port::BitSet(mode, 3) ? BrgMode::Async16Div4 : BrgMode::Async16Div16;
     reading.n = static_cast<std::int32_t>(port::ValueOf(values, kBrg) & 0xFFFF);
     reading.receiverOn = port::BitSet(mode, 15);  // no receiver enable of its own
+    reading.receiverWithThePort = true;
     reading.transmitterOn = reading.receiverOn && port::BitSet(port::ValueOf(values, kSta), 10);
     if (!port::BitSet(mode, 15)) {
       reading.findings.push_back(port::SwitchedOff(kMode, registers_, "UARTEN"));

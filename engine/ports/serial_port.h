@@ -82,7 +82,10 @@ struct PortReading {
   std::vector<PortFinding> findings;
   // The port is on but its transmitter is not: "UTXEN is off in U1STA"; empty otherwise.
   std::string transmitterOff;
-  bool receiverOn = false;     // the port is on and receives
+  bool receiverOn = false;  // the port is on and receives
+  // The receiver has no enable of its own (the PIC24 and dsPIC33F/E UART): it is on whenever
+  // the port is, used or not.
+  bool receiverWithThePort = false;
   bool transmitterOn = false;  // the port is on and sends
 };
 

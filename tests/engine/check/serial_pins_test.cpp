@@ -153,7 +153,8 @@ INSTANTIATE_TEST_SUITE_P(
     RemappablePins, SerialPinsTest,
     testing::Values(
         PinCase{"Pic24NeitherRouted", "24FJ64GA002",
-                "AD1PCFG = 0xFFFF;\nU1BRG = 25;\nU1MODE = 0x8000;\nU1STA = 0x0400;",
+                "AD1PCFG = 0xFFFF;\nU1BRG = 25;\nU1MODE = 0x8000;\nU1STA = 0x0400;\nchar c = "
+                "U1RXREG;",
                 "16/16 n=25 | 0 fault: TX is routed to no pin: no RPnR field of the RPORx "
                 "registers holds the port's TX output function 3, so nothing goes out; route it, "
                 "as RPOR5bits.RP11R = 3 does to RP11 | 0 fault: U1RXR in RPINR18 is 31 (its reset "
@@ -174,9 +175,14 @@ INSTANTIATE_TEST_SUITE_P(
                 "16/16 n=25 | 0 fault: TX is routed to no pin: no RPnR field of the RPORx "
                 "registers holds the port's TX output function 3, so nothing goes out; route it, "
                 "as RPOR5bits.RP11R = 3 does to RP11"},
+        // A PIC24 receiver is on with the port; it counts where the code reads it.
+        PinCase{"Pic24SendsOnly", "24FJ64GA002",
+                "AD1PCFG = 0xFFFF;\nRPOR5bits.RP11R = 3;\nU1BRG = 25;\nU1MODE = 0x8000;\nU1STA "
+                "= 0x0400;",
+                "16/16 n=25"},
         PinCase{"Pic24RxWrittenToVss", "24FJ64GA002",
                 "TRISB = 0xFBFF;\nRPINR18bits.U1RXR = 0x1F;\nRPOR5bits.RP11R = 3;\nU1BRG = "
-                "25;\nU1MODE = 0x8000;\nU1STA = 0x0400;",
+                "25;\nU1MODE = 0x8000;\nU1STA = 0x0400;\nwhile (!U1STAbits.URXDA);",
                 "16/16 n=25 | 2 fault: U1RXR in RPINR18 is 31: the receiver's input is tied to "
                 "Vss, so it hears nothing; give it the RP pin RX is on (RPINR18bits.U1RXR = n for "
                 "RPn)"},
