@@ -157,8 +157,13 @@ std::string DecimalText(double value) {
   return text;
 }
 
+std::pair<double, const char*> FrequencyInUnit(double mhz) {
+  return mhz > 0 && mhz < 1 ? std::pair{mhz * 1000, "kHz"} : std::pair{mhz, "MHz"};
+}
+
 std::string FrequencyText(double mhz) {
-  return mhz > 0 && mhz < 1 ? DecimalText(mhz * 1000) + " kHz" : DecimalText(mhz) + " MHz";
+  auto [value, unit] = FrequencyInUnit(mhz);
+  return DecimalText(value) + " " + unit;
 }
 
 std::string PlainNumber(double value) {

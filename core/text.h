@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace brg {
 
@@ -50,6 +51,8 @@ std::string DecimalText(double value);
 // A frequency given in MHz as people write it: "8 MHz", "39.61375 MHz", below 1 MHz in kHz
 // ("31.25 kHz", "500 kHz").
 std::string FrequencyText(double mhz);
+// The same as a number and its unit, for a text in the locale's separators: (31.25, "kHz").
+std::pair<double, const char*> FrequencyInUnit(double mhz);
 
 // The shortest text that reads back as the same double.
 std::string PlainNumber(double value);

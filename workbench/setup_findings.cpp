@@ -22,8 +22,9 @@ std::string Place(int line) {
 
 std::string Summary(const engine::SetupReport& report, const engine::SerialPort& port,
                     const Separators& separators) {
+  auto [oscillator, unit] = FrequencyInUnit(report.oscMHz);
   std::string summary = port.KindName() + " " + std::to_string(port.Number()) + ", oscillator " +
-                        LocaleDecimal(DecimalText(report.oscMHz), separators) + " MHz" +
+                        LocaleDecimal(DecimalText(oscillator), separators) + " " + unit +
                         (report.clockWorkedOut.empty() ? "" : " (its internal oscillator)");
   if (report.setting) {
     const ModeSetting& setting = *report.setting;
@@ -70,8 +71,8 @@ CheckView CheckPastedSetup(const std::string& text, const PartChoice& part,
       if (!report.clockWorkedOut.empty()) {
         view.findings.push_back(FindingLine{report.oscLine, engine::FindingKind::Note,
                                             Place(report.oscLine) + ": note: the chip runs " +
-                                                DecimalText(report.oscMHz) +
-                                                " MHz: " + report.clockWorkedOut});
+                                                FrequencyText(report.oscMHz) + ": " +
+                                                report.clockWorkedOut});
       }
       for (const engine::Finding& finding : report.findings) {
         view.findings.push_back(FindingLine{

@@ -41,6 +41,7 @@ bool SetupRecorder::WriteFollowed(std::string_view name, std::int64_t value, cha
                   : op == '&' ? (before & value)
                   : op == '^' ? (before ^ value)
                               : value;
+  written.bitsWritten |= op == '|' || op == '^' ? value : op == '&' ? ~value : ~std::int64_t{0};
   written.value &= reg->Largest();
   written.line = line;
   written.name = std::string(name);
@@ -70,6 +71,7 @@ bool SetupRecorder::WriteFollowedField(std::string_view reg, std::string_view fi
   WrittenRegister& written = Followed(*known);
   std::int64_t mask = ((std::int64_t{1} << found->width) - 1) << found->position;
   written.value = (written.value & ~mask) | (value << found->position);
+  written.bitsWritten |= mask;
   written.line = line;
   written.name = std::string(name);
   return true;

@@ -382,7 +382,7 @@ class Judgement {
   void JudgeReceivePin(const PinNames& rx, const std::string& selectedBy) {
     if (!rx.ansel.empty()) {
       auto ansel = facts_.followed.find(rx.ansel);
-      bool written = ansel != facts_.followed.end();
+      bool written = ansel != facts_.followed.end() && ansel->second.Wrote(rx.pin.bit);
       if (!written || ((ansel->second.value >> rx.pin.bit) & 1) != 0) {
         Add(written ? ansel->second.line : 0,
             "the RX pin " + rx.name + selectedBy + " is left analog: " + rx.anselBit + " in " +
@@ -482,7 +482,7 @@ class Judgement {
       return;
     }
     auto tris = facts_.followed.find(names->tris);
-    bool trisWritten = tris != facts_.followed.end();
+    bool trisWritten = tris != facts_.followed.end() && tris->second.Wrote(pin.bit);
     if (!trisWritten || ((tris->second.value >> pin.bit) & 1) != 0) {
       Add(trisWritten ? tris->second.line : line,
           "the TX pin " + names->name + " is an input: " + names->trisBit + " is 1" +

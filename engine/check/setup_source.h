@@ -29,6 +29,10 @@ struct WrittenRegister {
   // SPBRG = brg & 0xFF with brg = 519.
   std::optional<std::int64_t> intended;
   bool known = true;  // false: the source writes a value that cannot be worked out
+  // The bits the source has written, of the registers it follows besides the port's: all for a
+  // whole write, the field's for TRISCbits.TRISC7 = 1, the mask's for |= and &=.
+  std::int64_t bitsWritten = 0;
+  bool Wrote(int bit) const { return ((bitsWritten >> bit) & 1) != 0; }
 };
 
 // A clock or a rate that the source names, and where.

@@ -136,8 +136,8 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"TheClockTheChipRuns", "16F1829", "16",
                   "#pragma config FOSC = INTOSC\nSPBRG = 103; // 9600 baud\nTXSTA = 0x24;\n"
                   "RCSTA = 0x90;\n",
-                  "oscillator 0.5 MHz (its internal oscillator)", 1,
-                  "the chip runs 0.5 MHz: FOSC = INTOSC (line 1); IRCF 0111 (its reset value)", ""},
+                  "oscillator 500 kHz (its internal oscillator)", 1,
+                  "the chip runs 500 kHz: FOSC = INTOSC (line 1); IRCF 0111 (its reset value)", ""},
         CheckCase{"NoSetup", "", "4", "hello world\n", "", 0, "", "nothing in the input sets up"},
         CheckCase{"Binary", "", "4", std::string("SPBRG = 25;\0\0\0", 14), "", 0, "", "binary"}),
     [](const testing::TestParamInfo<CheckCase>& info) { return std::string(info.param.name); });
