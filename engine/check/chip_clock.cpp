@@ -30,13 +30,8 @@ std::optional<ConfigSetting> Given(const std::vector<ConfigSetting>& config,
     if (setting.name == name) {
       found = setting;
     } else if (setting.name.empty() && setting.value.rfind(name + "_", 0) == 0) {
-      std::string value = setting.value.substr(name.size() + 1);
-      std::size_t suffix = value.rfind('_');
-      if (suffix != std::string::npos && value.size() - suffix == 3 &&
-          std::isdigit(static_cast<unsigned char>(value[suffix + 1])) != 0) {
-        value.resize(suffix);  // _1H: the configuration byte
-      }
-      found = ConfigSetting{name, value, setting.line};
+      found = ConfigSetting{name, WithoutConfigByte(setting.value.substr(name.size() + 1)),
+                            setting.line};
     } else if (setting.name.empty()) {
       for (const OscillatorSetting& alias : aliases) {
         if (setting.value == alias.value) {

@@ -79,13 +79,7 @@ std::pair<std::string, std::string> SettingOfOption(const std::string& option) {
   if (split == std::string::npos) {
     return {};
   }
-  std::string value = text.substr(split + 1);
-  std::size_t suffix = value.rfind('_');
-  if (suffix != std::string::npos && value.size() - suffix == 3 &&
-      std::isdigit(static_cast<unsigned char>(value[suffix + 1])) != 0) {
-    value.resize(suffix);
-  }
-  return {text.substr(0, split), value};
+  return {text.substr(0, split), WithoutConfigByte(text.substr(split + 1))};
 }
 
 // The settings a number holds: for each setting of the word, the option whose bits agree.
@@ -124,6 +118,15 @@ std::vector<ConfigSetting> SettingsIn(unsigned number, const ConfigWord& word, i
 }
 
 }  // namespace
+
+std::string WithoutConfigByte(std::string value) {
+  std::size_t suffix = value.rfind('_');
+  if (suffix != std::string::npos && value.size() - suffix == 3 &&
+      std::isdigit(static_cast<unsigned char>(value[suffix + 1])) != 0) {
+    value.resize(suffix);  // _1H, _2L
+  }
+  return value;
+}
 
 bool UnnamedNumber(const ConfigSetting& setting) {
   return setting.name.empty() && NumberOf(setting.value).has_value();

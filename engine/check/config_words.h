@@ -3,6 +3,7 @@
 // setting's bits are those in which its options differ. Pure: settings in, settings out.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "engine/check/setup_source.h"
@@ -14,6 +15,9 @@ namespace brg::engine {
 // the numbers whose word it cannot tell are kept. Without a header, `config` as it is.
 std::vector<ConfigSetting> ConfigNumbersNamed(const std::vector<ConfigSetting>& config,
                                               const GputilsHeader* header);
+
+// A token's value without the PIC18 configuration byte it names: INTIO67 of INTIO67_1H.
+std::string WithoutConfigByte(std::string value);
 
 // Whether a setting is a number the part's options did not name.
 bool UnnamedNumber(const ConfigSetting& setting);
