@@ -1,6 +1,7 @@
 #include "cli/check_report.h"
 
 #include <array>
+#include <cctype>
 #include <charconv>
 
 #include "core/display_formats.h"
@@ -65,6 +66,30 @@ std::pair<std::string, int> Places::FileLine(int line) const {
   return project != nullptr ? project->PlaceOf(line) : std::pair{sourceName, line};
 }
 
+std::string Places::InText(const std::string& text) const {
+  if (project == nullptr) {
+    return text;
+  }
+  static const std::string kWord = "line ";
+  std::string placed;
+  std::size_t from = 0;
+  for (std::size_t at = text.find(kWord); at != std::string::npos; at = text.find(kWord, at)) {
+    std::size_t digits = at + kWord.size();
+    std::size_t end = digits;
+    while (end < text.size() && std::isdigit(static_cast<unsigned char>(text[end])) != 0) {
+      ++end;
+    }
+    bool word = at == 0 || std::isalpha(static_cast<unsigned char>(text[at - 1])) == 0;
+    if (end == digits || end - digits > 9 || !word) {
+      at = digits;
+      continue;
+    }
+    placed += text.substr(from, at - from) + Of(std::stoi(text.substr(digits, end - digits)));
+    from = at = end;
+  }
+  return placed + text.substr(from);
+}
+
 std::string Places::Of(int line) const {
   if (line <= 0) {
     return "not written";
@@ -108,11 +133,11 @@ void PrintCheck(std::ostream& out, const engine::SetupReport& report,
     out << "  the compiler works SPBRG out from the rate DEFINE\n";
   }
   for (const Finding& working : report.workings) {
-    out << "  " << places.Of(working.line) << ": " << working.message << "\n";
+    out << "  " << places.Of(working.line) << ": " << places.InText(working.message) << "\n";
   }
   for (const Finding& finding : report.findings) {
     out << "  " << places.Of(finding.line) << ": " << KindOf(finding.kind) << ": "
-        << finding.message << "\n";
+        << places.InText(finding.message) << "\n";
   }
   out << (report.HasFault() ? "  faults found\n" : "  no fault found\n");
 }
@@ -155,8 +180,8 @@ void PrintCheckGcc(std::ostream& out, const engine::SetupReport& report,
       << ", oscillator " << DecimalText(report.oscMHz) << " MHz, " << SettingLine(report, port)
       << "\n";
   for (const Finding& finding : report.findings) {
-    out << GccPlace(places, finding.line) << LevelOf(finding.kind) << ": " << finding.message
-        << "\n";
+    out << GccPlace(places, finding.line) << LevelOf(finding.kind) << ": "
+        << places.InText(finding.message) << "\n";
   }
 }
 
@@ -176,7 +201,8 @@ void PrintCheckSarif(std::ostream& out, const engine::SetupReport& report, const
   for (const Finding& finding : report.findings) {
     auto [file, fileLine] = places.FileLine(finding.line);
     out << separator << "      {\"ruleId\": \"" << RuleOf(finding.kind) << "\", \"level\": \""
-        << LevelOf(finding.kind) << "\", \"message\": {\"text\": " << JsonQuoted(finding.message)
+        << LevelOf(finding.kind)
+        << "\", \"message\": {\"text\": " << JsonQuoted(places.InText(finding.message))
         << "}, \"locations\": [{\"physicalLocation\": "
         << "{\"artifactLocation\": {\"uri\": " << JsonQuoted(file) << "}"
         << (fileLine > 0 ? ", \"region\": {\"startLine\": " + std::to_string(fileLine) + "}" : "")
@@ -192,7 +218,7 @@ void PrintCheckJson(std::ostream& out, const engine::SetupReport& report,
       << ",\n  \"oscillator_mhz\": " << JsonNumber(report.oscMHz)
       << ",\n  \"oscillator_from\": " << JsonQuoted(report.oscFrom)
       << ",\n  \"oscillator_place\": " << JsonPlace(places, report.oscLine)
-      << ",\n  \"oscillator_worked_out\": " << JsonQuoted(report.clockWorkedOut)
+      << ",\n  \"oscillator_worked_out\": " << JsonQuoted(places.InText(report.clockWorkedOut))
       << ",\n  \"uart_clock_mhz\": " << JsonNumber(report.clockMHz)
       << ",\n  \"uart_clock\": " << JsonQuoted(port.Clock().name);
   if (report.setting) {
@@ -213,14 +239,15 @@ void PrintCheckJson(std::ostream& out, const engine::SetupReport& report,
   const char* separator = "\n";
   for (const Finding& working : report.workings) {
     out << separator << "    {\"place\": " << JsonPlace(places, working.line)
-        << ", \"text\": " << JsonQuoted(working.message) << "}";
+        << ", \"text\": " << JsonQuoted(places.InText(working.message)) << "}";
     separator = ",\n";
   }
   out << (report.workings.empty() ? "" : "\n  ") << "],\n  \"findings\": [";
   separator = "\n";
   for (const Finding& finding : report.findings) {
     out << separator << "    {\"place\": " << JsonPlace(places, finding.line) << ", \"kind\": \""
-        << KindOf(finding.kind) << "\", \"text\": " << JsonQuoted(finding.message) << "}";
+        << KindOf(finding.kind) << "\", \"text\": " << JsonQuoted(places.InText(finding.message))
+        << "}";
     separator = ",\n";
   }
   out << (report.findings.empty() ? "" : "\n  ")

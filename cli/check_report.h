@@ -23,6 +23,9 @@ struct Places {
   std::pair<std::string, int> FileLine(int line) const;
   // "line 12", "src/uart.c line 12", "not written" for 0.
   std::string Of(int line) const;
+  // A message with each "line N" it names given its file and own line in a project:
+  // "FRQ 1000 (src/main.c line 12)".
+  std::string InText(const std::string& text) const;
 };
 
 void PrintCheck(std::ostream& out, const engine::SetupReport& report,

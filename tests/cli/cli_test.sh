@@ -190,6 +190,15 @@ places = [(r["level"], r["locations"][0]["physicalLocation"]["artifactLocation"]
 assert ("error", "check_project/src/uart1.c", 16) in places, places
 '; then pass; else fail "check --format sarif of a project"; fi
 if (cd "$golden" && "$spbrg" check check_project --format json || true) | python3 -m json.tool >/dev/null; then pass; else fail "check --format json is no JSON"; fi
+# The lines a message names in a project are given their files: the clock's working-out
+# names config_bits.c and main.c, never a line of the joined project.
+corpus="$golden/../../project_corpus/p14_18f47q43_rstosc_1mhz_oscfrq"
+said=$("$spbrg" check "$corpus" --device 18F47Q43 --format gcc || true)
+if echo "$said" | grep -q "HFINTOSC_1MHZ (.*config_bits.c line 4); divided by 4 at reset; FRQ 1000 (.*main.c line 7)"; then
+  pass
+else
+  fail "the lines in a project's messages: $said"
+fi
 rejects 2 'no source in' check "$golden/check_project/nbproject"
 "$spbrg" check "$golden/check_faults.bas" --osc 20 >/dev/null
 [ $? -eq 1 ] && pass || fail "check of faults did not exit 1"
