@@ -120,7 +120,7 @@ void FollowRemappablePins(FollowedRegisters& followed, const SelectedPins& selec
   // the pins' directions and analog selections, whose writes tell that the source sets up pins
   for (char letter = 'A'; letter <= 'G'; ++letter) {
     std::string port(1, letter);
-    Follow(followed, PinRegister("TRIS" + port, {"TRIS" + port, "R" + port}, nullptr, 16), 0xFFFF);
+    Follow(followed, PinRegister("TRIS" + port, {"TRIS" + port}, nullptr, 16), 0xFFFF);
     Follow(followed, PinRegister("ANS" + port, {"ANS" + port}, nullptr, 16), 0xFFFF);
     Follow(followed, PinRegister("ANSEL" + port, {"ANSEL" + port}, nullptr, 16), 0xFFFF);
   }
