@@ -336,12 +336,16 @@ class AsmReader {
       }
     } else if ((op == "CLRF" || op == "SETF") && !operands.empty()) {
       std::int64_t value = op == "CLRF" ? 0 : 0xFF;
-      if (!recorder_.Write(first, value, '=', line)) {
+      if (!recorder_.Write(first, value, '=', line) &&
+          !recorder_.WriteFollowed(first, value, '=', line)) {
         files_[Upper(first)] = value;
       }
     } else if ((op == "IORWF" || op == "ANDWF" || op == "XORWF") && operands.size() >= 2 &&
                (Upper(operands[1]) == "F" || operands[1] == "1") && w_) {
-      recorder_.Write(first, *w_, op == "IORWF" ? '|' : op == "ANDWF" ? '&' : '^', line);
+      char kind = op == "IORWF" ? '|' : op == "ANDWF" ? '&' : '^';
+      if (!recorder_.Write(first, *w_, kind, line)) {
+        recorder_.WriteFollowed(first, *w_, kind, line);
+      }
     } else if ((op == "BSF" || op == "BCF") && operands.size() >= 2) {
       std::string bit = operands[1];
       if (std::optional<std::int64_t> number = ReadNumber(bit, context_); number) {

@@ -60,6 +60,25 @@ class Joiner {
     Add(file, seen);
   }
 
+  // The files another file of the project includes: they are read where they are included
+  // (an assembly project's #include "uart.asm"), not on their own.
+  std::set<const SourceFile*> IncludedByOthers() const {
+    std::set<const SourceFile*> included;
+    for (const SourceFile& file : files_) {
+      std::string_view text = file.text;
+      for (std::size_t at = 0; at < text.size();) {
+        std::size_t end = std::min(text.find('\n', at), text.size());
+        std::string name = IncludedName(text.substr(at, end - at));
+        const SourceFile* named = name.empty() ? nullptr : Find(name, file.path);
+        if (named != nullptr && named != &file) {
+          included.insert(named);
+        }
+        at = end + 1;
+      }
+    }
+    return included;
+  }
+
   ProjectSource Result() { return std::move(project_); }
 
  private:
@@ -146,9 +165,11 @@ bool LanguageOfFile(std::string_view path, ProjectLanguage& language) {
 
 ProjectSource JoinProject(const std::vector<SourceFile>& files, ProjectLanguage language) {
   Joiner joiner(files);
+  std::set<const SourceFile*> included = joiner.IncludedByOthers();
   for (const SourceFile& file : files) {
     ProjectLanguage of{};
-    if (LanguageOfFile(file.path, of) && of == language && !Included(file.path)) {
+    if (LanguageOfFile(file.path, of) && of == language && !Included(file.path) &&
+        included.count(&file) == 0) {
       joiner.Unit(file);
     }
   }

@@ -56,6 +56,16 @@ TEST(JoinProject, ACircleOfIncludesEndsAndAMissingOneStays) {
             "#include \"a.h\"\n#include \"gone.h\"\nB\n#include \"b.h\"\nH\n#include \"a.h\"\nA\n");
 }
 
+// An assembly project's main file includes its other .asm files: each is read once, where it
+// is included, not again on its own.
+TEST(JoinProject, AFileIncludedByAnotherIsNoUnitOfItsOwn) {
+  std::vector<SourceFile> files{{"uart.asm", "\tclrf\tTRISC\n"},
+                                {"main.asm", "\tlist p=16f887\n\t#include \"uart.asm\"\n\tend\n"},
+                                {"other.asm", "\tnop\n"}};
+  EXPECT_EQ(JoinProject(files, ProjectLanguage::Asm).text,
+            "\tlist p=16f887\n\tclrf\tTRISC\n\t#include \"uart.asm\"\n\tend\n\tnop\n");
+}
+
 TEST(JoinProject, TheSetupOfAProjectIsReadWithItsPlaces) {
   ProjectSource joined = JoinProject(kProject, ProjectLanguage::C);
   SetupReport report = CheckSetup(joined.text, CheckOptions{}, ClassicProfile().Port(1));

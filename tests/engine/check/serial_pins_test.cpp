@@ -72,6 +72,11 @@ INSTANTIATE_TEST_SUITE_P(
                 "TRISC = 0xBF;\nSPBRG1 = 25;\nTXSTA1 = 0x24;\nRCSTA1 = 0x90;",
                 "8/16 n=25 | 0 fault: the RX pin RC7 is left analog: ANSC7 in ANSELC is 1 (its "
                 "reset value), so the receiver reads only 0s; clear it (ANSELCbits.ANSC7 = 0)"},
+        PinCase{"AssemblyClearsTheWholeRegister", "16F887",
+                "\tbanksel\tTRISC\n\tclrf\tTRISC\n\tmovlw\t.25\n\tmovwf\tSPBRG\n\tmovlw\t0x24\n"
+                "\tmovwf\tTXSTA\n\tbanksel\tRCSTA\n\tmovlw\t0x90\n\tmovwf\tRCSTA\n",
+                "8/16 n=25 | 2 fault: the RX pin RC7 is an output: TRISC7 is 0 (TRISC); the "
+                "receiver needs an input"},
         PinCase{"NoAnalogFunction", "16F887",
                 "TRISC = 0xBF;\nSPBRG = 25;\nTXSTA = 0x24;\nRCSTA = 0x90;", "8/16 n=25"},
         PinCase{"AssemblyBits", "16F1829",

@@ -1,0 +1,18 @@
+/* PIC18F47Q43, UART1 echo, HFINTOSC 64 MHz. */
+#include <xc.h>
+#include <stdint.h>
+#include "uart1.h"
+
+#pragma config FEXTOSC = OFF, RSTOSC = HFINTOSC_64MHZ
+#pragma config CLKOUTEN = OFF, CSWEN = ON, FCMEN = OFF
+#pragma config MCLRE = EXTMCLR, PWRTS = PWRT_OFF, MVECEN = OFF, LPBOREN = OFF, BOREN = SBORDIS
+#pragma config BORV = VBOR_2P45, ZCD = OFF, PPS1WAY = OFF, STVREN = ON, LVP = ON, XINST = OFF
+#pragma config WDTE = OFF
+
+void main(void)
+{
+    pins_init();
+    uart1_init();
+    for (;;)
+        uart1_put(uart1_get());
+}

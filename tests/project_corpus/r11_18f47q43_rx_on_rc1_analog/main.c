@@ -1,0 +1,16 @@
+/* PIC18F47Q43, UART1 receive on RC1, HFINTOSC 64 MHz. */
+#include <xc.h>
+#include "uart.h"
+
+#pragma config FEXTOSC = OFF, RSTOSC = HFINTOSC_64MHZ
+#pragma config CLKOUTEN = OFF, CSWEN = ON, FCMEN = OFF
+#pragma config MCLRE = EXTMCLR, PWRTS = PWRT_OFF, MVECEN = OFF, LPBOREN = OFF, BOREN = SBORDIS
+#pragma config BORV = VBOR_2P45, ZCD = OFF, PPS1WAY = OFF, STVREN = ON, LVP = ON, XINST = OFF
+#pragma config WDTE = OFF
+
+void main(void)
+{
+    uart_setup();
+    for (;;)
+        uart_send(uart_receive());
+}
