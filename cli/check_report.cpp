@@ -63,7 +63,8 @@ std::string SettingLine(const engine::SetupReport& report, const engine::SerialP
 }  // namespace
 
 std::pair<std::string, int> Places::FileLine(int line) const {
-  return project != nullptr ? project->PlaceOf(line) : std::pair{sourceName, line};
+  // a finding of no line belongs to the project as a whole
+  return project != nullptr && line > 0 ? project->PlaceOf(line) : std::pair{sourceName, line};
 }
 
 std::string Places::InText(const std::string& text) const {
