@@ -262,6 +262,8 @@ class Working {
         return std::nullopt;
       }
       clock_.mhz = *mhz / divider;
+    } else if (*source == ClockSource::FrcPll && !PllTakesTheFrc()) {
+      clock_.source = ClockSource::ExternalPll4;  // the crystal's frequency is not in the code
     } else if (*source == ClockSource::FrcDivided || *source == ClockSource::FrcDiv16 ||
                *source == ClockSource::FrcPll) {
       std::optional<double> mhz = FastRc(*source);
@@ -308,6 +310,21 @@ class Working {
       }
     }
     return std::nullopt;
+  }
+
+  // Whether the PLL takes the fast RC oscillator (PIC32MZ's FPLLICLK = PLL_FRC, its erased
+  // value) rather than the external one.
+  bool PllTakesTheFrc() {
+    if (family_.pllInput.name.empty()) {
+      return true;
+    }
+    std::optional<ConfigSetting> given = Given(config_, family_.pllInput.name);
+    std::string value = given ? given->value : family_.pllInput.erased;
+    Say(given
+            ? family_.pllInput.name + " = " + value + " (line " + std::to_string(given->line) + ")"
+            : family_.pllInput.name + " not set: its erased value " + value,
+        given ? given->line : 0);
+    return value == family_.pllInputFrc;
   }
 
   // The fast RC oscillator of the 16- and 32-bit parts: divided, by 16, or through the PLL.

@@ -569,6 +569,28 @@ const std::vector<OscillatorFamily>& OscillatorFamilies() {
                  "110 FRCDIV16, 111 FRCDIV, unprogrammed all ones), DEVCFG2 (FPLLIDIV, FPLLMUL, "
                  "FPLLODIV; unprogrammed DIV_12, MUL_24, DIV_256); FRCDIV's own divider left "
                  "unread: its reset value is unconfirmed"},
+      {.patterns = {"32MZ*"},
+       .name = "PIC32MZ",
+       .setting = "FNOSC",
+       .values = {{"FRC", ClockSource::Internal},
+                  {"SPLL", ClockSource::FrcPll},
+                  {"POSC", ClockSource::External},
+                  {"SOSC", ClockSource::Sosc},
+                  {"LPRC", ClockSource::Lfintosc},
+                  {"FRCDIV", ClockSource::FrcDivided}},
+       .erased = "FRCDIV",
+       .frequencies = {8},
+       .frcPll = PllKind::Configured,
+       .pllSettings = {{"FPLLIDIV", "DIV_8"}, {"FPLLMULT", "MUL_128"}, {"FPLLODIV", "DIV_32"}},
+       .pllInput = {"FPLLICLK", "PLL_FRC"},
+       .pllInputFrc = "PLL_FRC",
+       .source = "DS60001320 (PIC32MZ EF): Oscillator Configuration (FRC 8 MHz; SYSCLK = Fin / "
+                 "FPLLIDIV x FPLLMULT / FPLLODIV, Fin the FRC or the primary oscillator by "
+                 "FPLLICLK); DEVCFG1 (FNOSC 000 FRC, 001 SPLL, 010 POSC, 100 SOSC, 101 LPRC, "
+                 "111 FRCDIV, unprogrammed all ones), DEVCFG2 (FPLLIDIV DIV_1 to DIV_8, "
+                 "FPLLICLK, FPLLMULT MUL_1 to MUL_128, FPLLODIV DIV_2 to DIV_32; unprogrammed "
+                 "DIV_8, PLL_FRC, MUL_128, DIV_32); FRCDIV's own divider left unread: its reset "
+                 "value is unconfirmed"},
   };
   return kFamilies;
 }

@@ -106,6 +106,10 @@ struct OscillatorFamily {
   std::string frcDividerField{};
   PllKind frcPll = PllKind::None;
   std::vector<SettingErased> pllSettings{};  // input divider, multiplier, output divider
+  // The setting that chooses the PLL's input (FPLLICLK) and its value for the fast RC
+  // oscillator; any other value feeds it the external one. "" where the PLL takes the FRC only.
+  SettingErased pllInput{};
+  std::string pllInputFrc{};
 
   // The configuration setting that must allow a run-time switch of the clock (FCKSM) with the
   // values that do; its erased value allows none. "" where any write switches.

@@ -267,7 +267,20 @@ INSTANTIATE_TEST_SUITE_P(
                   8.0 / 12 * 24 / 256},
         ClockCase{"Pic32mxFrc", "32MX170F256B", "#pragma config FNOSC = FRC\n", 8},
         ClockCase{"Pic32mxPrimaryPll", "32MX170F256B", "#pragma config FNOSC = PRIPLL\n", 0},
-        ClockCase{"Pic32mxFrcDivUnknown", "32MX170F256B", "#pragma config FNOSC = FRCDIV\n", -1}),
+        ClockCase{"Pic32mxFrcDivUnknown", "32MX170F256B", "#pragma config FNOSC = FRCDIV\n", -1},
+        // The MZ's system PLL from the FRC: 8 / 1 x 50 / 2 = 200 MHz; from the crystal, unknown.
+        ClockCase{"Pic32mzSpllFromTheFrc", "32MZ2048EFH144",
+                  "#pragma config FNOSC = SPLL, FPLLICLK = PLL_FRC, FPLLIDIV = DIV_1, "
+                  "FPLLMULT = MUL_50, FPLLODIV = DIV_2\n",
+                  200},
+        ClockCase{"Pic32mzSpllErasedInput", "32MZ2048EFH144",
+                  "#pragma config FNOSC = SPLL, FPLLIDIV = DIV_1, FPLLMULT = MUL_50, "
+                  "FPLLODIV = DIV_4\n",
+                  100},
+        ClockCase{"Pic32mzSpllFromTheCrystal", "32MZ2048EFH144",
+                  "#pragma config FNOSC = SPLL, FPLLICLK = PLL_POSC, FPLLIDIV = DIV_3, "
+                  "FPLLMULT = MUL_50, FPLLODIV = DIV_2, POSCMOD = EC\n",
+                  0}),
     [](const testing::TestParamInfo<ClockCase>& info) { return info.param.name; });
 
 struct ClockFindingCase {
