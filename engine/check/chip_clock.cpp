@@ -43,6 +43,25 @@ std::optional<ConfigSetting> Given(const std::vector<ConfigSetting>& config,
   return found;
 }
 
+// The width of a field of the family's oscillator registers; 1 for a bit or none.
+int FieldWidth(const OscillatorFamily& family, const std::string& name) {
+  for (const PortRegister& reg : family.registers) {
+    if (std::optional<PortField> field = reg.FieldNamed(name)) {
+      return field->width;
+    }
+  }
+  return 1;
+}
+
+// A configuration setting's value as the source gives it, else its erased value, with the words
+// that say which and where.
+struct Settled {
+  std::string value;
+  std::string said;  // "CPUDIV = OSC1_PLL2 (line 3)", "PLLEN not set: its erased value ON"
+  int line = 0;
+  bool given = false;
+};
+
 class Working {
  public:
   Working(const OscillatorFamily& family, const SourceFacts& facts,
@@ -50,26 +69,39 @@ class Working {
       : family_(family), facts_(facts), config_(config) {}
 
   std::optional<ChipClock> Run() {
-    std::optional<ConfigSetting> given = Given(config_, family_.setting, family_.values);
+    Settled oscillator = SettingOrErased(family_.setting, family_.erased, family_.values);
     // a word given as a number the part's options do not tell leaves the setting unknown
     bool configured =
-        given.has_value() ||
+        oscillator.given ||
         (!config_.empty() && std::none_of(config_.begin(), config_.end(), UnnamedNumber));
     if (!configured && facts_.followed.empty()) {
       return std::nullopt;
     }
     clock_.family = &family_;
     if (configured) {
-      std::string value = given ? given->value : family_.erased;
-      setting_ = SettingOf(value);
-      Say(given ? family_.setting + " = " + value + " (line " + std::to_string(given->line) + ")"
-                : family_.setting + " not set: its erased value " + family_.erased,
-          given ? given->line : 0);
+      setting_ = SettingOf(oscillator.value);
+      Say(oscillator.said, oscillator.line);
     }
     return family_.sourceField.empty() && family_.frcPll == PllKind::None ? BySelect() : BySource();
   }
 
  private:
+  Settled SettingOrErased(const std::string& name, const std::string& erased,
+                          const std::vector<OscillatorSetting>& aliases = {}) const {
+    if (std::optional<ConfigSetting> given = Given(config_, name, aliases)) {
+      return {given->value,
+              name + " = " + given->value + " (line " + std::to_string(given->line) + ")",
+              given->line, true};
+    }
+    return {erased, name + " not set: its erased value " + erased, 0, false};
+  }
+
+  // A field's value as the source writes it: "IRCF 1110 (line 9)".
+  std::string Written(const std::string& name, const std::pair<std::int64_t, int>& code) const {
+    return name + " " + Binary(code.first, FieldWidth(family_, name)) + " (line " +
+           std::to_string(code.second) + ")";
+  }
+
   OscillatorSetting SettingOf(const std::string& value) const {
     for (const OscillatorSetting& known : family_.values) {
       if (known.value == value) {
@@ -99,15 +131,6 @@ class Working {
     return std::nullopt;
   }
 
-  int Width(const std::string& name) const {
-    for (const PortRegister& reg : family_.registers) {
-      if (std::optional<PortField> field = reg.FieldNamed(name)) {
-        return field->width;
-      }
-    }
-    return 1;
-  }
-
   // The internal frequency: the field as written, else its reset value.
   std::optional<double> InternalFrequency(int resetCode,
                                           const std::string& origin = "its reset value") {
@@ -118,7 +141,7 @@ class Working {
     }
     std::optional<std::pair<std::int64_t, int>> code = Field(family_.frequencyField);
     std::int64_t value = code ? code->first : resetCode;
-    int width = Width(family_.frequencyField);
+    int width = FieldWidth(family_, family_.frequencyField);
     if (value < 0 || static_cast<std::size_t>(value) >= family_.frequencies.size() ||
         family_.frequencies[static_cast<std::size_t>(value)] <= 0) {
       return std::nullopt;
@@ -142,9 +165,7 @@ class Working {
       }
     }
     if (switched) {
-      Say(family_.selectField + " " + Binary(select->first, Width(family_.selectField)) +
-              " (line " + std::to_string(select->second) + "): the internal oscillator",
-          select->second);
+      Say(Written(family_.selectField, *select) + ": the internal oscillator", select->second);
     } else if (!setting_) {
       return std::nullopt;  // the configuration is not in the source
     } else if (setting_->source == ClockSource::FixedPll) {
@@ -170,18 +191,14 @@ class Working {
 
   // The PLL whose output the configuration fixes, divided by the post divider's setting.
   std::optional<ChipClock> FixedPll() {
-    std::optional<ConfigSetting> given = Given(config_, family_.postDividerSetting);
-    std::string value = given ? given->value : family_.postDividerErased;
+    Settled post = SettingOrErased(family_.postDividerSetting, family_.postDividerErased);
     for (const SettingNumber& divider : family_.postDividers) {
-      if (divider.value == value) {
+      if (divider.value == post.value) {
         clock_.source = ClockSource::FixedPll;
         clock_.mhz = family_.fixedPllMHz / divider.number;
-        Say((given ? family_.postDividerSetting + " = " + value + " (line " +
-                         std::to_string(given->line) + ")"
-                   : family_.postDividerSetting + " not set: its erased value " + value) +
-                ": the " + DecimalText(family_.fixedPllMHz) + " MHz PLL divided by " +
+        Say(post.said + ": the " + DecimalText(family_.fixedPllMHz) + " MHz PLL divided by " +
                 std::to_string(divider.number) + ", " + FrequencyText(clock_.mhz),
-            given ? given->line : 0);
+            post.line);
         return clock_;
       }
     }
@@ -197,14 +214,11 @@ class Working {
     if (family_.pllSetting.empty()) {
       return false;
     }
-    std::optional<ConfigSetting> pll = Given(config_, family_.pllSetting);
-    bool on = pll ? pll->value == "ON" : family_.pllErasedOn;
-    if (on) {
-      Say(pll ? family_.pllSetting + " = ON (line " + std::to_string(pll->line) + ")"
-              : family_.pllSetting + " not set: its erased value ON",
-          pll ? pll->line : 0);
+    Settled pll = SettingOrErased(family_.pllSetting, family_.pllErasedOn ? "ON" : "OFF");
+    if (pll.value == "ON") {
+      Say(pll.said, pll.line);
     }
-    return on;
+    return pll.value == "ON";
   }
 
   // The newer way: the configuration sets the source, the frequency and the divider at reset;
@@ -221,9 +235,7 @@ class Working {
       }
     }
     if (std::optional<std::pair<std::int64_t, int>> code = Field(family_.sourceField)) {
-      std::string written = family_.sourceField + " " +
-                            Binary(code->first, Width(family_.sourceField)) + " (line " +
-                            std::to_string(code->second) + ")";
+      std::string written = Written(family_.sourceField, *code);
       if (SwitchAllowed()) {
         std::optional<ClockSource> chosen;
         for (const auto& [value, meaning] : family_.sourceCodes) {
@@ -244,8 +256,7 @@ class Working {
     }
     if (std::optional<std::pair<std::int64_t, int>> code = Field(family_.dividerField)) {
       divider = 1 << std::min<std::int64_t>(code->first, 9);
-      Say(family_.dividerField + " " + Binary(code->first, Width(family_.dividerField)) +
-              " (line " + std::to_string(code->second) + "): divided by " + std::to_string(divider),
+      Say(Written(family_.dividerField, *code) + ": divided by " + std::to_string(divider),
           code->second);
     } else if (divider > 1) {
       Say("divided by " + std::to_string(divider) + " at reset", 0);
@@ -296,9 +307,7 @@ class Working {
   // A field of the oscillator registers as the source leaves it, else at its reset value.
   std::optional<std::int64_t> FieldOrReset(const std::string& name) {
     if (std::optional<std::pair<std::int64_t, int>> written = Field(name)) {
-      Say(name + " " + Binary(written->first, Width(name)) + " (line " +
-              std::to_string(written->second) + ")",
-          written->second);
+      Say(Written(name, *written), written->second);
       return written->first;
     }
     for (std::size_t k = 0; k < family_.registers.size() && k < family_.resets.size(); ++k) {
@@ -318,13 +327,9 @@ class Working {
     if (family_.pllInput.name.empty()) {
       return true;
     }
-    std::optional<ConfigSetting> given = Given(config_, family_.pllInput.name);
-    std::string value = given ? given->value : family_.pllInput.erased;
-    Say(given
-            ? family_.pllInput.name + " = " + value + " (line " + std::to_string(given->line) + ")"
-            : family_.pllInput.name + " not set: its erased value " + value,
-        given ? given->line : 0);
-    return value == family_.pllInputFrc;
+    Settled input = SettingOrErased(family_.pllInput.name, family_.pllInput.erased);
+    Say(input.said, input.line);
+    return input.value == family_.pllInputFrc;
   }
 
   // The fast RC oscillator of the 16- and 32-bit parts: divided, by 16, or through the PLL.
@@ -370,17 +375,14 @@ class Working {
     if (family_.frcPll == PllKind::Configured && family_.pllSettings.size() == 3) {
       double factors[3] = {};
       for (std::size_t k = 0; k < 3; ++k) {
-        const SettingErased& setting = family_.pllSettings[k];
-        std::optional<ConfigSetting> given = Given(config_, setting.name);
-        std::string value = given ? given->value : setting.erased;
-        std::size_t digits = value.find_last_not_of("0123456789");
-        if (digits == std::string::npos || digits + 1 >= value.size()) {
+        Settled setting =
+            SettingOrErased(family_.pllSettings[k].name, family_.pllSettings[k].erased);
+        std::size_t digits = setting.value.find_last_not_of("0123456789");
+        if (digits == std::string::npos || digits + 1 >= setting.value.size()) {
           return std::nullopt;
         }
-        factors[k] = std::stod(value.substr(digits + 1));
-        Say(given ? setting.name + " = " + value + " (line " + std::to_string(given->line) + ")"
-                  : setting.name + " not set: its erased value " + value,
-            given ? given->line : 0);
+        factors[k] = std::stod(setting.value.substr(digits + 1));
+        Say(setting.said, setting.line);
       }
       return factors[0] > 0 && factors[2] > 0 ? frc / factors[0] * factors[1] / factors[2]
                                               : std::optional<double>{};
@@ -404,13 +406,8 @@ std::string ChipClock::FieldFor(double wanted) const {
   }
   for (std::size_t code = 0; code < family->frequencies.size(); ++code) {
     if (std::fabs(family->frequencies[code] - wanted) < 1e-9) {
-      int width = 1;
-      for (const PortRegister& reg : family->registers) {
-        if (std::optional<PortField> field = reg.FieldNamed(family->frequencyField)) {
-          width = field->width;
-        }
-      }
-      return family->frequencyField + " " + Binary(static_cast<std::int64_t>(code), width);
+      return family->frequencyField + " " +
+             Binary(static_cast<std::int64_t>(code), FieldWidth(*family, family->frequencyField));
     }
   }
   return "";
