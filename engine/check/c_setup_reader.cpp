@@ -271,24 +271,12 @@ class Preprocessor {
     if (!configMacro || rest.empty() || rest[0] != '(' || close == std::string_view::npos) {
       return;
     }
-    std::string_view operands = rest.substr(1, close - 1);
-    std::string_view word;
-    if (std::size_t comma = operands.find(','); comma != std::string_view::npos) {
-      word = Trim(operands.substr(0, comma));
-      operands = operands.substr(comma + 1);
-    } else if (name != "__CONFIG") {
-      word = std::string_view(text).substr(1, end - 1);  // _CONFIG2: the word CONFIG2
+    ConfigWordTokens operands = ConfigTokensOf(rest.substr(1, close - 1));
+    if (operands.word.empty() && name != "__CONFIG") {
+      operands.word = text.substr(1, end - 1);  // _CONFIG2: the word CONFIG2
     }
-    while (!operands.empty()) {
-      std::size_t amp = operands.find('&');
-      std::string_view token = Trim(operands.substr(0, amp));
-      while (!token.empty() && token.front() == '_') {
-        token.remove_prefix(1);
-      }
-      if (!token.empty()) {
-        config_.push_back({"", Upper(token), line, Upper(word)});
-      }
-      operands = amp == std::string_view::npos ? std::string_view{} : operands.substr(amp + 1);
+    for (std::string_view token : operands.tokens) {
+      config_.push_back({"", Upper(token), line, Upper(operands.word)});
     }
   }
 

@@ -104,15 +104,9 @@ bool SetupRecorder::ConfigDirective(std::string_view code, int line) {
 }
 
 void SetupRecorder::ConfigOperands(std::string_view operands, int line) {
-  std::string_view word;
-  if (std::size_t comma = operands.find(','); comma != std::string_view::npos) {
-    word = Trim(operands.substr(0, comma));
-    operands = operands.substr(comma + 1);
-  }
-  while (!operands.empty()) {
-    std::size_t amp = operands.find('&');
-    ConfigToken(operands.substr(0, amp), line, word);
-    operands = amp == std::string_view::npos ? std::string_view{} : operands.substr(amp + 1);
+  ConfigWordTokens operandsOf = ConfigTokensOf(operands);
+  for (std::string_view token : operandsOf.tokens) {
+    ConfigToken(token, line, operandsOf.word);
   }
 }
 

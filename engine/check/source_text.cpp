@@ -30,6 +30,26 @@ bool StartsWithWord(std::string_view upper, std::size_t at, std::string_view wor
 
 }  // namespace
 
+ConfigWordTokens ConfigTokensOf(std::string_view operands) {
+  ConfigWordTokens found;
+  if (std::size_t comma = operands.find(','); comma != std::string_view::npos) {
+    found.word = Trim(operands.substr(0, comma));
+    operands = operands.substr(comma + 1);
+  }
+  while (!operands.empty()) {
+    std::size_t amp = operands.find('&');
+    std::string_view token = Trim(operands.substr(0, amp));
+    while (!token.empty() && token.front() == '_') {
+      token.remove_prefix(1);
+    }
+    if (!token.empty()) {
+      found.tokens.push_back(token);
+    }
+    operands = amp == std::string_view::npos ? std::string_view{} : operands.substr(amp + 1);
+  }
+  return found;
+}
+
 std::vector<std::pair<std::string_view, std::string_view>> SettingsOf(std::string_view text) {
   std::vector<std::pair<std::string_view, std::string_view>> settings;
   while (!text.empty()) {

@@ -21,6 +21,14 @@ std::vector<SourceLine> SplitLines(std::string_view text);
 // CONFIG and the like write them: each name and value trimmed; a part without = is no setting.
 std::vector<std::pair<std::string_view, std::string_view>> SettingsOf(std::string_view text);
 
+// The operands of a configuration word, "_CONFIG1, _FOSC_INTOSC & _WDTE_OFF": the word named
+// before a comma ("" where none) and each token without its leading underscores.
+struct ConfigWordTokens {
+  std::string_view word;
+  std::vector<std::string_view> tokens;
+};
+ConfigWordTokens ConfigTokensOf(std::string_view operands);
+
 // The register a bit-field struct names: U1MODE for U1MODEbits, any case; the name itself
 // otherwise.
 std::string_view WithoutBitsSuffix(std::string_view name);
