@@ -132,7 +132,6 @@ EMSCRIPTEN_KEEPALIVE const char* wb_start(const char* group, const char* decimal
     request.rates.push_back(rate);
   }
   page.bench->Start(request);
-  page.bench->Perform(action::PartsFound{engine::KnownParts("")});
   return Answer();
 }
 
@@ -183,9 +182,14 @@ EMSCRIPTEN_KEEPALIVE const char* wb_edit_setup(const char* text) {
 EMSCRIPTEN_KEEPALIVE const char* wb_choose_finding(int index) {
   return Perform(action::ChooseFinding{static_cast<std::size_t>(index)});
 }
-// Every part the engine knows, one a line, for the part box's completion.
+// Every part the engine knows, one a line, for the part box's completion: found at the first
+// call rather than at the start, as the desktop finds them after its window is shown; the page
+// fills its part list after its first answer.
 EMSCRIPTEN_KEEPALIVE const char* wb_known_parts() {
   Page& page = ThePage();
+  if (page.bench->state().knownParts.empty()) {
+    page.bench->Perform(action::PartsFound{engine::KnownParts("")});
+  }
   page.answer.clear();
   for (const std::string& part : page.bench->state().knownParts) {
     page.answer += part + "\n";

@@ -32,6 +32,11 @@ for (const [locale, rate9600, rate115200, error] of [
     first.includes("SPBRGH = 1;"), first);
   check(`${locale}: the error in the locale`,
     (await page.locator("#settingFacts").innerText()).includes(error));
+  // The part list, filled after the first answer, completes what is typed.
+  await page.waitForFunction(() => document.querySelectorAll("#parts option").length > 100);
+  check(`${locale}: the part list has the parts`, await page.evaluate(() =>
+    ["16F1829", "18F47Q43", "PIC24FJ64GA002"].every((name) =>
+      document.querySelector(`#parts option[value="${name}"]`) !== null)));
 
   // A cell chosen by its name, then its code copied.
   await table.getByRole("button", { name: new RegExp(`^${rate115200} baud, 16/4:`) }).click();

@@ -1,5 +1,10 @@
+export interface Separators {
+  group: string;
+  decimal: string;
+}
+
 // The separators of the browser's locale, as the user reads numbers: 115,200.5 or 115.200,5.
-export function localeSeparators(): { group: string; decimal: string } {
+export function localeSeparators(): Separators {
   const parts = new Intl.NumberFormat(navigator.language).formatToParts(1234567.5);
   return {
     group: parts.find((p) => p.type === "group")?.value ?? "",

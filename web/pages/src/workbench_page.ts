@@ -2,7 +2,7 @@
 // model's actions; the page then mirrors the whole answer. The address carries the question
 // (device, uart, osc, budget, tolerance, baud) and follows what the user types.
 import { Answer, StartRequest, WorkbenchModel } from "./workbench_model";
-import { localeSeparators } from "./locale_separators";
+import { Separators, localeSeparators } from "./locale_separators";
 import { registerServiceWorker } from "./offline";
 import { reportUncaughtErrors, showProblem } from "./problem_line";
 
@@ -33,9 +33,8 @@ class WorkbenchPage {
 
   constructor(private readonly model: WorkbenchModel) {}
 
-  start(): void {
+  start({ group, decimal }: Separators): void {
     const params = new URLSearchParams(location.search);
-    const { group, decimal } = localeSeparators();
     this.answer = this.model.start(group, decimal, startRequest(params));
     // The link's other values, as if typed into their boxes.
     const uart = params.get("uart");
@@ -50,10 +49,11 @@ class WorkbenchPage {
     if (tolerance !== null) {
       this.answer = this.model.editTolerance(tolerance);
     }
-    this.fillPartList();
     this.bindInput();
     this.render();
     element("workbench").hidden = false;
+    // The part list only completes what is typed: filled after the first answer is on screen.
+    requestAnimationFrame(() => setTimeout(() => this.fillPartList()));
   }
 
   private act(next: Answer): void {
@@ -299,8 +299,10 @@ class WorkbenchPage {
 
 async function main(): Promise<void> {
   try {
-    const model = await WorkbenchModel.load();
-    new WorkbenchPage(model).start();
+    const loading = WorkbenchModel.load();
+    // The locale's number format is read while the module compiles.
+    const separators = localeSeparators();
+    new WorkbenchPage(await loading).start(separators);
   } catch (error) {
     showProblem(`The workbench cannot start: ${(error as Error).message}.`);
   }
