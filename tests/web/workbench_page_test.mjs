@@ -59,6 +59,23 @@ for (const [locale, rate9600, rate115200, error] of [
   await context.close();
 }
 
+// Find a clock: the ranking shown with its view, the chosen clock used as the oscillator.
+{
+  const { context, page } = await pageIn("en-US");
+  await page.goto(`${origin}/${question}`);
+  await page.getByRole("tab", { name: "Find a clock" }).click();
+  const ranking = page.getByRole("table", { name: "Clocks ranked" });
+  const rows = await ranking.getByRole("row").allInnerTexts();
+  check("find a clock: the rates' columns", rows[0]?.includes("9,600 baud") &&
+    rows[0]?.includes("115,200 baud"), rows[0]);
+  check("find a clock: clocks ranked", rows.length > 5, String(rows.length));
+  const best = (await ranking.getByRole("row").nth(1).locator("td").first().innerText()).trim();
+  await page.getByRole("button", { name: "Use this clock" }).click();
+  const osc = await page.getByRole("textbox", { name: "Oscillator in MHz" }).inputValue();
+  check("find a clock: the chosen clock is the oscillator", osc === best, `${osc} ${best}`);
+  await context.close();
+}
+
 // Bad values in the link are refused by their boxes as if typed; the page still opens.
 {
   const { context, page } = await pageIn("en-US");

@@ -2,7 +2,7 @@
 // decides every rule, the focus included; the page turns keys and clicks into its actions, one
 // at a time, mirrors its controls and focus, and shows its message boxes as modal dialogs whose
 // answer the model waits for.
-import { localeSeparators } from "./locale_separators";
+import { pageSeparators } from "./locale_separators";
 import { registerServiceWorker } from "./offline";
 import { reportUncaughtErrors, showProblem } from "./problem_line";
 
@@ -71,7 +71,7 @@ class CalculatorPage {
       this.show(JSON.parse(window) as WindowState);
       return this.dialog(text, style, title);
     };
-    const { group, decimal } = localeSeparators();
+    const { group, decimal } = pageSeparators();
     const state = this.module.ccall("calc_start", "string", ["string", "string"], [group, decimal]);
     const layout = JSON.parse(
       this.module.ccall("calc_layout", "string", [], []) as string) as Layout;

@@ -11,3 +11,14 @@ export function localeSeparators(): Separators {
     decimal: parts.find((p) => p.type === "decimal")?.value ?? ".",
   };
 }
+
+declare global {
+  interface Window {
+    earlySeparators?: Separators;  // as the page's first script read them
+  }
+}
+
+// The separators as the page's first script read them, or read now where it has not run.
+export function pageSeparators(): Separators {
+  return window.earlySeparators ?? localeSeparators();
+}

@@ -4,9 +4,10 @@
 export {};
 declare const self: ServiceWorkerGlobalScope;
 
-const CACHE = "spbrg-site-1";
+const CACHE = "spbrg-site-2";
 const FILES = [
   "./", "index.html", "workbench.css", "workbench.js", "workbench.wasm", "workbench_page.js",
+  "locale_early.js",
   "calculator.html", "calculator.css", "calculator.js", "calculator.wasm", "calculator_page.js",
   "manifest.webmanifest", "icon.svg", "icon-192.png", "icon-512.png",
 ];

@@ -2,7 +2,7 @@
 // model's actions; the page then mirrors the whole answer. The address carries the question
 // (device, uart, osc, budget, tolerance, baud) and follows what the user types.
 import { Answer, StartRequest, WorkbenchModel } from "./workbench_model";
-import { Separators, localeSeparators } from "./locale_separators";
+import { Separators, pageSeparators } from "./locale_separators";
 import { registerServiceWorker } from "./offline";
 import { reportUncaughtErrors, showProblem } from "./problem_line";
 
@@ -107,6 +107,7 @@ class WorkbenchPage {
       element(`tab-${tab}`).setAttribute("aria-selected", String(tab === name));
       element(`view-${tab}`).hidden = tab !== name;
     }
+    this.renderClocks();
   }
 
   // The address as a link to what is on show, without reloading the page.
@@ -238,7 +239,11 @@ class WorkbenchPage {
     element("copyMessage").textContent = this.answer.state.copyMessage;
   }
 
+  // The ranking's table is built while its view is on show, and again when the view is shown.
   private renderClocks(): void {
+    if (element("view-clocks").hidden) {
+      return;
+    }
     const { clocks } = this.answer.view;
     element("clocksHeading").textContent = clocks.heading;
     const head = document.createElement("tr");
@@ -300,8 +305,8 @@ class WorkbenchPage {
 async function main(): Promise<void> {
   try {
     const loading = WorkbenchModel.load();
-    // The locale's number format is read while the module compiles.
-    const separators = localeSeparators();
+    // The locale's number format is read while the module compiles, unless read already.
+    const separators = pageSeparators();
     new WorkbenchPage(await loading).start(separators);
   } catch (error) {
     showProblem(`The workbench cannot start: ${(error as Error).message}.`);
