@@ -3,7 +3,7 @@
 // modal dialog, stepping, the export read back from the clipboard, the focus where the window
 // keeps it; in en-US and de-DE, and offline after a visit.
 // usage: node calculator_page_test.mjs SITE_DIR   (from web/pages, where playwright-core is)
-import { check, finish, launch, pageIn, serve } from "./page_checks.mjs";
+import { check, finish, goOffline, launch, pageIn, serve } from "./page_checks.mjs";
 
 const { server, origin } = await serve(process.argv[2]);
 const browser = await launch();
@@ -97,7 +97,7 @@ for (const [locale, rate, error, overflowRate] of [
   await page.evaluate(() => navigator.serviceWorker.ready);
   await page.reload();
   await page.evaluate(() => navigator.serviceWorker.ready);
-  await context.setOffline(true);
+  const missing = await goOffline(context, page, server);
   await page.goto(`${origin}/sub/calculator.html`);
   await page.getByRole("textbox", { name: "OSC (MHZ)" }).waitFor();
   await page.keyboard.type("4");
@@ -106,6 +106,8 @@ for (const [locale, rate, error, overflowRate] of [
   await page.keyboard.press("Enter");
   await page.keyboard.press("Enter");
   check("offline: a calculation", (await result(page, "SPBRG Value")) === "25");
+  await page.waitForLoadState("load");
+  check("offline: every file the page asks for is kept", missing.length === 0, missing.join(" "));
   await context.close();
 }
 

@@ -53,6 +53,16 @@ export async function pageIn(browser, origin, locale) {
   return { context, page };
 }
 
+// Offline after a visit: the browser's offline switch does not reach the service worker's own
+// fetches, so the server stops too. Answers the addresses the page then fails to load.
+export function goOffline(context, page, server) {
+  const missing = [];
+  page.on("requestfailed", (request) => missing.push(request.url()));
+  server.closeAllConnections();
+  server.close();
+  return context.setOffline(true).then(() => missing);
+}
+
 export function finish() {
   console.log(`${checks.passed} passed, ${checks.failed} failed`);
   process.exit(checks.failed === 0 ? 0 : 1);

@@ -3,7 +3,7 @@
 // WebAssembly, and offline after a visit; in en-US and de-DE. Serves the site itself on the
 // loopback address.
 // usage: node workbench_page_test.mjs SITE_DIR   (from web/pages, where playwright-core is)
-import { check, finish, launch, pageIn as pageInContext, serve } from "./page_checks.mjs";
+import { check, finish, goOffline, launch, pageIn as pageInContext, serve } from "./page_checks.mjs";
 
 const { server, origin } = await serve(process.argv[2]);
 const browser = await launch();
@@ -114,11 +114,13 @@ for (const [locale, rate9600, rate115200, error] of [
   // A test's browser context is a private one, where nothing installs: that is no fault of the site.
   const faults = installabilityErrors.filter((e) => e.errorId !== "in-incognito");
   check("installable as an app", faults.length === 0, JSON.stringify(faults));
-  await context.setOffline(true);
+  const missing = await goOffline(context, page, server);
   await page.goto(`${origin}/index.html?device=18F45K22&osc=64&baud=9600`);
   await page.getByRole("combobox", { name: "Part" }).waitFor();
+  await page.waitForLoadState("load");
   const offline = await page.locator("#code").innerText();
   check("offline: the page answers", offline.includes("64 MHz"), offline);
+  check("offline: every file the page asks for is kept", missing.length === 0, missing.join(" "));
   await context.close();
 }
 
