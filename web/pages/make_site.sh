@@ -14,8 +14,9 @@ node_modules/.bin/tsc --noEmit -p .
 rm -rf "$site"
 mkdir -p "$site"
 node_modules/.bin/esbuild src/workbench_page.ts src/calculator_page.ts src/locale_early.ts \
-  src/service_worker.ts --bundle --minify \
+  --bundle --minify \
   --target=es2020 --log-level=warning --outdir="$site"
 cp static/* "$site/"
 cp "$build/web/workbench.js" "$build/web/workbench.wasm" "$build/web/calculator.js" \
   "$build/web/calculator.wasm" "$site/"
+./stamp_worker.sh "$site"

@@ -1,10 +1,13 @@
 // Keeps every file of the site on the first visit and answers from what it keeps, so that both
-// pages work offline. Paths are relative to the worker: the site may live in a subfolder.
+// pages work offline. Paths are relative to the worker: the site may live in a subfolder. The
+// cache is named after the site's files (stamp_worker.sh): a changed site is a changed worker,
+// which the browser installs, fetching every file anew, while the old cache goes.
 /// <reference lib="webworker" />
 export {};
 declare const self: ServiceWorkerGlobalScope;
+declare const SITE_VERSION: string;
 
-const CACHE = "spbrg-site-2";
+const CACHE = `spbrg-site-${SITE_VERSION}`;
 const FILES = [
   "./", "index.html", "workbench.css", "workbench.js", "workbench.wasm", "workbench_page.js",
   "locale_early.js",
@@ -14,7 +17,10 @@ const FILES = [
 
 self.addEventListener("install", (event) => {
   event.waitUntil(
-    caches.open(CACHE).then((cache) => cache.addAll(FILES)).then(() => self.skipWaiting()),
+    caches.open(CACHE)
+      // From the server, not from the browser's HTTP cache, which may still hold the old files.
+      .then((cache) => cache.addAll(FILES.map((file) => new Request(file, { cache: "reload" }))))
+      .then(() => self.skipWaiting()),
   );
 });
 
