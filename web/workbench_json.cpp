@@ -31,6 +31,7 @@ void State(JsonText& json, const WorkbenchState& state) {
   json.EndArray();
   json.Key("extraRates").String(state.extraRatesText);
   json.Key("overrunClear").Bool(state.overrunClear).Key("wholeProgram").Bool(state.wholeProgram);
+  json.Key("clocksShown").Bool(state.clocksShown);
   json.Key("setup").String(state.setupText).Key("copyMessage").String(state.copyMessage);
   json.EndObject();
 }

@@ -173,6 +173,9 @@ EMSCRIPTEN_KEEPALIVE const char* wb_set_whole_program(int on) {
 EMSCRIPTEN_KEEPALIVE const char* wb_copy_form(int kind) {
   return Perform(action::CopyForm{static_cast<engine::CodeFormKind>(kind)});
 }
+EMSCRIPTEN_KEEPALIVE const char* wb_show_clocks(int shown) {
+  return Perform(action::ShowClocks{shown != 0});
+}
 EMSCRIPTEN_KEEPALIVE const char* wb_choose_clock(int rank) {
   return Perform(action::ChooseClock{static_cast<std::size_t>(rank)});
 }

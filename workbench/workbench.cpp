@@ -60,6 +60,22 @@ void Workbench::ReadEntries(unsigned stale) {
   }
 }
 
+// The ranking of the part, rates and budget as they are, while it is on show; none while hidden,
+// so that no row of an older ranking can be chosen.
+void Workbench::RankClocksIfShown(unsigned stale) {
+  if (stale & (kPart | kBudget | kRates)) {
+    clocksCurrent_ = false;
+  }
+  if (!state_.clocksShown) {
+    view_.clocks = ClockRanking{};
+    clocksCurrent_ = false;
+  } else if (!clocksCurrent_) {
+    view_.clocks = RankClocks(view_.part, view_.rates,
+                              BudgetOf(view_.budget, view_.tolerance).maxErrorPercent, separators_);
+    clocksCurrent_ = true;
+  }
+}
+
 // The table, or why there is none: the part, the oscillator or the rates.
 void Workbench::BuildTable() {
   view_.table = RateTable{};
@@ -91,10 +107,7 @@ void Workbench::Recalculate(unsigned stale) {
                         view_.clock, forms,  state_.wholeProgram};
     view_.setting = DescribeChoice(view_.table, state_.choice, context, separators_);
   }
-  if (stale & (kPart | kBudget | kRates)) {
-    view_.clocks = RankClocks(view_.part, view_.rates,
-                              BudgetOf(view_.budget, view_.tolerance).maxErrorPercent, separators_);
-  }
+  RankClocksIfShown(stale);
   if (stale & (kPart | kClock | kBudget | kSetup)) {
     view_.check = CheckPastedSetup(state_.setupText, view_.part, view_.oscillator.value,
                                    BudgetOf(view_.budget, view_.tolerance), separators_);

@@ -2,7 +2,8 @@
 // user action, and the view worked out from the state over the engine after each action. Only
 // what an action changes is worked out again: a keystroke in the oscillator box recalculates
 // the table and the chosen setting, not the clock ranking; the pasted setup is checked again only
-// when it, the part, the clock or the budget changes.
+// when it, the part, the clock or the budget changes. The clock ranking, the costliest view, is
+// worked out only while it is on show (action::ShowClocks); hidden, it is empty.
 //
 // The clipboard, the kept values and the locale's separators come in through the hosts. The
 // engine decides every rule; this class only routes values to it and keeps the results.
@@ -62,6 +63,7 @@ class Workbench {
   unsigned Handle(const action::SetOverrunClear& option);
   unsigned Handle(const action::SetWholeProgram& option);
   unsigned Handle(const action::CopyForm& copy);
+  unsigned Handle(const action::ShowClocks& show);
   unsigned Handle(const action::ChooseClock& choice);
   unsigned Handle(const action::EditSetup& edit);
   unsigned Handle(const action::ChooseFinding& choice);
@@ -70,6 +72,7 @@ class Workbench {
   void Recalculate(unsigned stale);
   void ReadEntries(unsigned stale);
   void BuildTable();
+  void RankClocksIfShown(unsigned stale);
   void Keep();
 
   WorkbenchHosts hosts_;
@@ -77,6 +80,7 @@ class Workbench {
   Separators separators_;
   WorkbenchState state_;
   WorkbenchView view_;
+  bool clocksCurrent_ = false;  // the ranking is of the part, rates and budget as they are
   KeptValues kept_;
 };
 

@@ -50,6 +50,10 @@ struct SetWholeProgram {
 struct CopyForm {
   engine::CodeFormKind form = engine::CodeFormKind::C;
 };
+// The clock ranking's view shown or hidden: the ranking is worked out while it is on show.
+struct ShowClocks {
+  bool shown = false;
+};
 // A row of the clock ranking: its clock becomes the oscillator.
 struct ChooseClock {
   std::size_t rank = 0;  // from 0
@@ -66,10 +70,11 @@ struct PartsFound {
 };
 }  // namespace action
 
-using Action = std::variant<action::EditPart, action::ChooseUart, action::EditOscillator,
-                            action::EditBudget, action::EditTolerance, action::TickRate,
-                            action::EditExtraRates, action::ChooseCell, action::SetOverrunClear,
-                            action::SetWholeProgram, action::CopyForm, action::ChooseClock,
-                            action::EditSetup, action::ChooseFinding, action::PartsFound>;
+using Action =
+    std::variant<action::EditPart, action::ChooseUart, action::EditOscillator, action::EditBudget,
+                 action::EditTolerance, action::TickRate, action::EditExtraRates,
+                 action::ChooseCell, action::SetOverrunClear, action::SetWholeProgram,
+                 action::CopyForm, action::ShowClocks, action::ChooseClock, action::EditSetup,
+                 action::ChooseFinding, action::PartsFound>;
 
 }  // namespace brg::workbench

@@ -82,6 +82,11 @@ unsigned Workbench::Handle(const action::CopyForm& copy) {
   return kNothing;
 }
 
+unsigned Workbench::Handle(const action::ShowClocks& show) {
+  state_.clocksShown = show.shown;
+  return kNothing;  // the ranking follows in Recalculate, worked out if it is not current
+}
+
 unsigned Workbench::Handle(const action::ChooseClock& choice) {
   if (choice.rank >= view_.clocks.rows.size()) {
     return kNothing;

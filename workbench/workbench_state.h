@@ -41,6 +41,9 @@ struct WorkbenchState {
   bool overrunClear = false;  // the DEFINEs with HSER_CLROERR
   bool wholeProgram = false;  // the asm form as a whole program for gpasm
 
+  // Find a clock on show: only then is the ranking worked out.
+  bool clocksShown = false;
+
   // Check my code: the setup pasted, and the finding whose line is shown.
   std::string setupText;
   std::optional<std::size_t> chosenFinding;

@@ -243,11 +243,9 @@ QWidget* WorkbenchWindow::BuildTabs() {
   tabs_->addTab(BuildSettingPage(), tr("&Setting"));
   tabs_->addTab(BuildClockPage(), tr("&Find a clock"));
   tabs_->addTab(BuildCheckPage(), tr("&Check my code"));
-  // The ranking's rows are filled in when its tab is shown (workbench_mirror.cpp).
+  // The model works the clock ranking out while its tab is shown (workbench_mirror.cpp).
   connect(tabs_, &QTabWidget::currentChanged, this, [this] {
-    mirroring_ = true;
-    MirrorClocks();
-    mirroring_ = false;
+    Deliver(workbench::action::ShowClocks{tabs_->currentWidget() == clocks_->parentWidget()});
   });
   return tabs_;
 }

@@ -55,11 +55,12 @@ void BM_RecalculateTheWholeTable(benchmark::State& state) {
 }
 BENCHMARK(BM_RecalculateTheWholeTable)->Unit(benchmark::kMicrosecond);
 
-// A tick changes the rates: the table and the clock ranking are worked out again.
+// A tick changes the rates: the table and the clock ranking, on show, are worked out again.
 void BM_TickARate(benchmark::State& state) {
   SilentHosts hosts;
   wb::Workbench workbench(hosts.Hosts());
   workbench.Start(TwentyRates());
+  workbench.Perform(wb::action::ShowClocks{true});
   bool ticked = true;
   for (auto _ : state) {
     ticked = !ticked;

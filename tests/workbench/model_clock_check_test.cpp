@@ -25,6 +25,7 @@ TEST_P(ClockRankingTest, RankedWithinWhatThePartRuns) {
   const ClockCase& row = GetParam();
   Bench bench;
   Workbench& workbench = bench.Open(Question(row.part, "4", {"9600", "38400", "115200"}));
+  workbench.Perform(action::ShowClocks{true});
   const ClockRanking& ranking = workbench.view().clocks;
   ASSERT_FALSE(ranking.rows.empty());
   EXPECT_EQ(ranking.rateNames, (std::vector<std::string>{"9,600", "38,400", "115,200"}));
@@ -54,6 +55,7 @@ INSTANTIATE_TEST_SUITE_P(Parts, ClockRankingTest,
 TEST(ClockRanking, ARowChosenBecomesTheOscillator) {
   Bench bench(kGerman);
   Workbench& workbench = bench.Open(Question("16F1829", "4", {"9600", "115200"}));
+  workbench.Perform(action::ShowClocks{true});
   const std::vector<ClockRow>& rows = workbench.view().clocks.rows;
   auto baudCrystal =
       std::find_if(rows.begin(), rows.end(), [](const ClockRow& row) { return row.mhz == 18.432; });
@@ -68,6 +70,41 @@ TEST(ClockRanking, ARowChosenBecomesTheOscillator) {
   std::string before = workbench.state().oscText;
   workbench.Perform(action::ChooseClock{rows.size()});  // no such row
   EXPECT_EQ(workbench.state().oscText, before);
+}
+
+// The ranking is worked out while its view is shown, from the part, rates and budget as they are
+// then; hidden, it is empty, and no row of an older ranking can be chosen.
+TEST(ClockRanking, WorkedOutWhileShownFromWhatIsThen) {
+  Bench bench;
+  Workbench& workbench = bench.Open(Question("16F1829", "4", {"9600"}));
+  EXPECT_TRUE(workbench.view().clocks.rows.empty());
+  workbench.Perform(action::ChooseClock{0});
+  EXPECT_EQ(workbench.state().oscText, "4");
+
+  workbench.Perform(action::ShowClocks{true});
+  ASSERT_FALSE(workbench.view().clocks.rows.empty());
+  workbench.Perform(action::TickRate{115200, true});
+  EXPECT_EQ(workbench.view().clocks.rateNames, (std::vector<std::string>{"9,600", "115,200"}));
+
+  workbench.Perform(action::ShowClocks{false});
+  EXPECT_TRUE(workbench.view().clocks.rows.empty());
+  workbench.Perform(action::TickRate{9600, false});
+  workbench.Perform(action::EditPart{"16F877A"});
+  workbench.Perform(action::ShowClocks{true});
+  const ClockRanking& ranking = workbench.view().clocks;
+  EXPECT_EQ(ranking.rateNames, (std::vector<std::string>{"115,200"}));
+  ASSERT_FALSE(ranking.rows.empty());
+  EXPECT_LE(ranking.rows.front().mhz, 20);  // the 16F877A runs up to 20 MHz
+
+  // Shown again without a change: the same ranking.
+  std::vector<double> before;
+  for (const ClockRow& row : ranking.rows) {
+    before.push_back(row.mhz);
+  }
+  workbench.Perform(action::ShowClocks{false});
+  workbench.Perform(action::ShowClocks{true});
+  ASSERT_EQ(workbench.view().clocks.rows.size(), before.size());
+  EXPECT_EQ(workbench.view().clocks.rows.front().mhz, before.front());
 }
 
 struct CheckCase {

@@ -48,6 +48,7 @@ export interface Answer {
     extraRates: string;
     overrunClear: boolean;
     wholeProgram: boolean;
+    clocksShown: boolean;
     setup: string;
     copyMessage: string;
   };
@@ -153,6 +154,9 @@ export class WorkbenchModel {
     return this.call("wb_set_whole_program", ["number"], [on ? 1 : 0]);
   }
   copyForm(kind: number): Answer { return this.call("wb_copy_form", ["number"], [kind]); }
+  showClocks(shown: boolean): Answer {
+    return this.call("wb_show_clocks", ["number"], [shown ? 1 : 0]);
+  }
   chooseClock(rank: number): Answer { return this.call("wb_choose_clock", ["number"], [rank]); }
   editSetup(text: string): Answer { return this.call("wb_edit_setup", ["string"], [text]); }
   chooseFinding(index: number): Answer {

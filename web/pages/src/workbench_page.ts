@@ -107,7 +107,10 @@ class WorkbenchPage {
       element(`tab-${tab}`).setAttribute("aria-selected", String(tab === name));
       element(`view-${tab}`).hidden = tab !== name;
     }
-    this.renderClocks();
+    // The model works the ranking out only while it is on show.
+    if ((name === "clocks") !== this.answer.state.clocksShown) {
+      this.act(this.model.showClocks(name === "clocks"));
+    }
   }
 
   // The address as a link to what is on show, without reloading the page.
@@ -239,7 +242,7 @@ class WorkbenchPage {
     element("copyMessage").textContent = this.answer.state.copyMessage;
   }
 
-  // The ranking's table is built while its view is on show, and again when the view is shown.
+  // The ranking's table, while its view is on show (the model ranks only then).
   private renderClocks(): void {
     if (element("view-clocks").hidden) {
       return;
