@@ -27,4 +27,16 @@ std::string LocaleNumber(std::string_view plain, const Separators& separators) {
   return grouped + separators.decimal + std::string(plain.substr(point + 1));
 }
 
+std::string LocaleDecimalsIn(std::string_view text, const Separators& separators) {
+  auto digit = [&text](std::size_t i) {
+    return i < text.size() && text[i] >= '0' && text[i] <= '9';
+  };
+  std::string shown;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    bool point = text[i] == '.' && i > 0 && digit(i - 1) && digit(i + 1);
+    shown += point ? separators.decimal : std::string(1, text[i]);
+  }
+  return shown;
+}
+
 }  // namespace brg

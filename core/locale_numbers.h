@@ -17,4 +17,8 @@ std::string LocaleDecimal(std::string_view plain, const Separators& separators);
 // Grouped by thousands as well: 115200 as 115.200, 3.6864 as 3,6864.
 std::string LocaleNumber(std::string_view plain, const Separators& separators);
 
+// Every decimal point between two digits of a text, as in a clock's name, replaced: "4.9152 x4
+// PLL" as "4,9152 x4 PLL". Other periods stay; no number is grouped.
+std::string LocaleDecimalsIn(std::string_view text, const Separators& separators);
+
 }  // namespace brg

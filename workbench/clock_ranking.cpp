@@ -61,7 +61,7 @@ ClockRanking RankClocks(const PartChoice& part, const std::vector<engine::Wanted
     ClockRow row;
     row.mhz = result.clock.mhz;
     row.clockText = OscillatorText(result.clock.mhz, separators);
-    row.name = result.clock.name;
+    row.name = LocaleDecimalsIn(result.clock.name, separators);
     row.kind = KindName(result.clock.kind);
     row.worst = std::isinf(result.worst) ? "out of reach"
                                          : FormatErrorPercent(result.worst / 100, separators);

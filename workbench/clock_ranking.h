@@ -16,7 +16,7 @@ namespace brg::workbench {
 struct ClockRow {
   double mhz = 0;
   std::string clockText;  // "18,432" in the user's separators
-  std::string name;       // "18.432", "16 x4 PLL", "internal 16"
+  std::string name;       // "18,432", "16 x4 PLL", "internal 16", in the user's separators
   std::string kind;       // "crystal", "crystal PLL", "internal"
   std::string worst;      // "0.16%": |error| plus an internal oscillator's own tolerance
   bool passes = false;

@@ -46,6 +46,37 @@ INSTANTIATE_TEST_SUITE_P(
                     NumberCase{"Empty", "", kC, "", ""}),
     [](const testing::TestParamInfo<NumberCase>& info) { return std::string(info.param.name); });
 
+struct NameCase {
+  const char* name;
+  const char* text;
+  Separators separators;
+  const char* shown;
+};
+
+void PrintTo(const NameCase& row, std::ostream* out) {
+  *out << row.name;
+}
+
+class DecimalsInTextTest : public testing::TestWithParam<NameCase> {};
+
+TEST_P(DecimalsInTextTest, OnlyPointsBetweenDigits) {
+  EXPECT_EQ(LocaleDecimalsIn(GetParam().text, GetParam().separators), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ClockNames, DecimalsInTextTest,
+    testing::Values(
+        NameCase{"Crystal", "18.432", kGerman, "18,432"},
+        NameCase{"CrystalWithPll", "4.9152 x4 PLL", kGerman, "4,9152 x4 PLL"},
+        NameCase{"TwoNumbers", "internal 0.031 or 7.3728", kGerman, "internal 0,031 or 7,3728"},
+        NameCase{"WholeNumbersStay", "PLL 48 (4-24 MHz crystal)", kGerman,
+                 "PLL 48 (4-24 MHz crystal)"},
+        NameCase{"NoGrouping", "18432.5", kGerman, "18432,5"},
+        NameCase{"PeriodsNotBetweenDigits", ".5 x4. 16. end.", kGerman, ".5 x4. 16. end."},
+        NameCase{"CLocaleUnchanged", "3.6864 x4 PLL", kC, "3.6864 x4 PLL"},
+        NameCase{"Empty", "", kGerman, ""}),
+    [](const testing::TestParamInfo<NameCase>& info) { return std::string(info.param.name); });
+
 struct BitTimeCase {
   const char* name;
   double baud;

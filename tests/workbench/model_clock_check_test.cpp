@@ -61,6 +61,7 @@ TEST(ClockRanking, ARowChosenBecomesTheOscillator) {
       std::find_if(rows.begin(), rows.end(), [](const ClockRow& row) { return row.mhz == 18.432; });
   ASSERT_NE(baudCrystal, rows.end());
   EXPECT_EQ(baudCrystal->clockText, "18,432");
+  EXPECT_EQ(baudCrystal->name, "18,432");  // its source, in the user's separators too
   workbench.Perform(action::ChooseClock{static_cast<std::size_t>(baudCrystal - rows.begin())});
   EXPECT_EQ(workbench.state().oscText, "18,432");
   EXPECT_EQ(workbench.view().oscillator.value, 18.432);
