@@ -85,7 +85,7 @@ run_fuzzers() {  # run_fuzzers SECONDS_EACH
   CXX=clang++-14 build build-fuzz -DSPBRG_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
   local scratch
   scratch=$(mktemp -d)
-  for fuzzer in window_model leading_number display_format setup_check expression; do
+  for fuzzer in window_model leading_number display_format setup_check expression workbench_model; do
     mkdir -p "$scratch/$fuzzer"
     # New inputs go to the scratch folder; the kept corpus is only read.
     "./build-fuzz/tests/fuzz/${fuzzer}_fuzzer" -max_total_time="$1" -max_len=256 \
@@ -97,7 +97,7 @@ run_fuzzers() {  # run_fuzzers SECONDS_EACH
     fi
   done
   rm -rf "$scratch"
-  echo "fuzzers: 5 passed, 0 failed"
+  echo "fuzzers: 6 passed, 0 failed"
 }
 
 run_coverage() {
